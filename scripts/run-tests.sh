@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is needed, then builds and runs every test twice: a normal
+# build, and a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# where any report fails the test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+run() {  # run BUILD-DIR CMAKE-OPTIONS...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DTILDORA_WERROR=ON "$@"
+  cmake --build "$dir"
+  ctest --test-dir "$dir" --output-on-failure
+}
+
+echo "== normal build"
+run build/test-normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== sanitizer build"
+run build/test-sanitize -DCMAKE_BUILD_TYPE=Debug -DTILDORA_SANITIZE=ON -DTILDORA_BUILD_BENCHMARKS=OFF

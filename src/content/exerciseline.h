@@ -1,0 +1,34 @@
+#pragma once
+
+#include "content/exerciselibrary.h"
+#include "content/exercisestate.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace tildora {
+
+// One exercise line cut at its commas: word,position,syllable,accent,
+// Only the fields closed by a comma count; fields are not trimmed. The views
+// point into the line that was split.
+struct ExerciseLine {
+    int closedFields = 0;  // 0..4
+    QStringView word;
+    QStringView position;
+    QStringView syllable;
+    QStringView accent;
+};
+
+ExerciseLine splitExerciseLine(QStringView line);
+
+// True when an accent field is the no-accent marker ("NO" in any letter case,
+// nothing around it).
+bool isNoAccentMarker(const QString &accent);
+
+// Takes the line at ItemIndex into the four item fields, wrapping ItemIndex to 0
+// past the last line. A field whose closing comma is missing, or a position
+// outside 0..255, keeps the value it had.
+void parseCurrentItem(ExerciseState &state, const ExerciseLines &lines);
+
+} // namespace tildora

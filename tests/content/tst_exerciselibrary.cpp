@@ -1,0 +1,170 @@
+#include "content/exerciseline.h"
+#include "content/exerciselibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tildora;
+
+static void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class TestExerciseLibrary : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listsOrdinaryFilesByName_data();
+    void listsOrdinaryFilesByName();
+    void missingFolderListsNothing();
+    void splitsLines_data();
+    void splitsLines();
+    void decodesBothEncodingsAlike_data();
+    void decodesBothEncodingsAlike();
+    void loadsFiles_data();
+    void loadsFiles();
+    void oneMillionLines();
+};
+
+void TestExerciseLibrary::listsOrdinaryFilesByName_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("case-insensitive order")
+        << QStringList{"b.txt", "A.txt", "c.dat"} << QStringList{} << QStringList{"A.txt", "b.txt", "c.dat"};
+    QTest::newRow("any extension, none at all")
+        << QStringList{"zeta", "Alfa.TXT", "mid.csv"} << QStringList{} << QStringList{"Alfa.TXT", "mid.csv", "zeta"};
+    QTest::newRow("hidden files and folders left out")
+        << QStringList{".oculto.txt", "01-agudas.txt"} << QStringList{"sub", ".git"}
+        << QStringList{"01-agudas.txt"};
+    QTest::newRow("names equal but for case keep a fixed order")
+        << QStringList{"a.txt", "A.txt"} << QStringList{} << QStringList{"A.txt", "a.txt"};
+    QTest::newRow("accented capitals fold too")
+        << QStringList{QString("Ñu.txt"), QString("ña.txt")} << QStringList{}
+        << QStringList{QString("ña.txt"), QString("Ñu.txt")};
+    QTest::newRow("empty folder") << QStringList{} << QStringList{"only-a-folder"} << QStringList{};
+}
+
+void TestExerciseLibrary::listsOrdinaryFilesByName()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, folders);
+    QTemporaryDir dir;
+    for (const QString &f : files)
+        writeFile(dir.filePath(f), "x,1,x,NO,\r\n");
+    for (const QString &f : folders)
+        QVERIFY(QDir(dir.path()).mkdir(f));
+    QTEST(listExerciseFiles(dir.path()), "expected");
+}
+
+void TestExerciseLibrary::missingFolderListsNothing()
+{
+    QTemporaryDir dir;
+    QCOMPARE(listExerciseFiles(dir.filePath("absent")), QStringList{});
+    QCOMPARE(listExerciseFiles(QString()), QStringList{});
+    // A file where the folder should be is no folder.
+    writeFile(dir.filePath("ejercicios"), "casa,2,ca,NO,");
+    QCOMPARE(listExerciseFiles(dir.filePath("ejercicios")), QStringList{});
+}
+
+void TestExerciseLibrary::splitsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("CR alone") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("LF alone (Linux editors)") << "a\nb\n" << QStringList{"a", "b"};
+    QTest::newRow("mixed ends") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("empty middle line") << "a\r\n\r\nc\r\n" << QStringList{"a", "", "c"};
+    QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("only a line end") << "\r\n" << QStringList{""};
+    QTest::newRow("empty text") << "" << QStringList{};
+    QTest::newRow("blank lines stay") << "  \r\n" << QStringList{"  "};
+}
+
+void TestExerciseLibrary::splitsLines()
+{
+    QFETCH(QString, text);
+    QTEST(splitExerciseLines(text).toStringList(), "lines");
+}
+
+void TestExerciseLibrary::decodesBothEncodingsAlike_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("ñ") << QString("niño,2,ni,NO,");
+    QTest::newRow("á") << QString("arbol,1,ar,á,");
+    QTest::newRow("ü") << QString("pingüino,6,güi,NO,");
+    QTest::newRow("capitals") << QString("Ángel,1,Án,Á,");
+    QTest::newRow("all accents") << QString("áéíóúüñÁÉÍÓÚÜÑ,1,á,á,");
+}
+
+// The same words saved as UTF-8, UTF-8 with BOM and Windows-1252 give the same fields.
+void TestExerciseLibrary::decodesBothEncodingsAlike()
+{
+    QFETCH(QString, line);
+    const QByteArray utf8 = (line + "\r\n").toUtf8();
+    const QByteArray bom = QByteArray("\xEF\xBB\xBF") + utf8;
+    const QByteArray cp1252 = (line + "\r\n").toLatin1();  // these letters are the same in both
+    for (const QByteArray &bytes : {utf8, bom, cp1252}) {
+        const QStringList lines = splitExerciseLines(decodeExerciseText(bytes)).toStringList();
+        QCOMPARE(lines, QStringList{line});
+    }
+}
+
+void TestExerciseLibrary::loadsFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("three lines, middle empty") << QByteArray("casa,2,ca,NO,\r\n\r\nsol,2,sol,NO,\r\n")
+                                               << QStringList{"casa,2,ca,NO,", "", "sol,2,sol,NO,"};
+    QTest::newRow("Windows-1252 euro and quotes")
+        << QByteArray("\x80\x93x\x94,1,x,NO,") << QStringList{QString("\u20AC\u201Cx\u201D,1,x,NO,")};
+    QTest::newRow("unused Windows-1252 code") << QByteArray("a\x81,1,a,NO,") << QStringList{QString("a\u0081,1,a,NO,")};
+    QTest::newRow("invalid UTF-8 falls back to Windows-1252")
+        << QByteArray("\xC3\xB1o\xF1o,1,x,NO,") << QStringList{QString("\u00C3\u00B1o\u00F1o,1,x,NO,")};
+    QTest::newRow("overlong UTF-8 is not UTF-8") << QByteArray("\xC0\xAF,1,x,NO,")
+                                                  << QStringList{QString("\u00C0\u00AF,1,x,NO,")};
+    QTest::newRow("binary bytes with NUL") << QByteArray("\x00\x01\xFF\xFE\r\x00", 6)
+                                          << QStringList{QString(QChar(0)) + QChar(1) + QChar(0xFF) + QChar(0xFE),
+                                                         QString(QChar(0))};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TestExerciseLibrary::loadsFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("f.txt"), bytes);
+    QTEST(loadExerciseLines(dir.filePath("f.txt")).toStringList(), "lines");
+}
+
+void TestExerciseLibrary::oneMillionLines()
+{
+    QTemporaryDir dir;
+    QByteArray bytes;
+    bytes.reserve(1'000'000 * 15);
+    for (int i = 0; i < 1'000'000; ++i)
+        bytes += "casa,2,ca,NO,\r\n";
+    writeFile(dir.filePath("big.txt"), bytes);
+    const ExerciseLines lines = loadExerciseLines(dir.filePath("big.txt"));
+    QCOMPARE(lines.size(), 1'000'000);
+    // The index reaches the end of a long file and wraps without overflow.
+    ExerciseState s;
+    s.ItemIndex = 999'999;
+    parseCurrentItem(s, lines);
+    QCOMPARE(s.ItemIndex, 999'999);
+    s.ItemIndex = 1'000'000;
+    parseCurrentItem(s, lines);
+    QCOMPARE(s.ItemIndex, 0);
+    QCOMPARE(s.CurrentWord, QString("casa"));
+}
+
+QTEST_APPLESS_MAIN(TestExerciseLibrary)
+#include "tst_exerciselibrary.moc"

@@ -1,0 +1,144 @@
+#include "startup/form1.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tildora;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A program folder with an exercise folder holding the given files.
+struct ContentTree {
+    QTemporaryDir dir;
+    explicit ContentTree(const QList<QPair<QString, QByteArray>> &files, bool withFolder = true)
+    {
+        if (withFolder)
+            QDir(dir.path()).mkdir("ejercicios");
+        for (const auto &[name, bytes] : files)
+            writeFile(exercise(name), bytes);
+    }
+    QString exercise(const QString &name) const { return dir.filePath("ejercicios/" + name); }
+};
+
+QStringList comboEntries(const QComboBox *combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i)
+        entries << combo->itemText(i);
+    return entries;
+}
+
+} // namespace
+
+class TestForm1Exercises : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startUpListsAndLoadsFirstFile_data();
+    void startUpListsAndLoadsFirstFile();
+    void choiceFromListLoads();
+    void typingLoadsNothing();
+    void vanishedFileLoadsEmpty();
+};
+
+void TestForm1Exercises::startUpListsAndLoadsFirstFile_data()
+{
+    QTest::addColumn<bool>("withFolder");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("three files, first by name loads")
+        << true << QStringList{"b.txt", "A.txt", "c.dat"} << QStringList{"A.txt", "b.txt", "c.dat"} << "A.txt"
+        << QStringList{"A.txt line"};
+    QTest::newRow("empty folder") << true << QStringList{} << QStringList{} << "" << QStringList{};
+    QTest::newRow("no folder at all") << false << QStringList{} << QStringList{} << "" << QStringList{};
+}
+
+void TestForm1Exercises::startUpListsAndLoadsFirstFile()
+{
+    QFETCH(bool, withFolder);
+    QFETCH(QStringList, names);
+    QList<QPair<QString, QByteArray>> files;
+    for (const QString &n : names)
+        files.append({n, (n + " line\r\n").toUtf8()});
+    ContentTree tree(files, withFolder);
+    Form1 form(tree.dir.path());
+    QCOMPARE(form.Combo1->currentText(), QString("Combo1"));
+    form.Form_Load();
+    QTEST(comboEntries(form.Combo1), "entries");
+    QTEST(form.Combo1->currentText(), "text");
+    QTEST(form.List1.toStringList(), "lines");
+    QCOMPARE(form.state().ItemIndex, 0);
+}
+
+void TestForm1Exercises::choiceFromListLoads()
+{
+    ContentTree tree({{"1.txt", "uno,1,u,NO,\r\n"}, {"2.txt", "dos,2,dos,NO,\r\ntres,3,tres,NO,"}});
+    Form1 form(tree.dir.path());
+    form.Form_Load();
+    form.state().ItemIndex = 2;
+
+    // The arrow key is a choice from the list, as a click in the popup is.
+    QTest::keyClick(form.Combo1, Qt::Key_Down);
+    QCOMPARE(form.Combo1->currentText(), QString("2.txt"));
+    QCOMPARE(form.List1.toStringList(), (QStringList{"dos,2,dos,NO,", "tres,3,tres,NO,"}));
+    QCOMPARE(form.state().ItemIndex, 0);
+
+    // Choosing the loaded file again reads it afresh.
+    writeFile(tree.exercise("2.txt"), "cuatro,2,cua,NO,");
+    form.state().ItemIndex = 1;
+    emit form.Combo1->activated(form.Combo1->currentIndex());
+    QCOMPARE(form.List1.toStringList(), QStringList{"cuatro,2,cua,NO,"});
+    QCOMPARE(form.state().ItemIndex, 0);
+}
+
+void TestForm1Exercises::typingLoadsNothing()
+{
+    ContentTree tree({{"1.txt", "uno,1,u,NO,"}, {"2.txt", "dos,2,dos,NO,"}});
+    writeFile(tree.dir.filePath("secret.txt"), "outside,1,o,NO,");
+    Form1 form(tree.dir.path());
+    form.Form_Load();
+    form.state().ItemIndex = 1;
+    for (const QString typed : {"2.txt", "../secret.txt"}) {
+        form.Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(form.Combo1->lineEdit(), typed);
+        QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(form.List1.toStringList(), QStringList{"uno,1,u,NO,"});
+        QCOMPARE(form.state().ItemIndex, 1);
+        QCOMPARE(form.Combo1->count(), 2);
+    }
+    // Even a choice signal with a typed, unlisted name opens nothing.
+    emit form.Combo1->activated(-1);
+    QCOMPARE(form.List1.toStringList(), QStringList{});
+}
+
+void TestForm1Exercises::vanishedFileLoadsEmpty()
+{
+    ContentTree tree({{"1.txt", "uno,1,u,NO,"}, {"2.txt", "dos,2,dos,NO,"}});
+    Form1 form(tree.dir.path());
+    form.Form_Load();
+    QVERIFY(QFile::remove(tree.exercise("2.txt")));
+    form.Combo1->setCurrentIndex(1);
+    emit form.Combo1->activated(1);
+    QCOMPARE(form.List1.toStringList(), QStringList{});
+    QCOMPARE(form.state().ItemIndex, 0);
+    // A file replaced by a folder of the same name reads as empty too.
+    QVERIFY(QDir(tree.dir.path()).mkpath("ejercicios/2.txt"));
+    emit form.Combo1->activated(1);
+    QCOMPARE(form.List1.toStringList(), QStringList{});
+}
+
+QTEST_MAIN(TestForm1Exercises)
+#include "tst_form1_exercises.moc"
