@@ -27,6 +27,15 @@ bool isNoAccentMarker(const QString &accent)
     return accent.toUpper() == QLatin1String("NO");
 }
 
+int markedSyllableStart(QStringView word, QStringView syllable, int stressPosition)
+{
+    qsizetype start = word.indexOf(syllable) + 1;
+    // Only one more occurrence is ever looked for.
+    if (start + syllable.size() - 1 < stressPosition)
+        start = start > 0 ? word.indexOf(syllable, start) + 1 : 0;
+    return int(start);
+}
+
 namespace {
 
 // Copies into the string's own storage when it can, so that stepping through

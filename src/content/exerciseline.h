@@ -26,6 +26,11 @@ ExerciseLine splitExerciseLine(QStringView line);
 // nothing around it).
 bool isNoAccentMarker(const QString &accent);
 
+// 1-based start of the occurrence of the stressed syllable that marks it in
+// the word: the first one, or the next one when the first ends before the
+// stressed letter (so "pa" in papá marks positions 3-4); 0 when none.
+int markedSyllableStart(QStringView word, QStringView syllable, int stressPosition);
+
 // Takes the line at ItemIndex into the four item fields, wrapping ItemIndex to 0
 // past the last line. A field whose closing comma is missing, or a position
 // outside 0..255, keeps the value it had.

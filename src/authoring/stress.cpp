@@ -1,0 +1,97 @@
+#include "authoring/stress.h"
+
+#include "authoring/linecheck.h"
+#include "content/exerciseline.h"
+
+namespace tildora {
+
+namespace {
+
+QChar plainVowel(QChar c)
+{
+    const int i = int(QStringView(u"áéíóúÁÉÍÓÚ").indexOf(c));
+    return i < 0 ? c : QStringView(u"aeiouAEIOU")[i];
+}
+
+bool isStrong(QChar c) { return QStringView(u"aeoAEO").contains(c); }
+bool isWeak(QChar c) { return QStringView(u"iuüIUÜ").contains(c); }
+
+} // namespace
+
+QString withoutWrittenAccent(QStringView word)
+{
+    QString plain;
+    plain.reserve(word.size());
+    for (const QChar c : word)
+        plain += plainVowel(c);
+    return plain;
+}
+
+int stressedSyllableIndex(const QStringList &syllables)
+{
+    for (int i = 0; i < syllables.size(); ++i)
+        for (const QChar c : syllables[i])
+            if (isAccentedVowel(c))
+                return i;
+    if (syllables.size() < 2)
+        return 0;
+    const QString &last = syllables.last();
+    const QChar end = last.isEmpty() ? QChar() : last.back().toLower();
+    const bool vowelNS = QStringView(u"aeiouns").contains(end);
+    return vowelNS ? int(syllables.size()) - 2 : int(syllables.size()) - 1;
+}
+
+int stressedVowelIndex(QStringView syllable)
+{
+    int strong = -1;
+    int lastWeak = -1;
+    for (int i = 0; i < syllable.size(); ++i) {
+        const QChar c = syllable[i];
+        if (isAccentedVowel(c))
+            return i;
+        if (strong < 0 && isStrong(c))
+            strong = i;
+        if (isWeak(c))
+            lastWeak = i;
+    }
+    return strong >= 0 ? strong : lastWeak;
+}
+
+std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QString *why)
+{
+    const auto fail = [&](const QString &reason) -> std::optional<ExerciseItem> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    if (syllables.isEmpty())
+        return fail(QStringLiteral("no syllables"));
+    const int stressed = stressedSyllableIndex(syllables);
+    const int vowel = stressedVowelIndex(syllables[stressed]);
+    if (vowel < 0)
+        return fail(QStringLiteral("the stressed syllable \"%1\" has no vowel").arg(syllables[stressed]));
+
+    ExerciseItem item;
+    int offset = 0;
+    for (int i = 0; i < stressed; ++i)
+        offset += int(syllables[i].size());
+    item.word = withoutWrittenAccent(syllables.join(QString()));
+    item.position = offset + vowel + 1;
+    item.syllable = withoutWrittenAccent(syllables[stressed]);
+    const QChar written = syllables[stressed][vowel];
+    item.accent = isAccentedVowel(written) ? QString(written) : QStringLiteral("NO");
+    if (item.position > 255)
+        return fail(QStringLiteral("the stressed vowel lies past letter 255"));
+    const int start = markedSyllableStart(item.word, item.syllable, item.position);
+    if (start < 1 || start + item.syllable.size() - 1 < item.position || start > item.position)
+        return fail(QStringLiteral("\"%1\" occurs too often in \"%2\": the marked one would not hold the stressed vowel")
+                        .arg(item.syllable, item.word));
+    return item;
+}
+
+QString formatExerciseLine(const ExerciseItem &item)
+{
+    return QStringLiteral("%1,%2,%3,%4,").arg(item.word).arg(item.position).arg(item.syllable, item.accent);
+}
+
+} // namespace tildora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace tildora {
+
+// The word without its written accent: á é í ó ú lose the accent, ñ and ü stay.
+QString withoutWrittenAccent(QStringView word);
+
+// Index of the stressed syllable of a word cut into syllables (spelled with
+// its written accent): the syllable with the accent, otherwise the general
+// rules: the last but one when the word ends in a vowel, n or s, else the last.
+int stressedSyllableIndex(const QStringList &syllables);
+
+// 0-based index in the syllable of its stressed vowel: the accented one, else
+// the strong vowel (a, e, o), else of two weak vowels the second. A final y is
+// not a vowel here (rey, muy). -1 when the syllable has no vowel.
+int stressedVowelIndex(QStringView syllable);
+
+// One exercise item: the four fields of a line.
+struct ExerciseItem {
+    QString word;      // without its written accent
+    int position = 0;  // 1-based stressed vowel
+    QString syllable;  // stressed syllable, spelled as in word
+    QString accent;    // accented vowel, or "NO"
+};
+
+// The item of a word cut into syllables, or empty with a reason when the line
+// could not be answered (the marked syllable would not hold the vowel).
+std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QString *why = nullptr);
+
+// word,position,syllable,accent,
+QString formatExerciseLine(const ExerciseItem &item);
+
+} // namespace tildora

@@ -1,0 +1,200 @@
+// Checks the content pack as shipped: exercise lines, the pictures and
+// recordings they name, every sound and every picture.
+#include "authoring/linecheck.h"
+#include "content/exerciseline.h"
+#include "content/exerciselibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+#include <QtEndian>
+
+using namespace tildora;
+
+namespace {
+
+const QString Content = QStringLiteral(TILDORA_SOURCE_DIR "/content");
+
+struct Wav {
+    QString problem;  // empty when valid
+    double seconds = 0;
+    double peak = 0;  // 0..1 of full scale
+};
+
+// A mono 16-bit PCM WAV file, read by hand so that nothing is taken on trust.
+Wav readWav(const QString &path)
+{
+    Wav wav;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {QStringLiteral("unreadable")};
+    const QByteArray b = f.readAll();
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return {QStringLiteral("not a RIFF WAVE file")};
+    qsizetype pos = 12;
+    int channels = 0, bits = 0, rate = 0, format = 0;
+    QByteArray data;
+    while (pos + 8 <= b.size()) {
+        const QByteArray id = b.mid(pos, 4);
+        const qsizetype size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
+        const char *body = b.constData() + pos + 8;
+        if (id == "fmt " && size >= 16) {
+            format = qFromLittleEndian<quint16>(body);
+            channels = qFromLittleEndian<quint16>(body + 2);
+            rate = int(qFromLittleEndian<quint32>(body + 4));
+            bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (id == "data") {
+            data = b.mid(pos + 8, size);
+        }
+        pos += 8 + size + (size & 1);
+    }
+    if (format != 1 || channels != 1 || bits != 16 || rate <= 0)
+        return {QStringLiteral("not mono 16-bit PCM (format %1, %2 channels, %3 bits)").arg(format).arg(channels).arg(bits)};
+    if (data.isEmpty())
+        return {QStringLiteral("no samples")};
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+        wav.peak = std::max(wav.peak, std::abs(qFromLittleEndian<qint16>(data.constData() + i)) / 32768.0);
+    wav.seconds = double(data.size()) / 2 / rate;
+    return wav;
+}
+
+QStringList files(const QString &folder, const QString &pattern)
+{
+    return QDir(Content + QLatin1Char('/') + folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestContentPack : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exerciseFilesAreWellFormed();
+    void everyLineIsAnswerable();
+    void everySound_data();
+    void everySound();
+    void pictures_data();
+    void pictures();
+    void letterPicturesAreTwoColoursAndOneHeight();
+};
+
+void TestContentPack::exerciseFilesAreWellFormed()
+{
+    const QStringList names = listExerciseFiles(Content + "/ejercicios");
+    QVERIFY2(names.size() >= 6, qPrintable(names.join(", ")));
+    QSet<QString> words;
+    for (const QString &name : names) {
+        QFile f(Content + "/ejercicios/" + name);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY2(QString::fromUtf8(bytes).toUtf8() == bytes, qPrintable(name + " is not UTF-8"));
+        QVERIFY2(bytes.count("\r\n") == bytes.count('\n') && bytes.count("\r\n") == bytes.count('\r'),
+                 qPrintable(name + " has line ends other than CR LF"));
+        const ExerciseLines lines = splitExerciseLines(decodeExerciseText(bytes));
+        QVERIFY2(lines.size() >= 20 && lines.size() <= 40, qPrintable(name));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            words.insert(splitExerciseLine(lines.at(i)).word.toString());
+    }
+    QVERIFY2(words.size() >= 150, qPrintable(QString::number(words.size())));
+}
+
+void TestContentPack::everyLineIsAnswerable()
+{
+    for (const QString &name : listExerciseFiles(Content + "/ejercicios")) {
+        const ExerciseLines lines = loadExerciseLines(Content + "/ejercicios/" + name);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString where = QStringLiteral("%1:%2: ").arg(name).arg(i + 1);
+            for (const LineProblem &p : checkExerciseLine(lines.at(i)))
+                QFAIL(qPrintable(where + p.message));
+            const ExerciseLine fields = splitExerciseLine(lines.at(i));
+            for (const QChar c : fields.word)
+                QVERIFY2(QFile::exists(Content + "/letrasgifs/" + c + ".gif"), qPrintable(where + c));
+            if (!isNoAccentMarker(fields.accent.toString()))
+                QVERIFY2(QFile::exists(Content + "/letrasacento/" + fields.accent.toString() + ".gif"), qPrintable(where));
+            QVERIFY2(QFile::exists(Content + "/sonidospalabras/" + fields.word.toString() + ".wav"), qPrintable(where));
+        }
+    }
+}
+
+void TestContentPack::everySound_data()
+{
+    QTest::addColumn<QString>("path");
+    QStringList expected;
+    for (int i = 1; i <= 10; ++i)
+        expected << QStringLiteral("sonidos/%1.wav").arg(i);
+    expected << "sonidos/acento.wav" << "sonidos/noacento.wav" << "sonidos/fallo.wav";
+    for (const QString &e : expected)
+        QTest::newRow(qPrintable(e)) << e;
+    for (const QString &w : files("sonidospalabras", "*.wav"))
+        QTest::newRow(qPrintable(w)) << "sonidospalabras/" + w;
+}
+
+void TestContentPack::everySound()
+{
+    QFETCH(QString, path);
+    const Wav wav = readWav(Content + "/" + path);
+    QVERIFY2(wav.problem.isEmpty(), qPrintable(wav.problem));
+    QVERIFY2(wav.seconds > 0.25 && wav.seconds < 4, qPrintable(QString::number(wav.seconds)));
+    QVERIFY2(wav.peak < 0.99, "clipped");
+    QVERIFY2(wav.peak > 0.1, "nearly silent");
+}
+
+void TestContentPack::pictures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<int>("minFrames");
+    const QString r = QStringLiteral(TILDORA_SOURCE_DIR "/resources/");
+    QTest::newRow("yes animation") << Content + "/gifs/si.gif" << QSize(65, 65) << QByteArray("gif") << 8;
+    QTest::newRow("no animation") << Content + "/gifs/no.gif" << QSize(65, 65) << QByteArray("gif") << 8;
+    QTest::newRow("vowel mode") << r + "vocales.gif" << QSize(111, 103) << QByteArray("gif") << 1;
+    QTest::newRow("syllable mode") << r + "silabas.gif" << QSize(118, 108) << QByteArray("gif") << 1;
+    QTest::newRow("accent mode") << r + "tilde.gif" << QSize(111, 111) << QByteArray("gif") << 1;
+    QTest::newRow("replay") << r + "repetir.gif" << QSize(147, 123) << QByteArray("gif") << 1;
+    QTest::newRow("next") << r + "siguiente.bmp" << QSize(114, 103) << QByteArray("bmp") << 1;
+    QTest::newRow("no accent") << r + "sintilde.gif" << QSize(117, 109) << QByteArray("gif") << 1;
+    QTest::newRow("still yes") << r + "carita-si.gif" << QSize(66, 66) << QByteArray("gif") << 8;
+    QTest::newRow("still no") << r + "carita-no.gif" << QSize(66, 66) << QByteArray("gif") << 8;
+    QTest::newRow("plaster") << r + "yeso.jpg" << QSize(160, 120) << QByteArray("jpeg") << 1;
+    QTest::newRow("credits") << r + "creditos.bmp" << QSize(397, 237) << QByteArray("bmp") << 1;
+    for (const int s : {16, 32, 48, 256})
+        QTest::newRow(qPrintable(QString("icon %1").arg(s))) << r + QString("icono-%1.png").arg(s) << QSize(s, s)
+                                                            << QByteArray("png") << 1;
+}
+
+void TestContentPack::pictures()
+{
+    QFETCH(QString, path);
+    QImageReader reader(path);
+    QTEST(reader.format(), "format");
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QTEST(image.size(), "size");
+    QFETCH(int, minFrames);
+    QVERIFY(QImageReader(path).imageCount() >= minFrames);
+}
+
+void TestContentPack::letterPicturesAreTwoColoursAndOneHeight()
+{
+    const QStringList letters = files("letrasgifs", "*.gif");
+    const QStringList accents = files("letrasacento", "*.gif");
+    QVERIFY(letters.size() >= 28);
+    QVERIFY(accents.size() >= 5);
+    for (const QString &name : letters + accents) {
+        const QString folder = letters.contains(name) ? "letrasgifs" : "letrasacento";
+        const QImage image = QImageReader(Content + "/" + folder + "/" + name).read().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(image.height() == 105, qPrintable(name));
+        QVERIFY2(image.width() > 10 && image.width() < 120, qPrintable(name));
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
+        QVERIFY2(colours == (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}), qPrintable(name));
+    }
+}
+
+QTEST_MAIN(TestContentPack)
+#include "tst_contentpack.moc"
