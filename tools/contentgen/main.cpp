@@ -1,0 +1,231 @@
+// Makes Tildora's whole content pack from source: exercise files from the
+// word list, letter and accented-letter pictures, the yes/no animations, the
+// window design pictures and a contact sheet of every picture. The sounds are
+// made afterwards by make-content.sh from the list this program writes.
+#include "bmpwriter.h"
+#include "drawing.h"
+
+#include "authoring/stress.h"
+#include "platform/gifwriter.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QTextStream>
+
+#include <cstdio>
+#include <set>
+
+using namespace contentgen;
+
+namespace {
+
+struct Section {
+    QString name;
+    QList<QStringList> words;  // each word cut into syllables
+};
+
+QList<Section> readWordList(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *error = QStringLiteral("cannot read %1").arg(path);
+        return {};
+    }
+    QList<Section> sections;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            sections.append({line.mid(1, line.size() - 2), {}});
+            continue;
+        }
+        if (sections.isEmpty()) {
+            *error = QStringLiteral("word before the first [section]: %1").arg(line);
+            return {};
+        }
+        for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            sections.last().words.append(word.split(QLatin1Char('-')));
+    }
+    return sections;
+}
+
+bool fail(const QString &message)
+{
+    std::fprintf(stderr, "contentgen: %s\n", qPrintable(message));
+    return false;
+}
+
+bool makeExercises(const QList<Section> &sections, const QString &content, const QString &soundList,
+                   std::set<QChar> *letters, std::set<QString> *accents)
+{
+    QDir().mkpath(content + QStringLiteral("/ejercicios"));
+    QFile sounds(soundList);
+    if (!sounds.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(QStringLiteral("cannot write %1").arg(soundList));
+    for (const Section &section : sections) {
+        QByteArray text;
+        for (const QStringList &syllables : section.words) {
+            QString why;
+            const auto item = tildora::itemFromSyllables(syllables, &why);
+            if (!item)
+                return fail(QStringLiteral("%1: %2").arg(syllables.join(QLatin1Char('-')), why));
+            text += tildora::formatExerciseLine(*item).toUtf8() + "\r\n";
+            sounds.write((item->word + QLatin1Char('\t') + syllables.join(QString()) + QLatin1Char('\n')).toUtf8());
+            for (const QChar c : item->word)
+                letters->insert(c);
+            if (item->accent != QLatin1String("NO"))
+                accents->insert(item->accent);
+        }
+        QFile out(content + QStringLiteral("/ejercicios/") + section.name + QStringLiteral(".txt"));
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size())
+            return fail(QStringLiteral("cannot write %1").arg(out.fileName()));
+        std::printf("%s: %lld words\n", qPrintable(section.name), qlonglong(section.words.size()));
+    }
+    return true;
+}
+
+bool gif(const QString &path, const QImage &image)
+{
+    return tildora::writeGif(path, image) || fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+bool animation(const QString &path, const QList<QImage> &images)
+{
+    QList<tildora::GifFrame> frames;
+    for (const QImage &image : images)
+        frames.append({image, 12});
+    return tildora::writeGif(path, frames) || fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+bool makePictures(const QString &content, const QString &resources, const std::set<QChar> &letters,
+                  const std::set<QString> &accents)
+{
+    QDir().mkpath(content + QStringLiteral("/letrasgifs"));
+    QDir().mkpath(content + QStringLiteral("/letrasacento"));
+    QDir().mkpath(content + QStringLiteral("/gifs"));
+    QDir().mkpath(resources);
+    constexpr int LetterHeight = 105;
+    for (const QChar c : letters)
+        if (!gif(content + QStringLiteral("/letrasgifs/") + c + QStringLiteral(".gif"), letterPicture(c, LetterHeight)))
+            return false;
+    for (const QString &a : accents)
+        if (!gif(content + QStringLiteral("/letrasacento/") + a + QStringLiteral(".gif"), letterPicture(a, LetterHeight)))
+            return false;
+    const QString r = resources + QLatin1Char('/');
+    bool ok = animation(content + QStringLiteral("/gifs/si.gif"), smileyFrames(true, 65, 8))
+              && animation(content + QStringLiteral("/gifs/no.gif"), smileyFrames(false, 65, 8))
+              && animation(r + QStringLiteral("carita-si.gif"), smileyFrames(true, 66, 8))
+              && animation(r + QStringLiteral("carita-no.gif"), smileyFrames(false, 66, 8))
+              && gif(r + QStringLiteral("vocales.gif"), vowelsPicture())
+              && gif(r + QStringLiteral("silabas.gif"), syllablesPicture())
+              && gif(r + QStringLiteral("tilde.gif"), accentPicture())
+              && gif(r + QStringLiteral("repetir.gif"), replayPicture())
+              && gif(r + QStringLiteral("sintilde.gif"), noAccentPicture());
+    ok = ok && (writeBmp256(r + QStringLiteral("siguiente.bmp"), nextPicture()) || fail(QStringLiteral("siguiente.bmp")));
+    ok = ok && (writeBmp16(r + QStringLiteral("creditos.bmp"), creditsCard()) || fail(QStringLiteral("creditos.bmp")));
+    ok = ok && (plasterTexture().save(r + QStringLiteral("yeso.jpg"), "JPEG", 92) || fail(QStringLiteral("yeso.jpg")));
+    for (const int size : {16, 32, 48, 256})
+        ok = ok && (iconPicture(size).save(r + QStringLiteral("icono-%1.png").arg(size)) || fail(QStringLiteral("icon")));
+    return ok;
+}
+
+// Every picture of the pack on one sheet, read back from the files written.
+bool makeContactSheet(const QString &content, const QString &resources, const QString &out)
+{
+    QStringList files;
+    for (const QString &folder : {resources, content + QStringLiteral("/gifs"), content + QStringLiteral("/letrasgifs"),
+                                  content + QStringLiteral("/letrasacento")}) {
+        for (const QString &name : QDir(folder).entryList({QStringLiteral("*.gif"), QStringLiteral("*.bmp"),
+                                                           QStringLiteral("*.jpg"), QStringLiteral("*.png")},
+                                                          QDir::Files, QDir::Name))
+            files << folder + QLatin1Char('/') + name;
+    }
+    const int sheetWidth = 1400, gap = 14, labelHeight = 16;
+    QList<QPair<QString, QImage>> pictures;
+    for (const QString &f : files) {
+        QImageReader reader(f);
+        const int frames = reader.imageCount();
+        QImage image = reader.read();
+        if (image.isNull())
+            return fail(QStringLiteral("cannot read back %1").arg(f));
+        QString label = QFileInfo(f).fileName();
+        if (frames > 1)
+            label += QStringLiteral(" (%1 frames)").arg(frames);
+        pictures.append({label, image});
+    }
+    // Lay out in rows.
+    int x = gap, y = gap, rowHeight = 0;
+    QList<QPoint> places;
+    for (const auto &[label, image] : pictures) {
+        const int w = std::max(image.width(), 110);
+        if (x + w > sheetWidth - gap) {
+            x = gap;
+            y += rowHeight + labelHeight + gap;
+            rowHeight = 0;
+        }
+        places << QPoint(x, y);
+        x += w + gap;
+        rowHeight = std::max(rowHeight, image.height());
+    }
+    QImage sheet(sheetWidth, y + rowHeight + labelHeight + gap, QImage::Format_RGB32);
+    sheet.fill(QColor(200, 200, 200));
+    QPainter p(&sheet);
+    p.setFont(sans(10, false));
+    for (int i = 0; i < pictures.size(); ++i) {
+        p.drawImage(places[i], pictures[i].second);
+        p.drawText(QRect(places[i].x(), places[i].y() + pictures[i].second.height() + 1, 200, labelHeight),
+                   Qt::AlignLeft | Qt::AlignTop, pictures[i].first);
+    }
+    p.end();
+    return sheet.save(out) || fail(QStringLiteral("cannot write %1").arg(out));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Makes the Tildora content pack."));
+    parser.addHelpOption();
+    const QCommandLineOption wordsOpt(QStringLiteral("words"), QStringLiteral("Word list."), QStringLiteral("file"));
+    const QCommandLineOption contentOpt(QStringLiteral("content"), QStringLiteral("Content tree to write."), QStringLiteral("dir"));
+    const QCommandLineOption resourcesOpt(QStringLiteral("resources"), QStringLiteral("Window pictures to write."), QStringLiteral("dir"));
+    const QCommandLineOption soundsOpt(QStringLiteral("sound-list"), QStringLiteral("Where to list the words to record."), QStringLiteral("file"));
+    const QCommandLineOption sheetOpt(QStringLiteral("contact-sheet"), QStringLiteral("Contact sheet PNG to write."), QStringLiteral("file"));
+    parser.addOptions({wordsOpt, contentOpt, resourcesOpt, soundsOpt, sheetOpt});
+    parser.process(app);
+    for (const auto &opt : {wordsOpt, contentOpt, resourcesOpt, soundsOpt, sheetOpt})
+        if (!parser.isSet(opt)) {
+            std::fprintf(stderr, "contentgen: --%s is required\n", qPrintable(opt.names().first()));
+            return 2;
+        }
+
+    QString problem;
+    if (!loadFonts(&problem))
+        return fail(QStringLiteral("missing font %1 (apt-get install fonts-sil-andika fonts-liberation2)").arg(problem)), 1;
+    const QList<Section> sections = readWordList(parser.value(wordsOpt), &problem);
+    if (sections.isEmpty())
+        return fail(problem.isEmpty() ? QStringLiteral("no words") : problem), 1;
+
+    // Every letter a teacher is likely to use gets a picture, not only ours.
+    std::set<QChar> letters;
+    for (char16_t c = u'a'; c <= u'z'; ++c)
+        letters.insert(QChar(c));
+    letters.insert(QChar(u'ñ'));
+    letters.insert(QChar(u'ü'));
+    std::set<QString> accents{QStringLiteral("á"), QStringLiteral("é"), QStringLiteral("í"), QStringLiteral("ó"),
+                              QStringLiteral("ú")};
+    const QString content = parser.value(contentOpt);
+    const QString resources = parser.value(resourcesOpt);
+    const bool ok = makeExercises(sections, content, parser.value(soundsOpt), &letters, &accents)
+                    && makePictures(content, resources, letters, accents)
+                    && makeContactSheet(content, resources, parser.value(sheetOpt));
+    return ok ? 0 : 1;
+}
