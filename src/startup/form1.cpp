@@ -1,38 +1,99 @@
 #include "startup/form1.h"
 
-#include "content/exerciselibrary.h"
+#include "content/exerciseline.h"
+#include "platform/gifview.h"
+#include "platform/letterstrip.h"
+#include "platform/picturebutton.h"
+#include "platform/lazysoundplayer.h"
+#include "platform/units.h"
+#include "presentation/worddrawing.h"
+#include "startup/supportcheck.h"
+#include "startup/tilebitmap.h"
+#include "startup/windowplacement.h"
 
 #include <QComboBox>
-#include <QFont>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace tildora {
 
-namespace {
-// Design positions are in twips; the usual screen has 15 twips per pixel.
-constexpr int px(int twips) { return twips / 15; }
-} // namespace
-
-Form1::Form1(const QString &programFolder, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder)
+Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
+    : QWidget(parent), m_programFolder(programFolder), m_locator(programFolder), m_sound(sound)
 {
-    setWindowTitle(QStringLiteral("Tildora 1.1"));
-    setFixedSize(ClientWidth, ClientHeight);
-
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    // Typing must never add an entry or load anything: only a choice loads.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setGeometry(px(120), px(120), px(5175), px(450));
-    QFont comboFont(QStringLiteral("Arial"));
-    comboFont.setPointSizeF(14.25);
-    comboFont.setBold(true);
-    Combo1->setFont(comboFont);
-    Combo1->setEditText(QStringLiteral("Combo1"));
+    if (!m_sound) {
+        m_lazySound = new LazySoundPlayer(soundModuleFolders(), this);
+        m_sound = m_lazySound;
+    }
+    createControls();
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
-    Combo1->lineEdit()->installEventFilter(this);
+    connect(Command1, &QAbstractButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QAbstractButton::clicked, this, &Form1::Command3_Click);
+}
+
+Form1::~Form1() = default;
+
+QStringList Form1::soundModuleFolders()
+{
+    // Beside the program when built or run in place; in its own library
+    // folder when installed.
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, program + QStringLiteral("/../lib/tildora")};
+}
+
+void Form1::Form_Load()
+{
+    InstallSupportComponents();
+    if (const QScreen *screen = this->screen()) {
+        const QPoint at = centredWindowPosition(screen->geometry().size(), frameGeometry().size());
+        move(screen->geometry().topLeft() + at);
+    }
+    m_state.LetterTop = Picture2->letter(0)->top();
+    m_state.Picture2Top = Picture2->top();
+    ListExerciseFiles();
+    LoadExerciseFile();
+    Picture2->letter(0)->setFillColor(colorFromBgr(bgr::Red));
+    NextItem();
+    Gif89a1[0]->setFile(m_locator.folder(QStringLiteral("gifs")) + QStringLiteral("/si.gif"));
+    Gif89a1[1]->setFile(m_locator.folder(QStringLiteral("gifs")) + QStringLiteral("/no.gif"));
+    Gif89a1[0]->hide();
+    Gif89a1[1]->hide();
+    Command4->setEnabled(false);
+    Picture4->hide();
+    m_background = QImage(size(), QImage::Format_RGB32);
+    m_background.fill(colorFromBgr(bgr::PaleYellow));
+    TileBitmap(m_background, Picture3);
+    update();
+}
+
+void Form1::InstallSupportComponents()
+{
+    // Qt brings the animated pictures and the rich text itself; what is left
+    // is to tell the teacher, once, what this machine or folder lacks.
+    // The GIF animation check waits until the first frame is on screen.
+    m_startupProblems = missingContent(m_locator);
+}
+
+void Form1::reportStartupProblems()
+{
+    m_startupProblems += missingGifSupport();
+    if (m_startupProblems.isEmpty())
+        return;
+    for (const QString &problem : m_startupProblems)
+        std::fprintf(stderr, "tildora: %s\n", qPrintable(problem));
+    // Not modal: the child can go on with whatever the program can show.
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tildora"),
+                                m_startupProblems.join(QStringLiteral("\n\n")), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -47,15 +108,28 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::Form_Load()
+void Form1::paintEvent(QPaintEvent *)
 {
-    ListExerciseFiles();
-    LoadExerciseFile();
+    QPainter p(this);
+    if (m_background.isNull())
+        p.fillRect(rect(), colorFromBgr(bgr::PaleYellow));
+    else
+        p.drawImage(0, 0, m_background);
+    if (!m_firstFramePainted) {
+        m_firstFramePainted = true;
+        // What the first frame does not need comes after it.
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(windowIconPictures());
+            if (m_lazySound)
+                m_lazySound->setReady();
+            reportStartupProblems();
+        });
+    }
 }
 
 void Form1::ListExerciseFiles()
 {
-    File1.Path = m_programFolder + QStringLiteral("/ejercicios");
+    File1.Path = m_locator.folder(QStringLiteral("ejercicios"));
     File1.List = listExerciseFiles(File1.Path);
     Combo1->addItems(File1.List);
     // An empty folder leaves the text empty rather than "Combo1": there is
@@ -77,6 +151,37 @@ void Form1::Combo1_Click()
 {
     LoadExerciseFile();
     m_state.ItemIndex = 0;
+}
+
+QString Form1::wordRecording() const
+{
+    return m_locator.locate(QStringLiteral("sonidospalabras"), m_state.CurrentWord, QStringLiteral(".wav"));
+}
+
+void Form1::NextItem()
+{
+    parseCurrentItem(m_state, List1);
+    DrawWord(m_state, {*Picture2, *Timer1, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
+    ++m_state.ItemIndex;
+    Picture2->setEnabled(true);
+    const QString recording = wordRecording();
+    Command3->setEnabled(!recording.isEmpty());
+    if (!recording.isEmpty())
+        m_sound->play(recording);
+}
+
+void Form1::Command1_Click()
+{
+    NextItem();
+    if (m_state.AnswerMode == AccentMode)
+        Command4->setEnabled(true);
+}
+
+void Form1::Command3_Click()
+{
+    const QString recording = wordRecording();
+    if (!recording.isEmpty())
+        m_sound->play(recording);
 }
 
 } // namespace tildora

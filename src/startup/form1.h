@@ -1,15 +1,30 @@
 #pragma once
 
+#include "content/contentlocator.h"
 #include "content/exerciselibrary.h"
 #include "content/exercisestate.h"
+#include "platform/pictureloader.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+
 class QComboBox;
+class QLabel;
+class QTextEdit;
+class QTimer;
 
 namespace tildora {
+
+class GifView;
+class LazySoundPlayer;
+class LetterStrip;
+class PictureButton;
+class SoundPlayer;
 
 // The file list over the exercise folder, kept as plain data.
 struct FileListBox {
@@ -26,31 +41,68 @@ public:
     static constexpr int ClientWidth = 739;
     static constexpr int ClientHeight = 491;
 
-    // programFolder holds the content tree; tests pass a folder they made.
-    explicit Form1(const QString &programFolder, QWidget *parent = nullptr);
+    // programFolder holds the content tree; tests pass a folder they made and
+    // a sound player that records what it is asked to play.
+    explicit Form1(const QString &programFolder, SoundPlayer *sound = nullptr, QWidget *parent = nullptr);
+    ~Form1() override;
 
     void Form_Load();
 
     ExerciseState &state() { return m_state; }
-    const QString &programFolder() const { return m_programFolder; }
+    const ContentLocator &locator() const { return m_locator; }
+    // What the start-up check found missing; said once to the teacher after
+    // the first frame.
+    const QStringList &startupProblems() const { return m_startupProblems; }
+    const QImage &background() const { return m_background; }
 
     // Controls, under their design names.
     QComboBox *Combo1 = nullptr;
-    FileListBox File1;
+    QTimer *Timer1 = nullptr;
+    PictureButton *Command5 = nullptr;
+    std::array<PictureButton *, 3> Command2{};
+    PictureButton *Command3 = nullptr;
+    PictureButton *Command1 = nullptr;
+    PictureButton *Command4 = nullptr;
+    QLabel *Picture4 = nullptr;
     ExerciseLines List1;
+    QWidget *Shape1 = nullptr;
+    QTextEdit *RichTextBox1 = nullptr;
+    std::array<QLabel *, 2> Image1{};
+    std::array<GifView *, 2> Gif89a1{};
+    std::array<QLabel *, 2> Label1{};
+    LetterStrip *Picture2 = nullptr;
+    FileListBox File1;
+    QImage Picture3;  // the tile: the part of the texture the box's inner area shows
 
 public slots:
     void Combo1_Click();
+    void Command1_Click();
+    void Command3_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QStringList soundModuleFolders();
+    static QIcon windowIconPictures();
+    void createControls();
+    void InstallSupportComponents();
+    void reportStartupProblems();
     void ListExerciseFiles();
     void LoadExerciseFile();
+    void NextItem();
+    QString wordRecording() const;
 
     QString m_programFolder;
+    ContentLocator m_locator;
+    PictureLoader m_pictures;
+    SoundPlayer *m_sound;
     ExerciseState m_state;
+    QStringList m_startupProblems;
+    bool m_firstFramePainted = false;
+    LazySoundPlayer *m_lazySound = nullptr;
+    QImage m_background;
 };
 
 } // namespace tildora

@@ -1,5 +1,7 @@
 #include "startup/form1.h"
 
+#include "../support/testcontent.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -74,19 +76,21 @@ void TestForm1Exercises::startUpListsAndLoadsFirstFile()
     for (const QString &n : names)
         files.append({n, (n + " line\r\n").toUtf8()});
     ContentTree tree(files, withFolder);
-    Form1 form(tree.dir.path());
+    testing::FakeSound sound;
+    Form1 form(tree.dir.path(), &sound);
     QCOMPARE(form.Combo1->currentText(), QString("Combo1"));
     form.Form_Load();
     QTEST(comboEntries(form.Combo1), "entries");
     QTEST(form.Combo1->currentText(), "text");
     QTEST(form.List1.toStringList(), "lines");
-    QCOMPARE(form.state().ItemIndex, 0);
+    QCOMPARE(form.state().ItemIndex, 1);  // the first item is on screen
 }
 
 void TestForm1Exercises::choiceFromListLoads()
 {
     ContentTree tree({{"1.txt", "uno,1,u,NO,\r\n"}, {"2.txt", "dos,2,dos,NO,\r\ntres,3,tres,NO,"}});
-    Form1 form(tree.dir.path());
+    testing::FakeSound sound;
+    Form1 form(tree.dir.path(), &sound);
     form.Form_Load();
     form.state().ItemIndex = 2;
 
@@ -108,7 +112,8 @@ void TestForm1Exercises::typingLoadsNothing()
 {
     ContentTree tree({{"1.txt", "uno,1,u,NO,"}, {"2.txt", "dos,2,dos,NO,"}});
     writeFile(tree.dir.filePath("secret.txt"), "outside,1,o,NO,");
-    Form1 form(tree.dir.path());
+    testing::FakeSound sound;
+    Form1 form(tree.dir.path(), &sound);
     form.Form_Load();
     form.state().ItemIndex = 1;
     for (const QString typed : {"2.txt", "../secret.txt"}) {
@@ -127,7 +132,8 @@ void TestForm1Exercises::typingLoadsNothing()
 void TestForm1Exercises::vanishedFileLoadsEmpty()
 {
     ContentTree tree({{"1.txt", "uno,1,u,NO,"}, {"2.txt", "dos,2,dos,NO,"}});
-    Form1 form(tree.dir.path());
+    testing::FakeSound sound;
+    Form1 form(tree.dir.path(), &sound);
     form.Form_Load();
     QVERIFY(QFile::remove(tree.exercise("2.txt")));
     form.Combo1->setCurrentIndex(1);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tildora {
+
+// Finds content files under the program folder: folder/name + extension.
+// Names come from exercise lines, so a name with a path separator or a NUL,
+// or equal to "." or "..", never opens anything: it counts as missing. Only
+// ordinary, visible files count. When the exact name is not there, a name
+// that differs only in letter case is taken, as content made on Windows
+// expects.
+class ContentLocator
+{
+public:
+    explicit ContentLocator(QString programFolder = {});
+
+    const QString &programFolder() const { return m_programFolder; }
+    QString folder(const QString &name) const { return m_programFolder + QLatin1Char('/') + name; }
+
+    // The path of the file, or an empty string when there is none.
+    QString locate(const QString &folderName, const QString &name, const QString &extension) const;
+
+    static bool isSafeName(const QString &name);
+
+private:
+    QString m_programFolder;
+};
+
+} // namespace tildora

@@ -1,0 +1,44 @@
+#include "platform/gifview.h"
+
+#include <QMovie>
+
+namespace tildora {
+
+GifView::GifView(QWidget *parent) : QLabel(parent) {}
+
+void GifView::setFile(const QString &path)
+{
+    m_file = path;
+    if (m_movie) {
+        m_movie->stop();
+        m_movie->setFileName(path);
+        if (isVisible())
+            m_movie->start();
+    }
+}
+
+bool GifView::isPlaying() const
+{
+    return m_movie && m_movie->state() == QMovie::Running;
+}
+
+void GifView::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    if (!m_movie) {
+        m_movie = new QMovie(m_file, QByteArray(), this);
+        m_movie->setCacheMode(QMovie::CacheAll);
+        setMovie(m_movie);
+    }
+    if (m_movie->isValid())
+        m_movie->start();
+}
+
+void GifView::hideEvent(QHideEvent *event)
+{
+    if (m_movie)
+        m_movie->stop();
+    QLabel::hideEvent(event);
+}
+
+} // namespace tildora

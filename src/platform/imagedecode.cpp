@@ -1,0 +1,140 @@
+#include "platform/imagedecode.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <gif_lib.h>
+
+#include <cstring>
+
+namespace tildora {
+namespace {
+
+struct MemoryReader {
+    const QByteArray &bytes;
+    qsizetype offset = 0;
+};
+
+int readFromMemory(GifFileType *gif, GifByteType *buffer, int length)
+{
+    auto *reader = static_cast<MemoryReader *>(gif->UserData);
+    const qsizetype available = std::min<qsizetype>(length, reader->bytes.size() - reader->offset);
+    std::memcpy(buffer, reader->bytes.constData() + reader->offset, std::size_t(available));
+    reader->offset += available;
+    return int(available);
+}
+
+} // namespace
+
+QImage decodeGif(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("GIF8"))
+        return {};
+    MemoryReader reader{bytes};
+    int error = 0;
+    GifFileType *gif = DGifOpen(&reader, readFromMemory, &error);
+    if (!gif)
+        return {};
+    QImage image;
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0 && gif->SWidth > 0 && gif->SHeight > 0
+        && gif->SWidth <= 8192 && gif->SHeight <= 8192) {
+        const SavedImage &frame = gif->SavedImages[0];
+        const GifImageDesc &d = frame.ImageDesc;
+        const ColorMapObject *map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+        GraphicsControlBlock gcb{};
+        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+        DGifSavedExtensionToGCB(gif, 0, &gcb);
+        if (map) {
+            image = QImage(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            for (int y = 0; y < d.Height; ++y) {
+                const int sy = d.Top + y;
+                if (sy < 0 || sy >= image.height())
+                    continue;
+                auto *line = reinterpret_cast<QRgb *>(image.scanLine(sy));
+                for (int x = 0; x < d.Width; ++x) {
+                    const int sx = d.Left + x;
+                    const int index = frame.RasterBits[std::size_t(y) * std::size_t(d.Width) + std::size_t(x)];
+                    if (sx < 0 || sx >= image.width() || index == gcb.TransparentColor || index >= map->ColorCount)
+                        continue;
+                    const GifColorType &c = map->Colors[index];
+                    line[sx] = qRgb(c.Red, c.Green, c.Blue);
+                }
+            }
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return image;
+}
+
+QImage decodeBmp(const QByteArray &b)
+{
+    if (b.size() < 54 || !b.startsWith("BM"))
+        return {};
+    const auto *p = reinterpret_cast<const uchar *>(b.constData());
+    const quint32 pixelOffset = qFromLittleEndian<quint32>(p + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+    const qint32 width = qFromLittleEndian<qint32>(p + 18);
+    const qint32 rawHeight = qFromLittleEndian<qint32>(p + 22);
+    const int bits = qFromLittleEndian<quint16>(p + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(p + 30);
+    quint32 colours = qFromLittleEndian<quint32>(p + 46);
+    const bool bottomUp = rawHeight > 0;
+    const qint32 height = bottomUp ? rawHeight : -rawHeight;
+    const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
+    if (headerSize < 40 || width <= 0 || height <= 0 || width > 8192 || height > 8192 || !known
+        || (compression != 0 && !(compression == 3 && bits == 32)))
+        return {};
+    if (bits <= 8 && colours == 0)
+        colours = 1u << bits;
+    const qsizetype paletteAt = 14 + qsizetype(headerSize);
+    const qsizetype rowBytes = ((qsizetype(width) * bits + 31) / 32) * 4;
+    if (colours > 256 || paletteAt + qsizetype(colours) * 4 > b.size() || qsizetype(pixelOffset) + rowBytes * height > b.size())
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    for (qint32 y = 0; y < height; ++y) {
+        const uchar *row = p + pixelOffset + rowBytes * (bottomUp ? height - 1 - y : y);
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (qint32 x = 0; x < width; ++x) {
+            if (bits > 8) {
+                const uchar *px = row + x * (bits / 8);
+                line[x] = qRgb(px[2], px[1], px[0]);
+                continue;
+            }
+            const int perByte = 8 / bits;
+            const int shift = (perByte - 1 - x % perByte) * bits;
+            const quint32 index = (row[x / perByte] >> shift) & ((1u << bits) - 1);
+            const uchar *c = p + paletteAt + (index < colours ? index : 0) * 4;
+            line[x] = qRgb(c[2], c[1], c[0]);
+        }
+    }
+    return image;
+}
+
+QImage readPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QImage image = decodeGif(bytes);
+    if (image.isNull())
+        image = decodeBmp(bytes);
+    if (image.isNull()) {
+        // The extension names the format to try first; the content decides
+        // when that fails.
+        file.seek(0);
+        image = QImageReader(&file, QFileInfo(path).suffix().toLower().toLatin1()).read();
+    }
+    if (image.isNull()) {
+        file.seek(0);
+        QImageReader byContent(&file);
+        byContent.setDecideFormatFromContent(true);
+        image = byContent.read();
+    }
+    return image;
+}
+
+} // namespace tildora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/letterpicture.h"
+#include "platform/twipwidget.h"
+
+#include <vector>
+
+namespace tildora {
+
+// The letter strip and its control array of letter pictures. Element 0 is the
+// template and always exists; the others are made as copies of it.
+class LetterStrip : public TwipWidget
+{
+    Q_OBJECT
+public:
+    explicit LetterStrip(QWidget *parent = nullptr);
+
+    int count() const { return int(m_letters.size()); }
+    LetterPicture *letter(int index) const { return m_letters[std::size_t(index)]; }
+
+    // A hidden copy of element 0 as the next element.
+    LetterPicture *addCopyOfTemplate();
+    // Destroys every element but the template.
+    void removeCopies();
+
+signals:
+    void letterMouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void letterClicked(int index);
+
+private:
+    void connectLetter(LetterPicture *letter);
+    std::vector<LetterPicture *> m_letters;
+};
+
+} // namespace tildora

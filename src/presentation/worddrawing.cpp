@@ -1,0 +1,68 @@
+#include "presentation/worddrawing.h"
+
+#include "content/exerciseline.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tildora {
+
+int centredStripLeft(int outerWindowWidth, int stripWidth)
+{
+    return (outerWindowWidth - stripWidth) / 2;  // C++ division drops the remainder toward zero
+}
+
+void markStressedSyllable(ExerciseState &state)
+{
+    const int length = int(state.StressedSyllable.size());
+    state.SyllableStart = markedSyllableStart(state.CurrentWord, state.StressedSyllable, state.StressPosition);
+    // Room for every position of the word, and for the positions 0..L-1 that a
+    // syllable missing from the word marks.
+    const int positions = std::max<int>(int(state.CurrentWord.size()), length) + 1;
+    state.SyllableMask.assign(std::size_t(std::max(positions, 16)), false);
+    for (int p = state.SyllableStart; p < state.SyllableStart + length; ++p)
+        state.SyllableMask[std::size_t(p)] = true;
+    state.SyllableHits = 0;
+}
+
+void DrawWord(ExerciseState &state, const WordDrawing &view)
+{
+    view.Timer1.stop();
+    state.AnimLetter = 0;
+    view.Picture2.removeCopies();
+    state.LetterCount = int(state.CurrentWord.size());
+
+    const auto letterImage = [&](int position) {
+        return view.pictures.load(
+            view.locator.locate(QStringLiteral("letrasgifs"), QString(state.CurrentWord[position]), QStringLiteral(".gif")));
+    };
+
+    LetterPicture *first = view.Picture2.letter(0);
+    first->move(first->left(), state.LetterTop);
+    if (state.LetterCount > 0) {
+        if (const QImage image = letterImage(0); !image.isNull())
+            first->setPicture(image);
+    }
+    first->setEnabled(true);
+
+    for (int i = 1; i < state.LetterCount; ++i) {
+        const LetterPicture *previous = view.Picture2.letter(i - 1);
+        LetterPicture *letter = view.Picture2.addCopyOfTemplate();
+        letter->move(previous->left() + previous->twipWidth(), first->top());
+        if (const QImage image = letterImage(i); !image.isNull())
+            letter->setPicture(image);
+        letter->show();
+    }
+
+    // An empty word has no last letter: the strip keeps its width.
+    if (state.LetterCount > 0) {
+        const LetterPicture *last = view.Picture2.letter(state.LetterCount - 1);
+        view.Picture2.setTwipWidth(last->left() + last->twipWidth() + 100);
+    }
+    view.Picture2.move(centredStripLeft(view.outerWindowWidth, view.Picture2.twipWidth()), state.Picture2Top);
+
+    markStressedSyllable(state);
+}
+
+} // namespace tildora

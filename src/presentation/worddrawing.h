@@ -1,0 +1,33 @@
+#pragma once
+
+#include "content/contentlocator.h"
+#include "content/exercisestate.h"
+#include "platform/letterstrip.h"
+#include "platform/pictureloader.h"
+
+class QTimer;
+
+namespace tildora {
+
+// Left of the letter strip that centres it across the window: the difference
+// of the widths, halved with the remainder dropped.
+int centredStripLeft(int outerWindowWidth, int stripWidth);
+
+// Marks the letters of the stressed syllable and clears the syllable hits.
+// Every letter of the marked occurrence is marked, however long the word.
+void markStressedSyllable(ExerciseState &state);
+
+struct WordDrawing {
+    LetterStrip &Picture2;
+    QTimer &Timer1;
+    const ContentLocator &locator;
+    PictureLoader &pictures;
+    int outerWindowWidth;  // twips
+};
+
+// Draws CurrentWord as a row of letter pictures, edge to edge, centres the
+// strip, and resets the answer state of the item. A missing letter picture
+// keeps the image the box had.
+void DrawWord(ExerciseState &state, const WordDrawing &view);
+
+} // namespace tildora

@@ -1,0 +1,116 @@
+// Our own GIF and BMP decoding must give what Qt's image readers give.
+#include "platform/gifwriter.h"
+#include "platform/imagedecode.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tildora;
+
+namespace {
+
+QImage sample(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.fillRect(QRect(1, 1, w / 2, h / 3), QColor(200, 30, 60));
+    p.fillRect(QRect(w / 3, h / 2, w / 2, h / 3), Qt::black);
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage viaQt(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestImageDecode : public QObject
+{
+    Q_OBJECT
+private slots:
+    void matchesQt_data();
+    void matchesQt();
+    void refusesOtherBytes_data();
+    void refusesOtherBytes();
+    void readPictureFallsBackToQt();
+};
+
+void TestImageDecode::matchesQt_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("gif");
+    QTemporaryDir dir;
+    writeGif(dir.filePath("a.gif"), sample(37, 21));
+    QFile gif(dir.filePath("a.gif"));
+    gif.open(QIODevice::ReadOnly);
+    QTest::newRow("GIF written by us") << gif.readAll() << true;
+    QFile animation(QStringLiteral(TILDORA_SOURCE_DIR "/content/gifs/si.gif"));
+    animation.open(QIODevice::ReadOnly);
+    QTest::newRow("first frame of an animation") << animation.readAll() << true;
+    QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP") << false;
+    QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP") << false;
+    QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP") << false;
+    QFile credits(QStringLiteral(TILDORA_SOURCE_DIR "/resources/creditos.bmp"));
+    credits.open(QIODevice::ReadOnly);
+    QTest::newRow("BMP, 4 bits (the credits card)") << credits.readAll() << false;
+}
+
+void TestImageDecode::matchesQt()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, gif);
+    const QImage ours = gif ? decodeGif(bytes) : decodeBmp(bytes);
+    const QImage theirs = viaQt(bytes);
+    QVERIFY(!theirs.isNull());
+    QCOMPARE(ours.size(), theirs.size());
+    QCOMPARE(ours.convertToFormat(QImage::Format_RGB32), theirs);
+}
+
+void TestImageDecode::refusesOtherBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("casa,2,ca,NO,");
+    QTest::newRow("cut GIF") << QByteArray("GIF89a\x10\x00\x10\x00", 10);
+    QTest::newRow("cut BMP") << QByteArray("BM") + QByteArray(60, '\x01');
+    QTest::newRow("PNG") << encoded(sample(5, 5), "PNG");
+}
+
+void TestImageDecode::refusesOtherBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(decodeGif(bytes).isNull());
+    QVERIFY(decodeBmp(bytes).isNull());
+}
+
+void TestImageDecode::readPictureFallsBackToQt()
+{
+    QTemporaryDir dir;
+    // A PNG named .gif, as a teacher's picture might be.
+    QFile f(dir.filePath("x.gif"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(encoded(sample(9, 7), "PNG"));
+    f.close();
+    QCOMPARE(readPicture(dir.filePath("x.gif")).size(), QSize(9, 7));
+    QVERIFY(readPicture(dir.filePath("missing.gif")).isNull());
+}
+
+QTEST_MAIN(TestImageDecode)
+#include "tst_imagedecode.moc"

@@ -1,0 +1,215 @@
+#include "presentation/worddrawing.h"
+
+#include "../support/testcontent.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace tildora;
+
+namespace {
+
+// A strip with its template letter at its design place, as the window has it.
+struct Stage {
+    testing::ContentTree tree;
+    ContentLocator locator{tree.root};
+    PictureLoader pictures;
+    LetterStrip strip;
+    QTimer timer;
+    ExerciseState state;
+    Stage()
+    {
+        strip.setTwipGeometry(120, 4680, 7095, 2535);
+        strip.letter(0)->setTwipGeometry(120, 600, 1335, 1575);
+        state.LetterTop = 600;
+        state.Picture2Top = 4680;
+    }
+    void draw(const QString &word, int position = 1, const QString &syllable = {}, int windowWidth = 11085)
+    {
+        state.CurrentWord = word;
+        state.StressPosition = std::uint8_t(position);
+        state.StressedSyllable = syllable;
+        DrawWord(state, {strip, timer, locator, pictures, windowWidth});
+    }
+    QList<int> lefts() const
+    {
+        QList<int> l;
+        for (int i = 0; i < strip.count(); ++i)
+            l << strip.letter(i)->left();
+        return l;
+    }
+};
+
+QList<int> marked(const ExerciseState &s)
+{
+    QList<int> positions;
+    for (std::size_t p = 0; p < s.SyllableMask.size(); ++p)
+        if (s.SyllableMask[p])
+            positions << int(p);
+    return positions;
+}
+
+} // namespace
+
+class TestWordDrawing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void casaLayout();
+    void centring_data();
+    void centring();
+    void syllableMarks_data();
+    void syllableMarks();
+    void shorterWordLeavesFewerPictures();
+    void missingPicturesKeepTheirImage();
+    void emptyWord();
+    void drawingStopsTheBounceAndResets();
+};
+
+void TestWordDrawing::casaLayout()
+{
+    Stage s;
+    s.tree.letter("c", 30);  // 450 twips
+    s.tree.letter("a", 25);  // 375 twips
+    s.tree.letter("s", 30);
+    s.draw("casa", 2, "ca");
+    QCOMPARE(s.lefts(), (QList<int>{120, 570, 945, 1395}));
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(s.strip.letter(i)->top(), 600);
+        QVERIFY(s.strip.letter(i)->isVisibleTo(&s.strip));
+    }
+    QCOMPARE(s.strip.letter(1)->twipWidth(), 375);
+    QCOMPARE(s.strip.twipWidth(), 1395 + 375 + 100);
+    QCOMPARE(s.strip.left(), (11085 - 1870) / 2);
+    QCOMPARE(s.strip.top(), 4680);
+    QCOMPARE(s.state.LetterCount, 4);
+}
+
+void TestWordDrawing::centring_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("strip");
+    QTest::addColumn<int>("left");
+    QTest::newRow("odd difference drops the half") << 9600 << 1871 << 3864;
+    QTest::newRow("even difference") << 9600 << 1870 << 3865;
+    QTest::newRow("strip wider than the window") << 1000 << 1871 << -435;
+}
+
+void TestWordDrawing::centring()
+{
+    QFETCH(int, window);
+    QFETCH(int, strip);
+    QTEST(centredStripLeft(window, strip), "left");
+}
+
+void TestWordDrawing::syllableMarks_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("syllable");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::newRow("casa: first ca") << "casa" << 2 << "ca" << 1 << QList<int>{1, 2};
+    QTest::newRow("papa stressed at 4: second pa") << "papa" << 4 << "pa" << 3 << QList<int>{3, 4};
+    QTest::newRow("cree: second e") << "cree" << 4 << "e" << 4 << QList<int>{4};
+    QTest::newRow("third occurrence never looked for") << "cacaca" << 6 << "ca" << 3 << QList<int>{3, 4};
+    QTest::newRow("20 letters, syllable 16-18 all marked")
+        << "electroencefalograma" << 17 << "gra" << 16 << QList<int>{16, 17, 18};
+    QTest::newRow("syllable missing marks 0..L-1") << "casa" << 2 << "xyz" << 0 << QList<int>{0, 1, 2};
+    QTest::newRow("empty syllable marks nothing") << "casa" << 2 << "" << 2 << QList<int>{};
+    QTest::newRow("case-sensitive search") << "Casa" << 2 << "ca" << 0 << QList<int>{0, 1};
+}
+
+void TestWordDrawing::syllableMarks()
+{
+    QFETCH(QString, word);
+    QFETCH(int, position);
+    QFETCH(QString, syllable);
+    ExerciseState s;
+    s.CurrentWord = word;
+    s.StressPosition = std::uint8_t(position);
+    s.StressedSyllable = syllable;
+    s.SyllableHits = 3;
+    markStressedSyllable(s);
+    QTEST(s.SyllableStart, "start");
+    QTEST(marked(s), "positions");
+    QCOMPARE(s.SyllableHits, 0);
+}
+
+void TestWordDrawing::shorterWordLeavesFewerPictures()
+{
+    Stage s;
+    s.tree.alphabet();
+    s.draw("mariposa");
+    QCOMPARE(s.strip.count(), 8);
+    s.draw("sol");
+    QCOMPARE(s.strip.count(), 3);
+    QCOMPARE(s.strip.findChildren<LetterPicture *>().size(), 3);
+    QCOMPARE(s.lefts(), (QList<int>{120, 570, 1020}));
+    // A word of 300 letters is drawn, and its syllable marked past letter 255.
+    const QString longWord = QString(249, QLatin1Char('b')) + "cas" + QString(48, QLatin1Char('b'));
+    s.draw(longWord, 251, "cas");
+    QCOMPARE(s.strip.count(), 300);
+    QCOMPARE(s.state.SyllableStart, 250);
+    QCOMPARE(marked(s.state), (QList<int>{250, 251, 252}));
+}
+
+void TestWordDrawing::missingPicturesKeepTheirImage()
+{
+    Stage s;
+    s.tree.letter("s", 20);
+    s.tree.letter("o", 40);
+    // First word, first letter missing: the template has no image yet.
+    s.draw("xo");
+    QVERIFY(s.strip.letter(0)->picture().isNull());
+    QCOMPARE(s.strip.letter(1)->picture().width(), 40);
+    s.draw("so");
+    QCOMPARE(s.strip.letter(0)->picture().width(), 20);
+    // Missing letters: the template keeps the previous first letter, and a
+    // new letter shows the copy of the template it started with.
+    s.draw("x?o");
+    QCOMPARE(s.strip.letter(0)->picture().width(), 20);
+    QCOMPARE(s.strip.letter(1)->picture().width(), 20);
+    QCOMPARE(s.strip.letter(2)->left(), 120 + 300 + 300);
+    // Characters that are no file names count as missing.
+    s.draw("/.");
+    QCOMPARE(s.strip.count(), 2);
+    QCOMPARE(s.strip.letter(1)->picture().width(), 20);
+}
+
+void TestWordDrawing::emptyWord()
+{
+    Stage s;
+    s.tree.alphabet(30);
+    s.draw("sol", 2, "sol");
+    const int width = s.strip.twipWidth();
+    const QImage first = s.strip.letter(0)->picture();
+    s.draw("", 0, "", 9000);
+    QCOMPARE(s.state.LetterCount, 0);
+    QCOMPARE(s.strip.count(), 1);
+    QCOMPARE(s.strip.letter(0)->picture(), first);
+    QCOMPARE(s.strip.twipWidth(), width);
+    QCOMPARE(s.strip.left(), (9000 - width) / 2);
+}
+
+void TestWordDrawing::drawingStopsTheBounceAndResets()
+{
+    Stage s;
+    s.tree.alphabet();
+    s.draw("casa", 2, "ca");
+    s.timer.start(5);
+    s.state.AnimLetter = 3;
+    s.strip.letter(0)->move(120, 1300);  // displaced by a bounce
+    s.strip.letter(0)->setEnabled(false);
+    s.state.BounceUp = true;
+    s.draw("mesa", 2, "me");
+    QVERIFY(!s.timer.isActive());
+    QCOMPARE(s.state.AnimLetter, 0);
+    QCOMPARE(s.strip.letter(0)->top(), 600);
+    QVERIFY(s.strip.letter(0)->isEnabled());
+    QVERIFY(s.strip.letter(3)->isEnabled());
+    QVERIFY(s.state.BounceUp);  // left as it was
+}
+
+QTEST_MAIN(TestWordDrawing)
+#include "tst_worddrawing.moc"

@@ -1,0 +1,125 @@
+// Start-up pieces that need no window: tiling, centring, the support check
+// and the content locator's safety.
+#include "content/contentlocator.h"
+#include "startup/supportcheck.h"
+#include "startup/tilebitmap.h"
+#include "startup/windowplacement.h"
+
+#include "../support/testcontent.h"
+
+#include <QTest>
+
+using namespace tildora;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tiling_data();
+    void tiling();
+    void centring_data();
+    void centring();
+    void supportCheck();
+    void locator_data();
+    void locator();
+};
+
+void TestStartup::tiling_data()
+{
+    QTest::addColumn<QSize>("surface");
+    QTest::addColumn<QSize>("tile");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("window and tile of the design") << QSize(739, 491) << QSize(125, 117) << 6 * 5;
+    QTest::newRow("whole multiple: one more row and column") << QSize(100, 60) << QSize(50, 30) << 3 * 3;
+    QTest::newRow("tile larger than the surface") << QSize(20, 20) << QSize(50, 30) << 1;
+    QTest::newRow("one-pixel tile") << QSize(3, 2) << QSize(1, 1) << 4 * 3;
+}
+
+void TestStartup::tiling()
+{
+    QFETCH(QSize, surface);
+    QFETCH(QSize, tile);
+    QImage tileImage(tile, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            tileImage.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+    QImage target(surface, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    QTEST(TileBitmap(target, tileImage), "copies");
+    // Covered from the top-left corner, no gap, no overlap.
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            QCOMPARE(target.pixel(x, y), tileImage.pixel(x % tile.width(), y % tile.height()));
+}
+
+void TestStartup::centring_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("odd difference 4001") << 15001 << 11000 << 2000;
+    QTest::newRow("negative odd difference -4001") << 7000 << 11001 << -2000;
+    QTest::newRow("even") << 1024 << 740 << 142;
+}
+
+void TestStartup::centring()
+{
+    QFETCH(int, screen);
+    QFETCH(int, window);
+    QTEST(centredOffset(screen, window), "offset");
+}
+
+void TestStartup::supportCheck()
+{
+    testing::ContentTree tree;
+    QCOMPARE(missingGifSupport(), QStringList{});
+    QStringList problems = missingContent(ContentLocator(tree.root));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems.first().contains("ejercicios"));
+    tree.exercise("a.txt", {"casa,2,ca,NO,"});
+    QCOMPARE(missingContent(ContentLocator(tree.root)), QStringList{});
+    QVERIFY(QDir(tree.path("sonidos")).removeRecursively());
+    problems = missingContent(ContentLocator(tree.root));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems.first().contains("sonidos"));
+    QTemporaryDir empty;
+    QVERIFY(missingContent(ContentLocator(empty.path())).first().contains("letrasgifs"));
+}
+
+void TestStartup::locator_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("found");  // file name found, empty for none
+    QTest::newRow("exact") << "casa" << "casa.wav";
+    QTest::newRow("other letter case") << "CASA" << "casa.wav";
+    QTest::newRow("ñ in capitals") << QString("NIÑO") << QString("niño.wav");
+    QTest::newRow("exact wins over case") << "Sol" << "Sol.wav";
+    QTest::newRow("missing") << "mesa" << "";
+    QTest::newRow("climbs out of the folder") << "../../x" << "";
+    QTest::newRow("into a subfolder") << "sub/y" << "";
+    QTest::newRow("backslash") << "..\\..\\x" << "";
+    QTest::newRow("dot") << "." << "";
+    QTest::newRow("dot dot") << ".." << "";
+    QTest::newRow("NUL") << QString("casa") + QChar(0) << "";
+    QTest::newRow("hidden file does not count") << ".oculto" << "";
+    QTest::newRow("folder does not count") << "carpeta" << "";
+}
+
+void TestStartup::locator()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, found);
+    testing::ContentTree tree("a/b/program");
+    for (const QString w : {"casa", "Sol", "sol", "niño", ".oculto", "sub/y"})
+        QDir().mkpath(QFileInfo(tree.path("sonidospalabras/" + w + ".wav")).path()), tree.recording(w);
+    QDir().mkpath(tree.path("sonidospalabras/carpeta.wav"));
+    tree.write("../../x.wav", "RIFF");  // outside the program folder
+    QVERIFY(QFile::exists(tree.path("../../x.wav")));
+    const QString path = ContentLocator(tree.root).locate("sonidospalabras", name, ".wav");
+    QCOMPARE(QFileInfo(path).fileName(), found);
+    if (!found.isEmpty())
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(tree.path("sonidospalabras")).absoluteFilePath());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
