@@ -26,7 +26,8 @@ LetterPicture *LetterPicture::cloneAs(int index, QWidget *parent) const
     copy->hide();
     copy->m_picture = m_picture;
     copy->m_fillColor = m_fillColor;
-    copy->setEnabled(isEnabled());
+    // Its own enabled state, not the one it shows while the strip is locked.
+    copy->setEnabled(!testAttribute(Qt::WA_ForceDisabled));
     copy->setTwipGeometry(left(), top(), twipWidth(), twipHeight());
     return copy;
 }
@@ -42,6 +43,18 @@ void LetterPicture::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = true;
     emit mouseDown(m_index, event->button(), event->modifiers(), event->position().x(), event->position().y());
+}
+
+bool LetterPicture::event(QEvent *event)
+{
+    // The press handler locks the letter at once; the release that follows
+    // must still count as the click that finishes the press, so it is taken
+    // here before a disabled widget would drop it.
+    if (event->type() == QEvent::MouseButtonRelease && !isEnabled()) {
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+        return true;
+    }
+    return TwipWidget::event(event);
 }
 
 void LetterPicture::mouseReleaseEvent(QMouseEvent *event)

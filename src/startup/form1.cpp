@@ -33,9 +33,17 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
         m_sound = m_lazySound;
     }
     createControls();
+    m_record = RecordPanel(RichTextBox1);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Form1::Command1_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(Command2[i], &QAbstractButton::clicked, this, [this, i] { Command2_Click(i); });
     connect(Command3, &QAbstractButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QAbstractButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QAbstractButton::clicked, this, &Form1::Command5_Click);
+    connect(Picture2, &LetterStrip::letterMouseDown, this, &Form1::Picture1_Mousedown);
+    connect(Picture2, &LetterStrip::letterClicked, this, &Form1::Picture1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 Form1::~Form1() = default;

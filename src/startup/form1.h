@@ -1,5 +1,8 @@
 #pragma once
 
+#include "answering/answers.h"
+#include "answering/praise.h"
+#include "answering/recordpanel.h"
 #include "content/contentlocator.h"
 #include "content/exerciselibrary.h"
 #include "content/exercisestate.h"
@@ -34,7 +37,7 @@ struct FileListBox {
 
 // The main window. It owns the exercise state and the controls; its slots are
 // thin and hand the work to the subsystems below.
-class Form1 : public QWidget
+class Form1 : public QWidget, private AnswerView
 {
     Q_OBJECT
 public:
@@ -74,10 +77,18 @@ public:
     FileListBox File1;
     QImage Picture3;  // the tile: the part of the texture the box's inner area shows
 
+    RecordPanel &record() { return m_record; }
+
 public slots:
     void Combo1_Click();
     void Command1_Click();
+    void Command2_Click(int index);
     void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Picture1_Mousedown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void Picture1_Click(int index);
+    void Timer1_Timer();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,12 +104,28 @@ private:
     void LoadExerciseFile();
     void NextItem();
     QString wordRecording() const;
+    QString soundPath(const QString &name) const;
+
+    // What answering asks of the window.
+    LetterPicture &letterPicture(int index) override;
+    void setLetterStripEnabled(bool enabled) override;
+    void setNoAccentButtonEnabled(bool enabled) override;
+    void startBounceTimer() override;
+    void raiseCounter(int counter) override;
+    void showYesAnimation() override;
+    void playSound(const QString &name) override;
+    QImage accentPicture(const QString &accent) override;
+    int nextPraiseSound() override;
+    void RecordSuccess() override;
+    void RecordFailure() override;
 
     QString m_programFolder;
     ContentLocator m_locator;
     PictureLoader m_pictures;
     SoundPlayer *m_sound;
     ExerciseState m_state;
+    RecordPanel m_record{nullptr};
+    PraiseDraw m_praise;
     QStringList m_startupProblems;
     bool m_firstFramePainted = false;
     LazySoundPlayer *m_lazySound = nullptr;

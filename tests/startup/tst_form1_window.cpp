@@ -16,24 +16,7 @@
 
 using namespace tildora;
 
-namespace {
-
-struct Window {
-    testing::ContentTree tree;
-    testing::FakeSound sound;
-    std::unique_ptr<Form1> form;
-
-    explicit Window(const QStringList &lines, const QString &subfolder = {}) : tree(subfolder)
-    {
-        tree.alphabet();
-        tree.exercise("01.txt", lines);
-        form = std::make_unique<Form1>(tree.root, &sound);
-    }
-    void load() { form->Form_Load(); }
-    ExerciseState &state() { return form->state(); }
-};
-
-} // namespace
+using testing::Window;
 
 class TestForm1Window : public QObject
 {

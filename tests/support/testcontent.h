@@ -4,12 +4,16 @@
 // recordings and exercise files in a temporary program folder.
 #include "platform/gifwriter.h"
 #include "platform/soundplayer.h"
+#include "startup/form1.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace testing {
 
@@ -58,6 +62,33 @@ struct ContentTree {
     void exercise(const QString &name, const QStringList &lines) const
     {
         write("ejercicios/" + name, (lines.join("\r\n") + "\r\n").toUtf8());
+    }
+};
+
+// A main window over a content tree of its own, with every letter 30 pixels
+// wide (a black block on white), the feedback sounds, and the given lines.
+struct Window {
+    ContentTree tree;
+    FakeSound sound;
+    std::unique_ptr<tildora::Form1> form;
+
+    explicit Window(const QStringList &lines, const QString &subfolder = {}) : tree(subfolder)
+    {
+        tree.alphabet();
+        tree.exercise("01.txt", lines);
+        for (const QString s : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "acento", "noacento", "fallo"})
+            tree.write("sonidos/" + s + ".wav", "RIFF");
+        form = std::make_unique<tildora::Form1>(tree.root, &sound);
+    }
+    void load() { form->Form_Load(); }
+    tildora::ExerciseState &state() { return form->state(); }
+    // Sound file names played so far, without their folder.
+    QStringList played() const
+    {
+        QStringList names;
+        for (const QString &p : sound.played)
+            names << QFileInfo(p).fileName();
+        return names;
     }
 };
 

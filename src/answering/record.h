@@ -1,0 +1,35 @@
+#pragma once
+
+#include "answering/recordpanel.h"
+#include "content/exercisestate.h"
+
+#include <optional>
+
+namespace tildora {
+
+// The judged part of a record line: where it starts in the word (0-based),
+// how many letters it covers, and the text written there.
+struct RecordStretch {
+    int start = 0;
+    int length = 0;
+    QString text;
+};
+
+// What a right answer colours green in each mode: the pressed vowel, the
+// marked syllable, the accented letter in place of the plain one, or the
+// stressed vowel after the no-accent button. Empty when the line is
+// inconsistent and the stretch would fall outside the word.
+std::optional<RecordStretch> successStretch(const ExerciseState &state);
+
+// What a wrong answer colours red: the pressed letter, or the whole word
+// after the no-accent button.
+std::optional<RecordStretch> failureStretch(const ExerciseState &state);
+
+// Appends the word, colours its stretch, ends the line.
+void writeRecordLine(RecordPanel &panel, const QString &word, const std::optional<RecordStretch> &stretch,
+                     const QColor &color);
+
+// The record line of a right answer, the stretch in green.
+void RecordSuccess(const ExerciseState &state, RecordPanel &panel);
+
+} // namespace tildora
