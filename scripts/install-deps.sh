@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
   libgif-dev libbenchmark-dev
   fonts-liberation2
+  desktop-file-utils appstream file
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
   packages+=(espeak-ng sox fonts-sil-andika imagemagick)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: a normal
 # build, and a build with AddressSanitizer and UndefinedBehaviorSanitizer
-# where any report fails the test.
+# where any report fails the test. The normal build is also installed and
+# packaged, and the installed program started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,5 +17,7 @@ run() {  # run BUILD-DIR CMAKE-OPTIONS...
 
 echo "== normal build"
 run build/test-normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== installing and packaging"
+bash scripts/check-install.sh build/test-normal
 echo "== sanitizer build"
 run build/test-sanitize -DCMAKE_BUILD_TYPE=Debug -DTILDORA_SANITIZE=ON -DTILDORA_BUILD_BENCHMARKS=OFF

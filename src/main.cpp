@@ -1,5 +1,6 @@
 #include "platform/letterstrip.h"
 #include "startup/form1.h"
+#include "startup/installlayout.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -40,7 +41,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tildora"));
-    tildora::Form1 form(QCoreApplication::applicationDirPath());
+    tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
+    form.setUserExerciseFolder(tildora::userExerciseFolder());
     form.Form_Load();
     std::unique_ptr<FirstWordWatch> watch;
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))

@@ -31,6 +31,15 @@ void closeRight(AnswerView &view)
     view.raiseCounter(0);
 }
 
+// A right answer by letter in vowel or syllable mode ends with praise.
+void praise(AnswerView &view)
+{
+    view.RecordSuccess();
+    closeRight(view);
+    view.playSound(QString::number(view.nextPraiseSound()) + QStringLiteral(".wav"));
+    view.showYesAnimation();
+}
+
 } // namespace
 
 QString raisedCounter(const QString &caption)
@@ -49,10 +58,7 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
         if (state.ClickedPosition == state.StressPosition) {
             letter.setFillColor(colorFromBgr(bgr::Blue));
             startBounce(state, view, index);
-            view.RecordSuccess();
-            closeRight(view);
-            view.playSound(QString::number(view.nextPraiseSound()) + QStringLiteral(".wav"));
-            view.showYesAnimation();
+            praise(view);
         } else {
             wrong(view, letter);
         }
@@ -62,12 +68,8 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
         if (mark < state.SyllableMask.size() && state.SyllableMask[mark]) {
             letter.setFillColor(colorFromBgr(bgr::Green));
             ++state.SyllableHits;
-            if (state.SyllableHits == state.StressedSyllable.size()) {
-                view.RecordSuccess();
-                closeRight(view);
-                view.playSound(QString::number(view.nextPraiseSound()) + QStringLiteral(".wav"));
-                view.showYesAnimation();
-            }
+            if (state.SyllableHits == state.StressedSyllable.size())
+                praise(view);
         } else {
             wrong(view, letter);
         }

@@ -1,5 +1,7 @@
 #include "startup/form1.h"
 
+#include "startup/installlayout.h"
+
 #include "content/exerciseline.h"
 #include "platform/gifview.h"
 #include "platform/letterstrip.h"
@@ -29,7 +31,7 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
     : QWidget(parent), m_programFolder(programFolder), m_locator(programFolder), m_sound(sound)
 {
     if (!m_sound) {
-        m_lazySound = new LazySoundPlayer(soundModuleFolders(), this);
+        m_lazySound = new LazySoundPlayer(soundModuleFolders(QCoreApplication::applicationDirPath()), this);
         m_sound = m_lazySound;
     }
     createControls();
@@ -47,14 +49,6 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
 }
 
 Form1::~Form1() = default;
-
-QStringList Form1::soundModuleFolders()
-{
-    // Beside the program when built or run in place; in its own library
-    // folder when installed.
-    const QString program = QCoreApplication::applicationDirPath();
-    return {program, program + QStringLiteral("/../lib/tildora")};
-}
 
 void Form1::Form_Load()
 {
@@ -86,7 +80,7 @@ void Form1::InstallSupportComponents()
     // Qt brings the animated pictures and the rich text itself; what is left
     // is to tell the teacher, once, what this machine or folder lacks.
     // The GIF animation check waits until the first frame is on screen.
-    m_startupProblems = missingContent(m_locator);
+    m_startupProblems = missingContent(m_locator, m_userExercises);
 }
 
 void Form1::reportStartupProblems()
@@ -138,7 +132,16 @@ void Form1::paintEvent(QPaintEvent *)
 void Form1::ListExerciseFiles()
 {
     File1.Path = m_locator.folder(QStringLiteral("ejercicios"));
-    File1.List = listExerciseFiles(File1.Path);
+    File1.List.clear();
+    File1.Paths.clear();
+    for (const QString &folder : {File1.Path, m_userExercises}) {
+        if (folder.isEmpty())
+            continue;
+        for (const QString &name : listExerciseFiles(folder)) {
+            File1.List << name;
+            File1.Paths << folder + QLatin1Char('/') + name;
+        }
+    }
     Combo1->addItems(File1.List);
     // An empty folder leaves the text empty rather than "Combo1": there is
     // nothing to load, and LoadExerciseFile then leaves List1 empty.
@@ -148,11 +151,16 @@ void Form1::ListExerciseFiles()
 void Form1::LoadExerciseFile()
 {
     List1.clear();
-    // Only a listed exercise file is ever opened, whatever the text line holds.
+    // Only a listed exercise file is ever opened, whatever the text line
+    // holds; the chosen entry tells a teacher's file from a bundled one of
+    // the same name.
     const QString name = Combo1->currentText();
-    if (!File1.List.contains(name))
+    int index = Combo1->currentIndex();
+    if (index < 0 || File1.List.value(index) != name)
+        index = int(File1.List.indexOf(name));
+    if (index < 0)
         return;
-    List1 = loadExerciseLines(File1.Path + QLatin1Char('/') + name);
+    List1 = loadExerciseLines(File1.Paths[index]);
 }
 
 void Form1::Combo1_Click()

@@ -29,10 +29,12 @@ class LetterStrip;
 class PictureButton;
 class SoundPlayer;
 
-// The file list over the exercise folder, kept as plain data.
+// The file list over the exercise folder, kept as plain data; the teacher's
+// own files follow the bundled ones. Paths holds the file of each entry.
 struct FileListBox {
     QString Path;
     QStringList List;
+    QStringList Paths;
 };
 
 // The main window. It owns the exercise state and the controls; its slots are
@@ -50,6 +52,10 @@ public:
     ~Form1() override;
 
     void Form_Load();
+
+    // The teacher's own exercise folder, listed after the bundled one; set
+    // before Form_Load. None unless set.
+    void setUserExerciseFolder(const QString &folder) { m_userExercises = folder; }
 
     ExerciseState &state() { return m_state; }
     const ContentLocator &locator() const { return m_locator; }
@@ -95,7 +101,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    static QStringList soundModuleFolders();
     static QIcon windowIconPictures();
     void createControls();
     void InstallSupportComponents();
@@ -120,6 +125,7 @@ private:
     void RecordFailure() override;
 
     QString m_programFolder;
+    QString m_userExercises;
     ContentLocator m_locator;
     PictureLoader m_pictures;
     SoundPlayer *m_sound;

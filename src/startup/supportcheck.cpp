@@ -15,7 +15,7 @@ QStringList missingGifSupport()
                            "no se verán las animaciones de sí y no.")};
 }
 
-QStringList missingContent(const ContentLocator &locator)
+QStringList missingContent(const ContentLocator &locator, const QString &userExercises)
 {
     QStringList missing;
     const QStringList folders{QStringLiteral("ejercicios"), QStringLiteral("letrasgifs"), QStringLiteral("letrasacento"),
@@ -27,7 +27,8 @@ QStringList missingContent(const ContentLocator &locator)
     if (!absent.isEmpty())
         missing << QStringLiteral("Faltan estas carpetas de contenido junto al programa (%1): %2.")
                        .arg(QDir::toNativeSeparators(locator.programFolder()), absent.join(QStringLiteral(", ")));
-    else if (listExerciseFiles(locator.folder(QStringLiteral("ejercicios"))).isEmpty())
+    else if (listExerciseFiles(locator.folder(QStringLiteral("ejercicios"))).isEmpty()
+             && listExerciseFiles(userExercises).isEmpty())
         missing << QStringLiteral("La carpeta «ejercicios» no tiene ningún archivo de ejercicios.");
     return missing;
 }

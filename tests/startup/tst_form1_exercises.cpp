@@ -52,6 +52,7 @@ private slots:
     void choiceFromListLoads();
     void typingLoadsNothing();
     void vanishedFileLoadsEmpty();
+    void teachersOwnFilesFollowTheBundledOnes();
 };
 
 void TestForm1Exercises::startUpListsAndLoadsFirstFile_data()
@@ -144,6 +145,33 @@ void TestForm1Exercises::vanishedFileLoadsEmpty()
     QVERIFY(QDir(tree.dir.path()).mkpath("ejercicios/2.txt"));
     emit form.Combo1->activated(1);
     QCOMPARE(form.List1.toStringList(), QStringList{});
+}
+
+void TestForm1Exercises::teachersOwnFilesFollowTheBundledOnes()
+{
+    ContentTree tree({{"b.txt", "bundled,1,b,NO,"}, {"a.txt", "first,1,f,NO,"}});
+    QTemporaryDir own;
+    writeFile(own.filePath("a.txt"), "mine,1,m,NO,");
+    writeFile(own.filePath("Z.txt"), "zeta,1,z,NO,");
+    testing::FakeSound sound;
+    Form1 form(tree.dir.path(), &sound);
+    form.setUserExerciseFolder(own.path());
+    form.Form_Load();
+    QCOMPARE(comboEntries(form.Combo1), (QStringList{"a.txt", "b.txt", "a.txt", "Z.txt"}));
+    QCOMPARE(form.List1.toStringList(), QStringList{"first,1,f,NO,"});
+    // The teacher's a.txt is told from the bundled one by its place in the list.
+    form.Combo1->setCurrentIndex(2);
+    emit form.Combo1->activated(2);
+    QCOMPARE(form.List1.toStringList(), QStringList{"mine,1,m,NO,"});
+    form.Combo1->setCurrentIndex(3);
+    emit form.Combo1->activated(3);
+    QCOMPARE(form.List1.toStringList(), QStringList{"zeta,1,z,NO,"});
+    // With no bundled file at all, the teacher's files are enough to start.
+    ContentTree empty({});
+    Form1 second(empty.dir.path(), &sound);
+    second.setUserExerciseFolder(own.path());
+    second.Form_Load();
+    QCOMPARE(second.List1.toStringList(), QStringList{"mine,1,m,NO,"});
 }
 
 QTEST_MAIN(TestForm1Exercises)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Checks that Tildora installs like a desktop program: the desktop entry and
+# AppStream data validate; an install into a temporary prefix, started
+# headless (directly and through a symlink), finds its content and draws its
+# first word; the Debian package holds what it should and its program runs.
+#   check-install.sh BUILD-DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+check() {  # check NAME COMMAND...
+  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
+}
+
+first_word() {  # first_word PROGRAM EXPECTED-CONTENT-FOLDER
+  local out
+  out=$(QT_QPA_PLATFORM=offscreen TILDORA_QUIT_AFTER_FIRST_WORD=1 timeout 60 "$1" 2>"$work/stderr") || return 1
+  echo "   $out"
+  [[ "$out" == "tildora: first word drawn: casa (content: $(realpath "$2"))" ]] || return 1
+  ! grep -q 'tildora:' "$work/stderr"  # no start-up problem reported
+}
+
+check "desktop entry validates" desktop-file-validate data/org.example.tildora.desktop
+check "AppStream metainfo validates" appstreamcli validate --no-net --pedantic data/org.example.tildora.metainfo.xml
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+check "installed program draws its first word" first_word "$work/prefix/bin/tildora" "$work/prefix/share/tildora"
+mkdir -p "$work/elsewhere/bin"
+ln -s "$work/prefix/bin/tildora" "$work/elsewhere/bin/tildora"
+check "started through a symlink" first_word "$work/elsewhere/bin/tildora" "$work/prefix/share/tildora"
+check "sound module installed" test -f "$work/prefix/lib/tildora/tildora-sound.so"
+check "icons in the hicolor theme" test -f "$work/prefix/share/icons/hicolor/256x256/apps/org.example.tildora.png"
+
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/tildora_*.deb)
+dpkg-deb -c "$deb" | awk '{print $6}' > "$work/files"
+for f in ./usr/bin/tildora ./usr/lib/tildora/tildora-sound.so ./usr/share/tildora/ejercicios/01-llanas-sin-tilde.txt \
+         ./usr/share/tildora/letrasgifs/a.gif ./usr/share/tildora/sonidospalabras/casa.wav \
+         ./usr/share/applications/org.example.tildora.desktop ./usr/share/metainfo/org.example.tildora.metainfo.xml \
+         ./usr/share/icons/hicolor/48x48/apps/org.example.tildora.png; do
+  check "package holds $f" grep -qxF "$f" "$work/files"
+done
+check "package holds nothing of the tests" bash -c "! grep -qE 'tst_|bench|contentgen' '$work/files'"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "   Depends: $depends"
+for p in libqt6widgets6 libqt6gui6 libqt6multimedia6 libgif7; do
+  check "package depends on $p" grep -q "$p" <<<"$depends"
+done
+dpkg-deb -x "$deb" "$work/deb"
+check "packaged program draws its first word" first_word "$work/deb/usr/bin/tildora" "$work/deb/usr/share/tildora"
+
+echo "install checks: $passed passed, $failed failed"
+[[ $failed -eq 0 ]]
