@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
-  libgif-dev libbenchmark-dev
+  libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
   desktop-file-utils appstream file
 )

@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tildora"));
     tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
-    form.setUserExerciseFolder(tildora::userExerciseFolder());
+    form.setUserContentFolder(tildora::userContentFolder());
     form.Form_Load();
     std::unique_ptr<FirstWordWatch> watch;
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh --content-tools
 cmake -S . -B build/contentgen -G Ninja -DTILDORA_BUILD_TESTS=OFF -DTILDORA_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build/contentgen --target tildora-contentgen
+cmake --build build/contentgen --target tildora-contentgen tildora-author
+author=build/contentgen/tildora-author
 
 rm -rf content/ejercicios content/letrasgifs content/letrasacento content/gifs content/sonidos content/sonidospalabras
 mkdir -p content/sonidos content/sonidospalabras docs
@@ -17,46 +18,31 @@ trap 'rm -rf "$work"' EXIT
 
 QT_QPA_PLATFORM=offscreen build/contentgen/tools/contentgen/tildora-contentgen \
   --words tools/contentgen/palabras.txt --content content --resources resources \
-  --sound-list "$work/words.tsv" --contact-sheet docs/contact-sheet.png
+  --contact-sheet docs/contact-sheet.png
 
-VOICE=es
-# Mono 16-bit 22050 Hz; no dither, so that the same sources give the same files.
-SOX=(sox -V1 -D)
-FORMAT=(-r 22050 -c 1 -b 16)
-
-speak() {  # speak OUT.wav TEXT [WORDS-PER-MINUTE]
-  espeak-ng -v "$VOICE" -s "${3:-125}" -p 55 -w "$work/raw.wav" "$2"
-  # Trim the silence at both ends, bring the peak to -1 dBFS, soften the
-  # edges and leave a breath of silence before and after.
-  "${SOX[@]}" "$work/raw.wav" "$work/trimmed.wav" silence 1 0.005 0.1% reverse silence 1 0.005 0.1% reverse
-  "${SOX[@]}" "$work/trimmed.wav" "${FORMAT[@]}" "$1" norm -1 fade q 0.01 -0 0.03 pad 0.04 0.06
-}
-
-note() {  # note OUT.wav SECONDS NOTE GAIN-DB
-  "${SOX[@]}" -n "${FORMAT[@]}" "$1" synth "$2" pluck "$3" fade q 0.005 "$2" 0.04 gain "$4"
-}
-
-chime() {  # a bright rising arpeggio
-  note "$work/n1.wav" 0.11 C5 -6
-  note "$work/n2.wav" 0.11 E5 -6
-  note "$work/n3.wav" 0.30 G5 -4
-  "${SOX[@]}" "$work/n1.wav" "$work/n2.wav" "$work/n3.wav" "$1"
-}
-
-while IFS=$'\t' read -r name spoken; do
-  speak "content/sonidospalabras/$name.wav" "$spoken"
-done < "$work/words.tsv"
+# Word recordings, and every spoken sound, the way tildora-author makes them.
+"$author" record --content content content/ejercicios/*.txt >/dev/null
 
 praises=("¡Muy bien!" "¡Excelente!" "¡Genial!" "¡Fantástico!" "¡Estupendo!"
          "¡Perfecto!" "¡Bravo!" "¡Así se hace!" "¡Lo has logrado!" "¡Maravilloso!")
 for i in "${!praises[@]}"; do
-  speak "content/sonidos/$((i + 1)).wav" "${praises[$i]}" 140
+  "$author" say --speed 140 "content/sonidos/$((i + 1)).wav" "${praises[$i]}"
 done
 
-chime "$work/chime.wav"
-speak "$work/acento.wav" "¡Sí! Lleva tilde." 140
+# Mono 16-bit 22050 Hz; no dither, so that the same sources give the same files.
+SOX=(sox -V1 -D)
+FORMAT=(-r 22050 -c 1 -b 16)
+note() {  # note OUT.wav SECONDS NOTE GAIN-DB
+  "${SOX[@]}" -n "${FORMAT[@]}" "$1" synth "$2" pluck "$3" fade q 0.005 "$2" 0.04 gain "$4"
+}
+# A bright rising arpeggio before "it takes a tilde" and "it takes none".
+note "$work/n1.wav" 0.11 C5 -6
+note "$work/n2.wav" 0.11 E5 -6
+note "$work/n3.wav" 0.30 G5 -4
+"${SOX[@]}" "$work/n1.wav" "$work/n2.wav" "$work/n3.wav" "$work/chime.wav"
+"$author" say --speed 140 "$work/acento.wav" "¡Sí! Lleva tilde."
 "${SOX[@]}" "$work/chime.wav" "$work/acento.wav" content/sonidos/acento.wav
-speak "$work/noacento.wav" "¡Sí! No lleva tilde." 140
+"$author" say --speed 140 "$work/noacento.wav" "¡Sí! No lleva tilde."
 "${SOX[@]}" "$work/chime.wav" "$work/noacento.wav" content/sonidos/noacento.wav
 
 # A gentle try-again: two soft falling sine notes, well below full scale.

@@ -1,6 +1,7 @@
 #include "authoring/stress.h"
 
 #include "authoring/linecheck.h"
+#include "authoring/syllables.h"
 #include "content/exerciseline.h"
 
 namespace tildora {
@@ -87,6 +88,26 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
         return fail(QStringLiteral("\"%1\" occurs too often in \"%2\": the marked one would not hold the stressed vowel")
                         .arg(item.syllable, item.word));
     return item;
+}
+
+std::optional<ExerciseItem> itemFromWord(QStringView word, QString *why)
+{
+    for (const QChar c : word) {
+        if (!c.isLetter()) {
+            if (why)
+                *why = QStringLiteral("'%1' is not a letter").arg(c);
+            return std::nullopt;
+        }
+    }
+    return itemFromSyllables(syllabify(word), why);
+}
+
+QString withWrittenAccent(QStringView word, int position, QStringView accent)
+{
+    QString written = word.toString();
+    if (position >= 1 && position <= word.size() && !isNoAccentMarker(accent.toString()))
+        written.replace(position - 1, 1, accent.toString());
+    return written;
 }
 
 QString formatExerciseLine(const ExerciseItem &item)

@@ -33,7 +33,15 @@ struct ExerciseItem {
 // could not be answered (the marked syllable would not hold the vowel).
 std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QString *why = nullptr);
 
+// The item of a correctly spelled word, cut into syllables by the rules.
+std::optional<ExerciseItem> itemFromWord(QStringView word, QString *why = nullptr);
+
 // word,position,syllable,accent,
 QString formatExerciseLine(const ExerciseItem &item);
+
+// The word of an exercise line with its written accent put back: the letter
+// at the position replaced by the accent field, unless that is the no-accent
+// marker or the position lies outside the word.
+QString withWrittenAccent(QStringView word, int position, QStringView accent);
 
 } // namespace tildora

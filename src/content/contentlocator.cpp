@@ -5,7 +5,10 @@
 
 namespace tildora {
 
-ContentLocator::ContentLocator(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+ContentLocator::ContentLocator(QString programFolder, QString userFolder)
+    : m_programFolder(std::move(programFolder)), m_userFolder(std::move(userFolder))
+{
+}
 
 bool ContentLocator::isSafeName(const QString &name)
 {
@@ -17,8 +20,15 @@ QString ContentLocator::locate(const QString &folderName, const QString &name, c
 {
     if (!isSafeName(name))
         return {};
-    const QString dir = folder(folderName);
     const QString fileName = name + extension;
+    QString found = locateIn(folder(folderName), fileName);
+    if (found.isEmpty() && !m_userFolder.isEmpty())
+        found = locateIn(m_userFolder + QLatin1Char('/') + folderName, fileName);
+    return found;
+}
+
+QString ContentLocator::locateIn(const QString &dir, const QString &fileName)
+{
     const QFileInfo exact(dir + QLatin1Char('/') + fileName);
     if (exact.isFile() && !exact.isHidden())
         return exact.filePath();

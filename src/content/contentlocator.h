@@ -9,11 +9,15 @@ namespace tildora {
 // or equal to "." or "..", never opens anything: it counts as missing. Only
 // ordinary, visible files count. When the exact name is not there, a name
 // that differs only in letter case is taken, as content made on Windows
-// expects.
+// expects. A second, per-user folder (the teacher's own recordings and
+// pictures) is looked in after the program's.
 class ContentLocator
 {
 public:
-    explicit ContentLocator(QString programFolder = {});
+    explicit ContentLocator(QString programFolder = {}, QString userFolder = {});
+
+    void setUserFolder(const QString &folder) { m_userFolder = folder; }
+    const QString &userFolder() const { return m_userFolder; }
 
     const QString &programFolder() const { return m_programFolder; }
     QString folder(const QString &name) const { return m_programFolder + QLatin1Char('/') + name; }
@@ -24,7 +28,9 @@ public:
     static bool isSafeName(const QString &name);
 
 private:
+    static QString locateIn(const QString &dir, const QString &fileName);
     QString m_programFolder;
+    QString m_userFolder;
 };
 
 } // namespace tildora

@@ -50,6 +50,12 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
 
 Form1::~Form1() = default;
 
+void Form1::setUserContentFolder(const QString &folder)
+{
+    m_userExercises = folder.isEmpty() ? QString() : folder + QStringLiteral("/ejercicios");
+    m_locator.setUserFolder(folder);
+}
+
 void Form1::Form_Load()
 {
     InstallSupportComponents();

@@ -53,9 +53,10 @@ public:
 
     void Form_Load();
 
-    // The teacher's own exercise folder, listed after the bundled one; set
-    // before Form_Load. None unless set.
-    void setUserExerciseFolder(const QString &folder) { m_userExercises = folder; }
+    // The teacher's own content folder: its exercise files are listed after
+    // the bundled ones, its recordings and pictures used where the bundled
+    // content has none. Set before Form_Load; none unless set.
+    void setUserContentFolder(const QString &folder);
 
     ExerciseState &state() { return m_state; }
     const ContentLocator &locator() const { return m_locator; }

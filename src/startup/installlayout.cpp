@@ -26,9 +26,9 @@ QStringList soundModuleFolders(const QString &programFolder)
     return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/" TILDORA_RELATIVE_MODULEDIR))};
 }
 
-QString userExerciseFolder()
+QString userContentFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tildora/ejercicios");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tildora");
 }
 
 } // namespace tildora

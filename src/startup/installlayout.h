@@ -12,8 +12,9 @@ namespace tildora {
 QString contentFolder(const QString &programFolder);
 QStringList soundModuleFolders(const QString &programFolder);
 
-// The teacher's own exercise files, listed after the bundled ones:
-// ~/.local/share/tildora/ejercicios (or the XDG data home).
-QString userExerciseFolder();
+// The teacher's own content, beside the bundled one: exercise files in its
+// ejercicios/, recordings in its sonidospalabras/, and so on:
+// ~/.local/share/tildora (under the XDG data home).
+QString userContentFolder();
 
 } // namespace tildora

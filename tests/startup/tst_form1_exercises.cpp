@@ -151,11 +151,14 @@ void TestForm1Exercises::teachersOwnFilesFollowTheBundledOnes()
 {
     ContentTree tree({{"b.txt", "bundled,1,b,NO,"}, {"a.txt", "first,1,f,NO,"}});
     QTemporaryDir own;
-    writeFile(own.filePath("a.txt"), "mine,1,m,NO,");
-    writeFile(own.filePath("Z.txt"), "zeta,1,z,NO,");
+    QVERIFY(QDir(own.path()).mkdir("ejercicios"));
+    writeFile(own.filePath("ejercicios/a.txt"), "mine,1,m,NO,");
+    writeFile(own.filePath("ejercicios/Z.txt"), "zeta,1,z,NO,");
+    QVERIFY(QDir(own.path()).mkdir("sonidospalabras"));
+    writeFile(own.filePath("sonidospalabras/mine.wav"), "RIFF");
     testing::FakeSound sound;
     Form1 form(tree.dir.path(), &sound);
-    form.setUserExerciseFolder(own.path());
+    form.setUserContentFolder(own.path());
     form.Form_Load();
     QCOMPARE(comboEntries(form.Combo1), (QStringList{"a.txt", "b.txt", "a.txt", "Z.txt"}));
     QCOMPARE(form.List1.toStringList(), QStringList{"first,1,f,NO,"});
@@ -163,13 +166,16 @@ void TestForm1Exercises::teachersOwnFilesFollowTheBundledOnes()
     form.Combo1->setCurrentIndex(2);
     emit form.Combo1->activated(2);
     QCOMPARE(form.List1.toStringList(), QStringList{"mine,1,m,NO,"});
+    // ... and its own recordings are played.
+    form.Command1_Click();
+    QCOMPARE(sound.played.last(), own.filePath("sonidospalabras/mine.wav"));
     form.Combo1->setCurrentIndex(3);
     emit form.Combo1->activated(3);
     QCOMPARE(form.List1.toStringList(), QStringList{"zeta,1,z,NO,"});
     // With no bundled file at all, the teacher's files are enough to start.
     ContentTree empty({});
     Form1 second(empty.dir.path(), &sound);
-    second.setUserExerciseFolder(own.path());
+    second.setUserContentFolder(own.path());
     second.Form_Load();
     QCOMPARE(second.List1.toStringList(), QStringList{"mine,1,m,NO,"});
 }

@@ -1,7 +1,7 @@
 // Makes Tildora's whole content pack from source: exercise files from the
 // word list, letter and accented-letter pictures, the yes/no animations, the
 // window design pictures and a contact sheet of every picture. The sounds are
-// made afterwards by make-content.sh from the list this program writes.
+// made afterwards by make-content.sh, with tildora-author.
 #include "bmpwriter.h"
 #include "drawing.h"
 
@@ -61,13 +61,10 @@ bool fail(const QString &message)
     return false;
 }
 
-bool makeExercises(const QList<Section> &sections, const QString &content, const QString &soundList,
-                   std::set<QChar> *letters, std::set<QString> *accents)
+bool makeExercises(const QList<Section> &sections, const QString &content, std::set<QChar> *letters,
+                   std::set<QString> *accents)
 {
     QDir().mkpath(content + QStringLiteral("/ejercicios"));
-    QFile sounds(soundList);
-    if (!sounds.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("cannot write %1").arg(soundList));
     for (const Section &section : sections) {
         QByteArray text;
         for (const QStringList &syllables : section.words) {
@@ -76,7 +73,6 @@ bool makeExercises(const QList<Section> &sections, const QString &content, const
             if (!item)
                 return fail(QStringLiteral("%1: %2").arg(syllables.join(QLatin1Char('-')), why));
             text += tildora::formatExerciseLine(*item).toUtf8() + "\r\n";
-            sounds.write((item->word + QLatin1Char('\t') + syllables.join(QString()) + QLatin1Char('\n')).toUtf8());
             for (const QChar c : item->word)
                 letters->insert(c);
             if (item->accent != QLatin1String("NO"))
@@ -197,11 +193,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption wordsOpt(QStringLiteral("words"), QStringLiteral("Word list."), QStringLiteral("file"));
     const QCommandLineOption contentOpt(QStringLiteral("content"), QStringLiteral("Content tree to write."), QStringLiteral("dir"));
     const QCommandLineOption resourcesOpt(QStringLiteral("resources"), QStringLiteral("Window pictures to write."), QStringLiteral("dir"));
-    const QCommandLineOption soundsOpt(QStringLiteral("sound-list"), QStringLiteral("Where to list the words to record."), QStringLiteral("file"));
     const QCommandLineOption sheetOpt(QStringLiteral("contact-sheet"), QStringLiteral("Contact sheet PNG to write."), QStringLiteral("file"));
-    parser.addOptions({wordsOpt, contentOpt, resourcesOpt, soundsOpt, sheetOpt});
+    parser.addOptions({wordsOpt, contentOpt, resourcesOpt, sheetOpt});
     parser.process(app);
-    for (const auto &opt : {wordsOpt, contentOpt, resourcesOpt, soundsOpt, sheetOpt})
+    for (const auto &opt : {wordsOpt, contentOpt, resourcesOpt, sheetOpt})
         if (!parser.isSet(opt)) {
             std::fprintf(stderr, "contentgen: --%s is required\n", qPrintable(opt.names().first()));
             return 2;
@@ -224,7 +219,7 @@ int main(int argc, char *argv[])
                               QStringLiteral("ú")};
     const QString content = parser.value(contentOpt);
     const QString resources = parser.value(resourcesOpt);
-    const bool ok = makeExercises(sections, content, parser.value(soundsOpt), &letters, &accents)
+    const bool ok = makeExercises(sections, content, &letters, &accents)
                     && makePictures(content, resources, letters, accents)
                     && makeContactSheet(content, resources, parser.value(sheetOpt));
     return ok ? 0 : 1;

@@ -1,0 +1,60 @@
+#include "authoring/dictionary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <hunspell.hxx>
+
+namespace tildora {
+
+SpanishDictionary::SpanishDictionary(const QString &folder)
+{
+    QStringList names{QStringLiteral("es_ES")};
+    for (const QString &dic : QDir(folder).entryList({QStringLiteral("es_*.dic")}, QDir::Files, QDir::Name))
+        names << QFileInfo(dic).completeBaseName();
+    for (const QString &name : names) {
+        const QString aff = folder + QLatin1Char('/') + name + QStringLiteral(".aff");
+        const QString dic = folder + QLatin1Char('/') + name + QStringLiteral(".dic");
+        if (QFileInfo::exists(aff) && QFileInfo::exists(dic)) {
+            m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+            m_name = name;
+            return;
+        }
+    }
+}
+
+SpanishDictionary::~SpanishDictionary() = default;
+
+bool SpanishDictionary::addWords(const QString &path)
+{
+    QFile file(path);
+    if (!m_hunspell || !file.open(QIODevice::ReadOnly))
+        return false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty() && !word.startsWith(QLatin1Char('#')))
+            m_hunspell->add(word.toStdString());
+    }
+    return true;
+}
+
+bool SpanishDictionary::knows(const QString &word) const
+{
+    return m_hunspell && m_hunspell->spell(word.toStdString());
+}
+
+QStringList SpanishDictionary::suggestions(const QString &word, int most) const
+{
+    QStringList list;
+    if (!m_hunspell)
+        return list;
+    for (const std::string &s : m_hunspell->suggest(word.toStdString())) {
+        if (list.size() >= most)
+            break;
+        list << QString::fromStdString(s);
+    }
+    return list;
+}
+
+} // namespace tildora

@@ -1,0 +1,110 @@
+#include "authoring/filecheck.h"
+
+#include "authoring/dictionary.h"
+#include "authoring/stress.h"
+#include "content/contentlocator.h"
+#include "content/exerciseline.h"
+
+#include <QHash>
+
+namespace tildora {
+namespace {
+
+LineProblem warning(const QString &message) { return {LineProblem::Warning, message}; }
+LineProblem error(const QString &message) { return {LineProblem::Error, message}; }
+
+// Does the line agree with the accent rules for its word as written?
+QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position)
+{
+    const QString written = withWrittenAccent(fields.word, position, fields.accent);
+    QString why;
+    const auto expected = itemFromWord(written, &why);
+    if (!expected)
+        return {warning(QStringLiteral("«%1» cannot be cut into syllables: %2").arg(written, why))};
+    if (expected->position != position)
+        return {warning(QStringLiteral("by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: "
+                                       "is a written accent missing or wrong?")
+                            .arg(written).arg(expected->position).arg(fields.word[expected->position - 1]).arg(position))};
+    if (expected->syllable != fields.syllable)
+        return {warning(QStringLiteral("by the syllable rules the stressed syllable of «%1» is \"%2\", not \"%3\"")
+                            .arg(written, expected->syllable, fields.syllable.toString()))};
+    return {};
+}
+
+QList<LineProblem> contentProblems(const ExerciseLine &fields, const ContentLocator &content)
+{
+    QList<LineProblem> problems;
+    QString reported;
+    for (const QChar c : fields.word) {
+        if (reported.contains(c))
+            continue;
+        reported += c;
+        if (content.locate(QStringLiteral("letrasgifs"), QString(c), QStringLiteral(".gif")).isEmpty())
+            problems << error(QStringLiteral("no letter picture letrasgifs/%1.gif").arg(c));
+    }
+    const QString accent = fields.accent.toString();
+    if (!isNoAccentMarker(accent) && content.locate(QStringLiteral("letrasacento"), accent, QStringLiteral(".gif")).isEmpty())
+        problems << error(QStringLiteral("no accented-letter picture letrasacento/%1.gif").arg(accent));
+    const QString word = fields.word.toString();
+    if (content.locate(QStringLiteral("sonidospalabras"), word, QStringLiteral(".wav")).isEmpty())
+        problems << warning(QStringLiteral("no recording sonidospalabras/%1.wav (tildora-author record makes it)").arg(word));
+    return problems;
+}
+
+} // namespace
+
+QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishDictionary *dictionary,
+                                      const ContentLocator *content)
+{
+    QList<FileProblem> found;
+    QHash<QString, int> firstLine;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i) + 1;
+        const QStringView line = lines.at(i);
+        const auto add = [&](const LineProblem &p) { found.append({number, p}); };
+        if (line.isEmpty()) {
+            add(warning(QStringLiteral("empty line: Tildora shows the previous word again")));
+            continue;
+        }
+        const QList<LineProblem> structure = checkExerciseLine(line);
+        for (const LineProblem &p : structure)
+            add(p);
+        const ExerciseLine fields = splitExerciseLine(line);
+        if (fields.closedFields < 4)
+            continue;
+        const QString word = fields.word.toString();
+        if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
+            add(warning(QStringLiteral("«%1» is already on line %2").arg(word).arg(*seen)));
+        else
+            firstLine.insert(word, number);
+        if (content) {
+            for (const LineProblem &p : contentProblems(fields, *content))
+                add(p);
+        }
+        if (!structure.isEmpty())
+            continue;  // the rules and the dictionary need a sound line
+        const int position = fields.position.trimmed().toInt();
+        for (const LineProblem &p : ruleProblems(fields, position))
+            add(p);
+        const QString written = withWrittenAccent(fields.word, position, fields.accent);
+        if (dictionary && dictionary->isOpen() && !dictionary->knows(written)) {
+            const QStringList better = dictionary->suggestions(written);
+            add(warning(better.isEmpty()
+                            ? QStringLiteral("«%1» is not in the Spanish dictionary").arg(written)
+                            : QStringLiteral("«%1» is not in the Spanish dictionary; did you mean %2?")
+                                  .arg(written, better.join(QStringLiteral(", ")))));
+        }
+    }
+    return found;
+}
+
+QString formatProblem(const QString &file, const FileProblem &p)
+{
+    return QStringLiteral("%1:%2: %3: %4")
+        .arg(file)
+        .arg(p.line)
+        .arg(p.problem.severity == LineProblem::Error ? QStringLiteral("error") : QStringLiteral("warning"),
+             p.problem.message);
+}
+
+} // namespace tildora

@@ -1,0 +1,30 @@
+#include "authoring/maker.h"
+
+#include "authoring/stress.h"
+
+namespace tildora {
+
+QByteArray makeExerciseLines(QStringView words, QStringList *problems)
+{
+    QByteArray out;
+    out.reserve(words.size() * 2);
+    int number = 0;
+    for (const QStringView raw : words.tokenize(u'\n')) {
+        ++number;
+        const QStringView word = raw.trimmed();
+        if (word.isEmpty() || word.startsWith(u'#'))
+            continue;
+        QString why;
+        const auto item = itemFromWord(word, &why);
+        if (!item) {
+            if (problems)
+                *problems << QStringLiteral("line %1: «%2»: %3").arg(number).arg(word).arg(why);
+            continue;
+        }
+        out += formatExerciseLine(*item).toUtf8();
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace tildora

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace tildora {
+
+// Speaks a text into a WAV file as the content pack's recordings are made:
+// espeak-ng's Spanish voice, silence trimmed at both ends with sox, the peak
+// brought to -1 dBFS, soft edges, mono 16-bit 22050 Hz.
+class WordRecorder
+{
+public:
+    // The tools the recorder needs that this machine lacks, as a sentence;
+    // empty when espeak-ng and sox are both there.
+    static QString missingTools();
+
+    // False with a reason when the file could not be made.
+    static bool say(const QString &outPath, const QString &text, int wordsPerMinute = 125, QString *error = nullptr);
+};
+
+} // namespace tildora

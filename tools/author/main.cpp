@@ -1,0 +1,196 @@
+// tildora-author: makes and checks exercise lines from real Spanish words,
+// and records the words of exercise files.
+#include "authoring/dictionary.h"
+#include "authoring/filecheck.h"
+#include "authoring/maker.h"
+#include "authoring/recorder.h"
+#include "authoring/stress.h"
+#include "content/contentlocator.h"
+#include "content/exerciseline.h"
+#include "startup/installlayout.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace tildora;
+
+namespace {
+
+enum Exit { Fine = 0, Problems = 1, BadUsage = 2 };
+
+void say(FILE *to, const QString &text) { std::fprintf(to, "%s\n", qPrintable(text)); }
+
+int usage(const QCommandLineParser &parser, const QString &problem)
+{
+    say(stderr, QStringLiteral("tildora-author: %1").arg(problem));
+    say(stderr, QStringLiteral("Try 'tildora-author --help'."));
+    Q_UNUSED(parser);
+    return BadUsage;
+}
+
+int make(const QStringList &files)
+{
+    QFile in;
+    if (files.isEmpty() ? !in.open(stdin, QIODevice::ReadOnly) : (in.setFileName(files.first()), !in.open(QIODevice::ReadOnly))) {
+        say(stderr, QStringLiteral("tildora-author: cannot read %1").arg(files.value(0, QStringLiteral("standard input"))));
+        return Problems;
+    }
+    QStringList problems;
+    const QByteArray lines = makeExerciseLines(QString::fromUtf8(in.readAll()), &problems);
+    std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout);
+    for (const QString &p : problems)
+        say(stderr, QStringLiteral("tildora-author: %1").arg(p));
+    return problems.isEmpty() ? Fine : Problems;
+}
+
+ContentLocator contentFor(const QCommandLineParser &parser, const QCommandLineOption &content)
+{
+    if (parser.isSet(content))
+        return ContentLocator(parser.value(content));
+    return ContentLocator(contentFolder(QCoreApplication::applicationDirPath()), userContentFolder());
+}
+
+int check(const QStringList &files, const ContentLocator &content, bool useDictionary)
+{
+    std::unique_ptr<SpanishDictionary> dictionary;
+    if (useDictionary) {
+        dictionary = std::make_unique<SpanishDictionary>();
+        if (!dictionary->isOpen())
+            say(stderr, QStringLiteral("tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): "
+                                       "spelling not checked"));
+        // Words the system dictionary lacks: the content's list and the teacher's.
+        for (const QString &folder : {content.programFolder(), content.userFolder()})
+            if (!folder.isEmpty())
+                dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
+    }
+    int errors = 0, warnings = 0;
+    for (const QString &file : files) {
+        if (!QFileInfo(file).isFile()) {
+            say(stderr, QStringLiteral("tildora-author: %1: no such file").arg(file));
+            ++errors;
+            continue;
+        }
+        for (const FileProblem &p : checkExerciseLines(loadExerciseLines(file), dictionary.get(), &content)) {
+            say(stdout, formatProblem(file, p));
+            (p.problem.severity == LineProblem::Error ? errors : warnings)++;
+        }
+    }
+    say(stderr, QStringLiteral("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
+    return errors + warnings == 0 ? Fine : Problems;
+}
+
+int record(const QStringList &files, const ContentLocator &content, const QString &outFolder)
+{
+    if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
+        say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
+        return Problems;
+    }
+    QDir().mkpath(outFolder);
+    int made = 0, failed = 0;
+    for (const QString &file : files) {
+        const ExerciseLines lines = loadExerciseLines(file);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const ExerciseLine fields = splitExerciseLine(lines.at(i));
+            const QString word = fields.word.toString();
+            if (fields.closedFields < 1 || word.isEmpty()
+                || !content.locate(QStringLiteral("sonidospalabras"), word, QStringLiteral(".wav")).isEmpty())
+                continue;
+            if (!ContentLocator::isSafeName(word)) {
+                say(stderr, QStringLiteral("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
+                ++failed;
+                continue;
+            }
+            const QString spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+            const QString out = outFolder + QLatin1Char('/') + word + QStringLiteral(".wav");
+            QString error;
+            if (WordRecorder::say(out, spoken, 125, &error)) {
+                say(stdout, QStringLiteral("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
+                ++made;
+            } else {
+                say(stderr, QStringLiteral("%1:%2: %3").arg(file).arg(i + 1).arg(error));
+                ++failed;
+            }
+        }
+    }
+    say(stderr, QStringLiteral("%1 recordings made, %2 failed").arg(made).arg(failed));
+    return failed == 0 ? Fine : Problems;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes and checks Tildora exercise lines from real Spanish words.\n\n"
+        "Commands:\n"
+        "  make [FILE]        words with their accents, one per line (UTF-8; standard input\n"
+        "                     without FILE), to exercise lines on standard output\n"
+        "  check FILE...      report every problem of exercise files as\n"
+        "                     file:line: error|warning: message\n"
+        "  record FILE...     make the missing word recordings of exercise files\n"
+        "                     (into ~/.local/share/tildora/sonidospalabras, or DIR/sonidospalabras\n"
+        "                     with --content DIR)\n"
+        "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
+        "Exit status: 0 fine, 1 problems found, 2 bad usage."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption content(QStringLiteral("content"),
+                                     QStringLiteral("Content folder to check against or record into "
+                                                    "(default: Tildora's own, and the teacher's)."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption noDictionary(QStringLiteral("no-dictionary"), QStringLiteral("Check without the dictionary."));
+    const QCommandLineOption speed(QStringLiteral("speed"), QStringLiteral("Words per minute for say (default 125)."),
+                                   QStringLiteral("WPM"), QStringLiteral("125"));
+    parser.addOptions({help, content, noDictionary, speed});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("make, check, record or say"));
+    if (!parser.parse(app.arguments()))
+        return usage(parser, parser.errorText());
+    if (parser.isSet(help)) {
+        say(stdout, parser.helpText());
+        return Fine;
+    }
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usage(parser, QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("make")) {
+        if (args.size() > 1)
+            return usage(parser, QStringLiteral("make takes at most one file"));
+        return make(args);
+    }
+    if (command == QLatin1String("check")) {
+        if (args.isEmpty())
+            return usage(parser, QStringLiteral("check needs at least one exercise file"));
+        return check(args, contentFor(parser, content), !parser.isSet(noDictionary));
+    }
+    if (command == QLatin1String("record")) {
+        if (args.isEmpty())
+            return usage(parser, QStringLiteral("record needs at least one exercise file"));
+        const QString out = (parser.isSet(content) ? parser.value(content) : userContentFolder())
+                            + QStringLiteral("/sonidospalabras");
+        return record(args, contentFor(parser, content), out);
+    }
+    if (command == QLatin1String("say")) {
+        bool ok = false;
+        const int wpm = parser.value(speed).toInt(&ok);
+        if (args.size() != 2 || !ok || wpm < 40 || wpm > 400)
+            return usage(parser, QStringLiteral("say needs OUT.wav and TEXT (and a speed of 40 to 400)"));
+        if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
+            say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
+            return Problems;
+        }
+        QString error;
+        if (!WordRecorder::say(args[0], args[1], wpm, &error)) {
+            say(stderr, QStringLiteral("tildora-author: %1").arg(error));
+            return Problems;
+        }
+        return Fine;
+    }
+    return usage(parser, QStringLiteral("unknown command '%1'").arg(command));
+}
