@@ -31,12 +31,14 @@ mkdir -p "$work/elsewhere/bin"
 ln -s "$work/prefix/bin/tildora" "$work/elsewhere/bin/tildora"
 check "started through a symlink" first_word "$work/elsewhere/bin/tildora" "$work/prefix/share/tildora"
 check "sound module installed" test -f "$work/prefix/lib/tildora/tildora-sound.so"
+check "installed tildora-author checks the bundled files" \
+  "$work/prefix/bin/tildora-author" check "$work/prefix/share/tildora/ejercicios/01-llanas-sin-tilde.txt"
 check "icons in the hicolor theme" test -f "$work/prefix/share/icons/hicolor/256x256/apps/org.example.tildora.png"
 
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/tildora_*.deb)
 dpkg-deb -c "$deb" | awk '{print $6}' > "$work/files"
-for f in ./usr/bin/tildora ./usr/lib/tildora/tildora-sound.so ./usr/share/tildora/ejercicios/01-llanas-sin-tilde.txt \
+for f in ./usr/bin/tildora ./usr/bin/tildora-author ./usr/lib/tildora/tildora-sound.so ./usr/share/tildora/ejercicios/01-llanas-sin-tilde.txt \
          ./usr/share/tildora/letrasgifs/a.gif ./usr/share/tildora/sonidospalabras/casa.wav \
          ./usr/share/applications/org.example.tildora.desktop ./usr/share/metainfo/org.example.tildora.metainfo.xml \
          ./usr/share/icons/hicolor/48x48/apps/org.example.tildora.png; do

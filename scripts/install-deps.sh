@@ -10,9 +10,10 @@ packages=(
   libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
   desktop-file-utils appstream file
+  espeak-ng sox
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
-  packages+=(espeak-ng sox fonts-sil-andika imagemagick)
+  packages+=(fonts-sil-andika imagemagick)
 fi
 
 missing=()

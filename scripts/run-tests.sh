@@ -17,6 +17,8 @@ run() {  # run BUILD-DIR CMAKE-OPTIONS...
 
 echo "== normal build"
 run build/test-normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== bundled exercise files"
+build/test-normal/tildora-author check --content content content/ejercicios/*.txt
 echo "== installing and packaging"
 bash scripts/check-install.sh build/test-normal
 echo "== sanitizer build"

@@ -23,7 +23,13 @@ QChar accentedVowel(QChar vowel)
 
 bool isAccentedVowel(QChar c)
 {
-    return QStringView(u"áéíóúÁÉÍÓÚ").contains(c);
+    switch (c.unicode()) {
+    case u'á': case u'é': case u'í': case u'ó': case u'ú':
+    case u'Á': case u'É': case u'Í': case u'Ó': case u'Ú':
+        return true;
+    default:
+        return false;
+    }
 }
 
 QList<LineProblem> checkExerciseLine(QStringView line)

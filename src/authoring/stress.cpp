@@ -4,27 +4,56 @@
 #include "authoring/syllables.h"
 #include "content/exerciseline.h"
 
+#include <algorithm>
+
 namespace tildora {
 
 namespace {
 
+// Switches rather than searches: these run for every letter of every word.
 QChar plainVowel(QChar c)
 {
-    const int i = int(QStringView(u"áéíóúÁÉÍÓÚ").indexOf(c));
-    return i < 0 ? c : QStringView(u"aeiouAEIOU")[i];
+    switch (c.unicode()) {
+    case u'á': return QChar(u'a');
+    case u'é': return QChar(u'e');
+    case u'í': return QChar(u'i');
+    case u'ó': return QChar(u'o');
+    case u'ú': return QChar(u'u');
+    case u'Á': return QChar(u'A');
+    case u'É': return QChar(u'E');
+    case u'Í': return QChar(u'I');
+    case u'Ó': return QChar(u'O');
+    case u'Ú': return QChar(u'U');
+    default: return c;
+    }
 }
 
-bool isStrong(QChar c) { return QStringView(u"aeoAEO").contains(c); }
-bool isWeak(QChar c) { return QStringView(u"iuüIUÜ").contains(c); }
+bool isStrong(QChar c)
+{
+    switch (c.unicode()) {
+    case u'a': case u'e': case u'o': case u'A': case u'E': case u'O':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isWeak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'i': case u'u': case u'ü': case u'I': case u'U': case u'Ü':
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
 QString withoutWrittenAccent(QStringView word)
 {
-    QString plain;
-    plain.reserve(word.size());
-    for (const QChar c : word)
-        plain += plainVowel(c);
+    QString plain(word.size(), Qt::Uninitialized);
+    std::transform(word.begin(), word.end(), plain.begin(), plainVowel);
     return plain;
 }
 
@@ -37,8 +66,9 @@ int stressedSyllableIndex(const QStringList &syllables)
     if (syllables.size() < 2)
         return 0;
     const QString &last = syllables.last();
-    const QChar end = last.isEmpty() ? QChar() : last.back().toLower();
-    const bool vowelNS = QStringView(u"aeiouns").contains(end);
+    const char16_t end = last.isEmpty() ? u'\0' : last.back().toLower().unicode();
+    const bool vowelNS = end == u'a' || end == u'e' || end == u'i' || end == u'o' || end == u'u' || end == u'n'
+                         || end == u's';
     return vowelNS ? int(syllables.size()) - 2 : int(syllables.size()) - 1;
 }
 
@@ -112,7 +142,11 @@ QString withWrittenAccent(QStringView word, int position, QStringView accent)
 
 QString formatExerciseLine(const ExerciseItem &item)
 {
-    return QStringLiteral("%1,%2,%3,%4,").arg(item.word).arg(item.position).arg(item.syllable, item.accent);
+    QString line;
+    line.reserve(item.word.size() + item.syllable.size() + item.accent.size() + 8);
+    line.append(item.word).append(u',').append(QString::number(item.position)).append(u',');
+    line.append(item.syllable).append(u',').append(item.accent).append(u',');
+    return line;
 }
 
 } // namespace tildora

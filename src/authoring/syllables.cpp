@@ -45,9 +45,12 @@ bool inseparable(const Unit &a, const Unit &b)
 {
     if (a.length != 1 || b.length != 1 || a.kind != Kind::Consonant || b.kind != Kind::Consonant)
         return false;
-    const bool first = QStringView(u"pbtdcgfk").contains(QChar(a.letter));
-    if (!first)
+    switch (a.letter) {
+    case u'p': case u'b': case u't': case u'd': case u'c': case u'g': case u'f': case u'k':
+        break;
+    default:
         return false;
+    }
     if (b.letter == u'r')
         return true;
     return b.letter == u'l' && a.letter != u't' && a.letter != u'd';
