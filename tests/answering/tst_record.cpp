@@ -1,5 +1,5 @@
-// The record panel's offsets and colours, the judged stretch of each mode,
-// and the praise draw.
+// The record panel's offsets and colours, and the praise draw. The judged
+// stretch of each mode is tested through the window (tst_answers).
 #include "answering/praise.h"
 #include "answering/record.h"
 
@@ -14,8 +14,6 @@ class TestRecord : public QObject
     Q_OBJECT
 private slots:
     void panelCountsOneCharacterPerBreak();
-    void stretches_data();
-    void stretches();
     void praiseSequence();
 };
 
@@ -53,50 +51,6 @@ void TestRecord::panelCountsOneCharacterPerBreak()
     panel.setSelectionColor(Qt::red);
     panel.replaceSelection("x");
     QCOMPARE(panel.text(), QString("xa\nárbol\nóóol\n"));
-}
-
-void TestRecord::stretches_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("clicked");
-    QTest::addColumn<int>("stress");
-    QTest::addColumn<int>("syllableStart");
-    QTest::addColumn<QString>("syllable");
-    QTest::addColumn<QString>("success");  // "start length text", or "none"
-    QTest::addColumn<QString>("failure");
-    QTest::newRow("vowel") << 0 << "casa" << 2 << 2 << 1 << "ca" << "1 1 a" << "1 1 a";
-    QTest::newRow("syllable, second occurrence") << 1 << "papa" << 3 << 4 << 3 << "pa" << "2 2 pa" << "2 1 p";
-    QTest::newRow("syllable not found") << 1 << "casa" << 1 << 2 << 0 << "xa" << "none" << "0 1 c";
-    QTest::newRow("syllable past the end") << 1 << "casa" << 1 << 2 << 4 << "ab" << "none" << "0 1 c";
-    QTest::newRow("accent") << 2 << "arbol" << 1 << 1 << 1 << "ar" << QString("0 1 á") << "0 1 a";
-    QTest::newRow("no-accent check") << 3 << "casa" << 0 << 2 << 1 << "ca" << "1 1 a" << "0 4 casa";
-    QTest::newRow("no-accent check, position 0") << 3 << "casa" << 0 << 0 << 1 << "ca" << "none" << "0 4 casa";
-    QTest::newRow("no-accent check, past the word") << 3 << "casa" << 0 << 9 << 1 << "ca" << "none" << "0 4 casa";
-    QTest::newRow("unknown mode") << 7 << "casa" << 1 << 2 << 1 << "ca" << "none" << "none";
-}
-
-void TestRecord::stretches()
-{
-    QFETCH(int, mode);
-    ExerciseState s;
-    s.AnswerMode = std::uint8_t(mode);
-    QFETCH(QString, word);
-    s.CurrentWord = word;
-    QFETCH(int, clicked);
-    s.ClickedPosition = clicked;
-    QFETCH(int, stress);
-    s.StressPosition = std::uint8_t(stress);
-    QFETCH(int, syllableStart);
-    s.SyllableStart = syllableStart;
-    QFETCH(QString, syllable);
-    s.StressedSyllable = syllable;
-    s.AccentLetter = QString("á");
-    const auto describe = [](const std::optional<RecordStretch> &r) {
-        return r ? QString("%1 %2 %3").arg(r->start).arg(r->length).arg(r->text) : QString("none");
-    };
-    QTEST(describe(successStretch(s)), "success");
-    QTEST(describe(failureStretch(s)), "failure");
 }
 
 void TestRecord::praiseSequence()

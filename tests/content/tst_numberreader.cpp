@@ -15,8 +15,6 @@ private slots:
     void readsLeadingNumber();
     void roundsHalfToEven_data();
     void roundsHalfToEven();
-    void wholeNumberInRange_data();
-    void wholeNumberInRange();
     void hugeInputIsBounded();
 };
 
@@ -84,33 +82,6 @@ void TestNumberReader::roundsHalfToEven()
     QFETCH(double, value);
     QFETCH(double, expected);
     QCOMPARE(roundHalfEven(value), expected);
-}
-
-void TestNumberReader::wholeNumberInRange_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected");  // -1: outside the range
-    QTest::newRow("2.5 gives 2") << "2.5" << 2;
-    QTest::newRow("3.5 gives 4") << "3.5" << 4;
-    QTest::newRow("blanks: 3.5 gives 4") << "  3 .5" << 4;
-    QTest::newRow("-0.4 rounds into range") << "-0.4" << 0;
-    QTest::newRow("-0.5 rounds to zero") << "-0.5" << 0;
-    QTest::newRow("-1 outside") << "-1" << -1;
-    QTest::newRow("255 inside") << "255" << 255;
-    QTest::newRow("255.5 rounds to 256, outside") << "255.5" << -1;
-    QTest::newRow("254.5 rounds to 254") << "254.5" << 254;
-    QTest::newRow("300 outside") << "300" << -1;
-    QTest::newRow("1e300 outside") << "1e300" << -1;
-    QTest::newRow("1e99999 outside") << "1e99999" << -1;
-    QTest::newRow("letters read as 0") << "x" << 0;
-}
-
-void TestNumberReader::wholeNumberInRange()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    const std::optional<int> got = readWholeNumber(text, 0, 255);
-    QCOMPARE(got.value_or(-1), expected);
 }
 
 void TestNumberReader::hugeInputIsBounded()
