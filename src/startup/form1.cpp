@@ -75,9 +75,9 @@ void Form1::Form_Load()
     Gif89a1[1]->hide();
     Command4->setEnabled(false);
     Picture4->hide();
-    m_background = QImage(size(), QImage::Format_RGB32);
-    m_background.fill(colorFromBgr(bgr::PaleYellow));
-    TileBitmap(m_background, Picture3);
+    // The tiles are drawn straight onto the window at every paint: a few
+    // dozen small copies cost less than a window-sized image of our own.
+    m_backgroundTiled = true;
     update();
 }
 
@@ -119,10 +119,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_background.isNull())
-        p.fillRect(rect(), colorFromBgr(bgr::PaleYellow));
+    if (m_backgroundTiled)
+        TileBitmap(p, size(), Picture3);
     else
-        p.drawImage(0, 0, m_background);
+        p.fillRect(rect(), colorFromBgr(bgr::PaleYellow));
     if (!m_firstFramePainted) {
         m_firstFramePainted = true;
         // What the first frame does not need comes after it.

@@ -63,7 +63,6 @@ public:
     // What the start-up check found missing; said once to the teacher after
     // the first frame.
     const QStringList &startupProblems() const { return m_startupProblems; }
-    const QImage &background() const { return m_background; }
 
     // Controls, under their design names.
     QComboBox *Combo1 = nullptr;
@@ -103,6 +102,7 @@ protected:
 
 private:
     static QIcon windowIconPictures();
+    void showCreditsCard(bool show);
     void createControls();
     void InstallSupportComponents();
     void reportStartupProblems();
@@ -136,7 +136,7 @@ private:
     QStringList m_startupProblems;
     bool m_firstFramePainted = false;
     LazySoundPlayer *m_lazySound = nullptr;
-    QImage m_background;
+    bool m_backgroundTiled = false;
 };
 
 } // namespace tildora

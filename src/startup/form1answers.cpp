@@ -55,7 +55,7 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    Picture4->setVisible(Picture4->isHidden());
+    showCreditsCard(Picture4->isHidden());
 }
 
 LetterPicture &Form1::letterPicture(int index) { return *Picture2->letter(index); }

@@ -48,6 +48,19 @@ protected:
 
 } // namespace
 
+void Form1::showCreditsCard(bool show)
+{
+    // The card is hidden from start-up on; its picture is read when first shown.
+    if (show && !Picture4->pixmap().isNull())
+        Picture4->show();
+    else if (show) {
+        Picture4->setPixmap(QPixmap::fromImage(design("creditos.bmp")));
+        Picture4->show();
+    } else {
+        Picture4->hide();
+    }
+}
+
 QIcon Form1::windowIconPictures()
 {
     QIcon icon;
@@ -128,7 +141,6 @@ void Form1::createControls()
     Picture4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture4->setAlignment(Qt::AlignCenter);
     Picture4->setAutoFillBackground(true);
-    Picture4->setPixmap(QPixmap::fromImage(design("creditos.bmp")));
 
     RichTextBox1 = new QTextEdit(this);
     RichTextBox1->setGeometry(twipsRect(6720, 480, 3975, 2775));

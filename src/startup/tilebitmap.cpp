@@ -4,23 +4,24 @@
 
 namespace tildora {
 
-int TileBitmap(QImage &surface, const QImage &tile)
+int TileBitmap(QPainter &surface, QSize size, const QImage &tile)
 {
     const int w = tile.width();
     const int h = tile.height();
-    if (w < 1 || h < 1 || surface.isNull())
+    if (w < 1 || h < 1)
         return 0;
-    QPainter painter(&surface);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);  // replace, as a plain copy does
+    surface.save();
+    surface.setCompositionMode(QPainter::CompositionMode_Source);  // replace, as a plain copy does
     int copies = 0;
-    const int rows = surface.height();
+    const int rows = size.height();
     for (int y = 0; y <= rows; y += h) {
-        const int columns = surface.width();
+        const int columns = size.width();
         for (int x = 0; x <= columns; x += w) {
-            painter.drawImage(x, y, tile);
+            surface.drawImage(x, y, tile);
             ++copies;
         }
     }
+    surface.restore();
     return copies;
 }
 

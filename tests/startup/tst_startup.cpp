@@ -7,6 +7,7 @@
 
 #include "../support/testcontent.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace tildora;
@@ -45,7 +46,9 @@ void TestStartup::tiling()
             tileImage.setPixel(x, y, qRgb(x % 256, y % 256, 7));
     QImage target(surface, QImage::Format_RGB32);
     target.fill(Qt::black);
-    QTEST(TileBitmap(target, tileImage), "copies");
+    QPainter painter(&target);
+    QTEST(TileBitmap(painter, target.size(), tileImage), "copies");
+    painter.end();
     // Covered from the top-left corner, no gap, no overlap.
     for (int y = 0; y < surface.height(); ++y)
         for (int x = 0; x < surface.width(); ++x)
