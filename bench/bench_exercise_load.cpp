@@ -10,7 +10,9 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#ifdef __GLIBC__
 #include <malloc.h>
+#endif
 #include <string>
 #include <vector>
 
@@ -56,8 +58,10 @@ int main()
 
     // Keep freed memory in the process, so that both sides measure their own
     // work rather than the kernel handing out fresh pages round after round.
+#ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+#endif
 
     std::size_t sink = 0;
     const auto tildoraRound = [&] {
