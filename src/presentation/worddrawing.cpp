@@ -31,7 +31,7 @@ void DrawWord(ExerciseState &state, const WordDrawing &view)
     view.Timer1.stop();
     state.AnimLetter = 0;
     view.Picture2.removeCopies();
-    state.LetterCount = int(state.CurrentWord.size());
+    state.LetterCount = int(std::min<qsizetype>(state.CurrentWord.size(), MaxLetterPictures));
 
     const auto letterImage = [&](int position) {
         return view.pictures.load(

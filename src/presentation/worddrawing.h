@@ -17,6 +17,10 @@ int centredStripLeft(int outerWindowWidth, int stripWidth);
 // Every letter of the marked occurrence is marked, however long the word.
 void markStressedSyllable(ExerciseState &state);
 
+// A word longer than this (a binary file read as an exercise, say) is drawn
+// with this many letter pictures only, so that it can never stall the window.
+inline constexpr int MaxLetterPictures = 1000;
+
 struct WordDrawing {
     LetterStrip &Picture2;
     QTimer &Timer1;

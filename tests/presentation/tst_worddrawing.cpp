@@ -152,6 +152,10 @@ void TestWordDrawing::shorterWordLeavesFewerPictures()
     QCOMPARE(s.strip.count(), 300);
     QCOMPARE(s.state.SyllableStart, 250);
     QCOMPARE(marked(s.state), (QList<int>{250, 251, 252}));
+    // A megabyte-long "word" (a binary file read as exercises) draws a bounded row.
+    s.draw(QString(1 << 20, QLatin1Char('b')) + "a", 1, "b");
+    QCOMPARE(s.strip.count(), MaxLetterPictures);
+    QCOMPARE(s.state.LetterCount, MaxLetterPictures);
 }
 
 void TestWordDrawing::missingPicturesKeepTheirImage()
