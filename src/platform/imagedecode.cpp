@@ -1,7 +1,6 @@
 #include "platform/imagedecode.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -123,12 +122,12 @@ QImage readPicture(const QString &path)
     if (image.isNull())
         image = decodeBmp(bytes);
     if (image.isNull()) {
-        // The extension names the format to try first; the content decides
-        // when that fails.
-        file.seek(0);
-        image = QImageReader(&file, QFileInfo(path).suffix().toLower().toLatin1()).read();
+        // By file name, so that Qt picks the plugin from the extension; a
+        // format named outright would make it load every image plugin to ask.
+        file.close();
+        image = QImageReader(path).read();
     }
-    if (image.isNull()) {
+    if (image.isNull() && file.open(QIODevice::ReadOnly)) {
         file.seek(0);
         QImageReader byContent(&file);
         byContent.setDecideFormatFromContent(true);
