@@ -1,12 +1,17 @@
 // Checks the content pack as shipped: exercise lines, the pictures and
 // recordings they name, every sound and every picture.
 #include "authoring/linecheck.h"
+#include "authoring/stress.h"
+#include "authoring/syllables.h"
 #include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
+#include "content/numberreader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
+#include <QMap>
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
@@ -60,6 +65,45 @@ Wav readWav(const QString &path)
     return wav;
 }
 
+// What a review list mixes: the kind of stress with or without accent, or
+// whether the word holds a diphthong, a hiatus or neither.
+QString stressKind(const ExerciseLine &line)
+{
+    const QString spelled = withWrittenAccent(line.word, int(readNumber(line.position.toString())), line.accent);
+    const std::vector<int> starts = syllableStarts(spelled);
+    const int position = int(readNumber(line.position.toString())) - 1;
+    int syllable = 0;
+    while (syllable + 1 < int(starts.size()) && starts[std::size_t(syllable) + 1] <= position)
+        ++syllable;
+    const int fromEnd = int(starts.size()) - syllable;
+    const QString kind = fromEnd == 1 ? "aguda" : fromEnd == 2 ? "llana" : "esdrújula";
+    return kind + (isNoAccentMarker(line.accent.toString()) ? " sin tilde" : " con tilde");
+}
+
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiouáéíóúü").contains(c);
+}
+
+QString vowelKind(const ExerciseLine &line)
+{
+    const QString spelled = withWrittenAccent(line.word, int(readNumber(line.position.toString())), line.accent);
+    const std::vector<int> starts = syllableStarts(spelled);
+    QString kind = "ni diptongo ni hiato";
+    for (int i = 0; i + 1 < spelled.size(); ++i) {
+        // The u of que, qui, gue, gui is written but not said.
+        const bool silentU = spelled[i] == 'u' && i > 0 && (spelled[i - 1] == 'q' || spelled[i - 1] == 'g')
+                             && QStringLiteral("eéií").contains(spelled[i + 1]);
+        if (!isVowel(spelled[i]) || !isVowel(spelled[i + 1]) || silentU)
+            continue;
+        const bool split = std::find(starts.begin(), starts.end(), i + 1) != starts.end();
+        if (split)
+            return "hiato";
+        kind = "diptongo";
+    }
+    return kind;
+}
+
 QStringList files(const QString &folder, const QString &pattern)
 {
     return QDir(Content + QLatin1Char('/') + folder).entryList({pattern}, QDir::Files, QDir::Name);
@@ -73,6 +117,9 @@ class TestContentPack : public QObject
 private slots:
     void exerciseFilesAreWellFormed();
     void everyLineIsAnswerable();
+    void noTwoWordsShareARecording();
+    void reviewListsMixTheKinds_data();
+    void reviewListsMixTheKinds();
     void everySound_data();
     void everySound();
     void pictures_data();
@@ -97,7 +144,68 @@ void TestContentPack::exerciseFilesAreWellFormed()
         for (qsizetype i = 0; i < lines.size(); ++i)
             words.insert(splitExerciseLine(lines.at(i)).word.toString());
     }
-    QVERIFY2(words.size() >= 150, qPrintable(QString::number(words.size())));
+    QVERIFY2(words.size() >= 300, qPrintable(QString::number(words.size())));
+}
+
+void TestContentPack::noTwoWordsShareARecording()
+{
+    // A word may come back in a review list, but always with the same line:
+    // two words told apart only by their accent would share one recording.
+    QHash<QString, QString> lineOf;
+    for (const QString &name : listExerciseFiles(Content + "/ejercicios")) {
+        const ExerciseLines lines = loadExerciseLines(Content + "/ejercicios/" + name);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines.at(i).toString();
+            const QString word = splitExerciseLine(line).word.toString();
+            const QString seen = lineOf.value(word, line);
+            QVERIFY2(seen == line, qPrintable(QString("%1:%2: %3 against %4").arg(name).arg(i + 1).arg(line, seen)));
+            lineOf.insert(word, line);
+        }
+    }
+}
+
+void TestContentPack::reviewListsMixTheKinds_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("byVowels");  // else by stress and accent
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<int>("longestRun");
+    QTest::newRow("llanas y agudas mezcladas") << "08-repaso-llanas-y-agudas.txt" << false
+        << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde"} << 2;
+    QTest::newRow("las tres clases, con y sin tilde") << "09-repaso-con-y-sin-tilde.txt" << false
+        << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde", "esdrújula con tilde"}
+        << 3;
+    QTest::newRow("diptongos e hiatos entre palabras corrientes") << "10-repaso-diptongos-e-hiatos.txt" << true
+        << QStringList{"diptongo", "hiato", "ni diptongo ni hiato"} << 2;
+    QTest::newRow("repaso general: las clases") << "11-repaso-general.txt" << false
+        << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde", "esdrújula con tilde"}
+        << 2;
+    QTest::newRow("repaso general: las vocales") << "11-repaso-general.txt" << true
+        << QStringList{"diptongo", "hiato", "ni diptongo ni hiato"} << 4;
+}
+
+void TestContentPack::reviewListsMixTheKinds()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, byVowels);
+    QFETCH(int, longestRun);
+    const ExerciseLines lines = loadExerciseLines(Content + "/ejercicios/" + file);
+    QVERIFY2(lines.size() >= 20, qPrintable(file));
+    QMap<QString, int> count;
+    QString previous;
+    int run = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ExerciseLine line = splitExerciseLine(lines.at(i));
+        const QString kind = byVowels ? vowelKind(line) : stressKind(line);
+        ++count[kind];
+        run = kind == previous ? run + 1 : 1;
+        previous = kind;
+        // Long runs of one kind would give the answer away again.
+        QVERIFY2(run <= longestRun, qPrintable(QString("%1 in a row up to %2").arg(kind, line.word.toString())));
+    }
+    QFETCH(QStringList, kinds);
+    for (const QString &kind : kinds)
+        QVERIFY2(count.value(kind) >= 3, qPrintable(kind + ": " + QString::number(count.value(kind))));
 }
 
 void TestContentPack::everyLineIsAnswerable()

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QTextStream>
@@ -65,6 +66,9 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
                    std::set<QString> *accents)
 {
     QDir().mkpath(content + QStringLiteral("/ejercicios"));
+    // The word written without its accent names its recording, so two words
+    // that differ only by the accent (papa, papá) would share one sound.
+    QHash<QString, QString> spellingOf;
     for (const Section &section : sections) {
         QByteArray text;
         for (const QStringList &syllables : section.words) {
@@ -72,6 +76,11 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             const auto item = tildora::itemFromSyllables(syllables, &why);
             if (!item)
                 return fail(QStringLiteral("%1: %2").arg(syllables.join(QLatin1Char('-')), why));
+            const QString spelling = syllables.join(QString());
+            const QString other = spellingOf.value(item->word, spelling);
+            if (other != spelling)
+                return fail(QStringLiteral("%1 and %2 would share the recording %3.wav").arg(other, spelling, item->word));
+            spellingOf.insert(item->word, spelling);
             text += tildora::formatExerciseLine(*item).toUtf8() + "\r\n";
             for (const QChar c : item->word)
                 letters->insert(c);
