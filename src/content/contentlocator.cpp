@@ -21,9 +21,13 @@ QString ContentLocator::locate(const QString &folderName, const QString &name, c
     if (!isSafeName(name))
         return {};
     const QString fileName = name + extension;
-    QString found = locateIn(folder(folderName), fileName);
-    if (found.isEmpty() && !m_userFolder.isEmpty())
+    // The teacher's own file comes first: a word recorded in the teacher's
+    // voice replaces the synthetic one shipped with the program.
+    QString found;
+    if (!m_userFolder.isEmpty())
         found = locateIn(m_userFolder + QLatin1Char('/') + folderName, fileName);
+    if (found.isEmpty())
+        found = locateIn(folder(folderName), fileName);
     return found;
 }
 
