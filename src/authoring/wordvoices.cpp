@@ -12,23 +12,17 @@
 namespace tildora {
 namespace {
 
-const QString WordsFolder = QStringLiteral("sonidospalabras");
 const QString WavExtension = QStringLiteral(".wav");
 
 QString tr(const char *text) { return QCoreApplication::translate("WordVoices", text); }
 
 } // namespace
 
-QString findWordRecording(const ContentLocator &content, const QString &word)
-{
-    return content.locate(WordsFolder, word, WavExtension);
-}
-
 QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content)
 {
     QList<WordVoice> voices;
     QSet<QString> seen;
-    const QString teacherFolder = content.userFolder() + QLatin1Char('/');
+    const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         const QString word = fields.word.toString();
@@ -41,7 +35,7 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         WordVoice voice;
         voice.word = word;
         voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        voice.path = findWordRecording(content, word);
+        voice.path = content.wordRecording(word);
         if (!voice.path.isEmpty())
             voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
                                                                                                    : VoiceSource::Bundled;

@@ -28,13 +28,9 @@ struct RecordingRequest {
     QString outPath;  // the WAV file to make
 };
 
-// Where a word's recording is found: the teacher's own folder first (a
-// teacher's voice replaces the generated one), then the bundled content.
-// Empty when there is none or the word cannot name a file.
-QString findWordRecording(const ContentLocator &content, const QString &word);
-
 // The words of exercise lines, once each whatever their letter case (so are
-// recordings found), in line order, with their recordings. Lines without a
+// recordings found), in line order, with their recordings as Tildora finds
+// them (the teacher's own first). Lines without a
 // word, and words that cannot name a file, are left out.
 QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content);
 

@@ -129,7 +129,7 @@ void TestVoices::teachersRecordingComesFirst()
 {
     QFETCH(QString, word);
     QFETCH(QString, expectedFolder);
-    const QString found = findWordRecording(m_content, word);
+    const QString found = m_content.wordRecording(word);
     if (expectedFolder.isEmpty())
         QCOMPARE(found, QString());
     else
