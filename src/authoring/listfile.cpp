@@ -2,6 +2,7 @@
 
 #include "authoring/textimport.h"
 #include "content/exerciseline.h"
+#include "content/textdecode.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
+#include "content/textdecode.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -17,7 +17,7 @@ QImage drawWordPicture(QStringView word, const ContentLocator &content, PictureL
     int width = 0, height = 0;
     for (qsizetype i = 0; i < count; ++i) {
         const QString letter(word[i]);
-        QImage image = pictures.load(content.locate(QStringLiteral("letrasgifs"), letter, QStringLiteral(".gif")));
+        QImage image = pictures.load(content.letterPicture(letter));
         if (image.isNull() && missing && !missing->contains(word[i]))
             *missing += word[i];
         letters << image;

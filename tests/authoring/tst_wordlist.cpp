@@ -102,6 +102,8 @@ void TestWordList::importedEncodings_data()
     };
     QTest::newRow("UTF-8") << encoded(QStringConverter::Utf8, false);
     QTest::newRow("UTF-8 with its mark") << encoded(QStringConverter::Utf8, true);
+    QTest::newRow("UTF-16 little-endian with its mark") << encoded(QStringConverter::Utf16LE, true);
+    QTest::newRow("UTF-16 big-endian with its mark") << encoded(QStringConverter::Utf16BE, true);
     QTest::newRow("Windows-1252") << QByteArray("\xe1rbol\r\nping\xfcino\r\nni\xf1o\r\n");
 }
 

@@ -7,7 +7,8 @@
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
+#include "content/textdecode.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ int make(const QStringList &files)
         return Problems;
     }
     QStringList problems;
-    const QByteArray lines = makeExerciseLines(QString::fromUtf8(in.readAll()), &problems);
+    const QByteArray lines = makeExerciseLines(decodeExerciseText(in.readAll()), &problems);
     std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout);
     for (const QString &p : problems)
         say(stderr, QStringLiteral("tildora-author: %1").arg(p));
@@ -97,7 +98,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
             const ExerciseLine fields = splitExerciseLine(lines.at(i));
             const QString word = fields.word.toString();
             if (fields.closedFields < 1 || word.isEmpty()
-                || !content.locate(QStringLiteral("sonidospalabras"), word, QStringLiteral(".wav")).isEmpty())
+                || !content.wordRecording(word).isEmpty())
                 continue;
             if (!ContentLocator::isSafeName(word)) {
                 say(stderr, QStringLiteral("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
@@ -172,8 +173,8 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
             return usage(parser, QStringLiteral("record needs at least one exercise file"));
-        const QString out = (parser.isSet(content) ? parser.value(content) : userContentFolder())
-                            + QStringLiteral("/sonidospalabras");
+        const QString out = ContentLocator(parser.isSet(content) ? parser.value(content) : userContentFolder())
+                                .folder(ContentFolder::WordSounds);
         return record(args, contentFor(parser, content), out);
     }
     if (command == QLatin1String("say")) {

@@ -45,7 +45,7 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
 {
     m_model->setUndoStack(m_undo);
     m_model->setContent(&m_content);
-    m_lists = new ListPanel(m_content.folder(QStringLiteral("ejercicios")), teacherListFolder());
+    m_lists = new ListPanel(m_content.folder(ContentFolder::Exercises), teacherListFolder());
     m_words = new WordPanel(m_model, m_content);
     m_tabs->addTab(m_words, tr("&Words"));
     auto *split = new QSplitter;
@@ -92,7 +92,7 @@ EditorWindow::~EditorWindow() = default;
 
 QString EditorWindow::teacherListFolder() const
 {
-    return m_content.userFolder().isEmpty() ? QString() : m_content.userFolder() + QStringLiteral("/ejercicios");
+    return m_content.userFolder(ContentFolder::Exercises);
 }
 
 int EditorWindow::currentRow() const { return m_words->currentRow(); }

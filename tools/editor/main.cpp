@@ -2,7 +2,7 @@
 #include "editorwindow.h"
 
 #include "authoring/dictionary.h"
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
