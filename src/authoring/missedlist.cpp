@@ -1,5 +1,6 @@
 #include "authoring/missedlist.h"
 
+#include "authoring/listfolder.h"
 #include "authoring/maker.h"
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 
@@ -16,31 +16,6 @@ namespace tildora {
 namespace {
 
 QString tr(const char *text) { return QCoreApplication::translate("MissedList", text); }
-
-// The number a list's name starts with ("07-letras.txt" is 7), 0 without one.
-int listNumber(const QString &name)
-{
-    qsizetype digits = 0;
-    while (digits < name.size() && name.at(digits).isDigit() && name.at(digits).unicode() < 128)
-        ++digits;
-    return digits > 0 && digits < 6 ? name.left(digits).toInt() : 0;
-}
-
-// A name after every numbered list of the folder, so Tildora shows the new
-// list last, and one no file has.
-QString freeListName(const QString &folder, const QString &title)
-{
-    int highest = 0;
-    for (const QString &name : listExerciseFiles(folder))
-        highest = std::max(highest, listNumber(name));
-    const auto named = [&](int number) {
-        return QStringLiteral("%1-%2.txt").arg(number, 2, 10, QLatin1Char('0')).arg(title);
-    };
-    int number = highest + 1;
-    while (QFileInfo::exists(folder + QLatin1Char('/') + named(number)))
-        ++number;
-    return named(number);
-}
 
 void addLinesOf(const QString &path, QHash<QString, QString> &lines)
 {
@@ -119,7 +94,7 @@ QString saveNewList(const QString &folder, const QString &title, const QStringLi
         return fail(tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
     // The name is taken first with a file of its own, so no list is ever
     // overwritten; the lines then replace it in one piece.
-    const QString path = folder + QLatin1Char('/') + freeListName(folder, title);
+    const QString path = folder + QLatin1Char('/') + nextListName(folder, title);
     QFile claim(path);
     if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
