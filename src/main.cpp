@@ -1,4 +1,5 @@
 #include "platform/letterstrip.h"
+#include "startup/classroomaccess.h"
 #include "startup/form1.h"
 #include "content/installlayout.h"
 
@@ -48,5 +49,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))
         watch = std::make_unique<FirstWordWatch>(form);
     form.show();
+    // A classroom projector: start in the full-screen view (F11 leaves it).
+    if (QCoreApplication::arguments().contains(QStringLiteral("--fullscreen")))
+        form.classroom().enterFullScreen();
     return app.exec();
 }

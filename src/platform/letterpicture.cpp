@@ -2,6 +2,7 @@
 
 #include "platform/units.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,6 +29,7 @@ LetterPicture *LetterPicture::cloneAs(int index, QWidget *parent) const
     copy->m_fillColor = m_fillColor;
     // Its own enabled state, not the one it shows while the strip is locked.
     copy->setEnabled(!testAttribute(Qt::WA_ForceDisabled));
+    copy->setFocusPolicy(focusPolicy());
     copy->setTwipGeometry(left(), top(), twipWidth(), twipHeight());
     return copy;
 }
@@ -37,6 +39,50 @@ void LetterPicture::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
     p.drawImage(0, 0, m_picture);
+    if (hasFocus()) {
+        // The focus mark is drawn over the kept image, never into it, so a
+        // flood fill never meets it. Orange is none of the answer colours.
+        p.setPen(QPen(QColor(255, 140, 0), 6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    }
+}
+
+void LetterPicture::answerAtCentre()
+{
+    if (!isEnabled())
+        return;
+    const double x = width() / 2.0;
+    const double y = height() / 2.0;
+    emit mouseDown(m_index, Qt::NoButton, Qt::NoModifier, x, y);
+    emit clicked(m_index);
+    emit answeredAtCentre(m_index);
+}
+
+void LetterPicture::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            answerAtCentre();
+        break;
+    default:
+        event->ignore();  // the arrows go to the strip
+    }
+}
+
+void LetterPicture::focusInEvent(QFocusEvent *event)
+{
+    TwipWidget::focusInEvent(event);
+    update();
+}
+
+void LetterPicture::focusOutEvent(QFocusEvent *event)
+{
+    TwipWidget::focusOutEvent(event);
+    update();
 }
 
 void LetterPicture::mousePressEvent(QMouseEvent *event)

@@ -30,15 +30,23 @@ public:
     // and enabled state) under another index.
     LetterPicture *cloneAs(int index, QWidget *parent) const;
 
+    // Answers with this letter from the keyboard or assistive technology:
+    // exactly a press and a click at the centre of the picture.
+    void answerAtCentre();
+
 signals:
     void mouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
     void clicked(int index);
+    void answeredAtCentre(int index);
 
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     int m_index;

@@ -26,6 +26,11 @@ public:
 signals:
     void letterMouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
     void letterClicked(int index);
+    void letterAnsweredAtCentre(int index);
+
+protected:
+    // Left and Right move the focus between the letters that still answer.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void connectLetter(LetterPicture *letter);

@@ -9,6 +9,7 @@
 #include "platform/lazysoundplayer.h"
 #include "platform/units.h"
 #include "presentation/worddrawing.h"
+#include "startup/classroomaccess.h"
 #include "startup/combochoice.h"
 #include "startup/supportcheck.h"
 #include "startup/tilebitmap.h"
@@ -46,6 +47,7 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
     connect(Picture2, &LetterStrip::letterMouseDown, this, &Form1::Picture1_Mousedown);
     connect(Picture2, &LetterStrip::letterClicked, this, &Form1::Picture1_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    m_classroom = new ClassroomAccess(*this);
 }
 
 Form1::~Form1() = default;

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace tildora {
 
+class ClassroomAccess;
 class GifView;
 class LazySoundPlayer;
 class LetterStrip;
@@ -84,6 +85,8 @@ public:
     QImage Picture3;  // the tile: the part of the texture the box's inner area shows
 
     RecordPanel &record() { return m_record; }
+    // Names for assistive technology, shortcuts, letter focus, full screen.
+    ClassroomAccess &classroom() { return *m_classroom; }
 
 public slots:
     void Combo1_Click();
@@ -136,6 +139,7 @@ private:
     bool m_firstFramePainted = false;
     LazySoundPlayer *m_lazySound = nullptr;
     bool m_backgroundTiled = false;
+    ClassroomAccess *m_classroom = nullptr;
 };
 
 } // namespace tildora
