@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Full-screen screenshots: starts Tildora on a virtual display of the given
-# size, presses F11, answers the first word right by a click where its
+# size with --fullscreen, answers the first word right by a click where its
 # stressed vowel is seen (scaled), and saves the whole screen.
 # Usage: tools/take-fullscreen-shots.sh WIDTHxHEIGHT OUT.png [PROGRAM]
 # Needs: xvfb xdotool imagemagick, and a build in build/.
@@ -14,11 +14,9 @@ xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null' EXIT
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
-"$program" >/dev/null 2>&1 &
+"$program" --fullscreen >/dev/null 2>&1 &
 app=$!
-sleep 2.5
-xdotool key F11
-sleep 1.5
+sleep 3
 # The game scaled as large as it fits, centred; in the 739 x 491 game the
 # first word's stressed vowel (casa: the a at position 2) has its middle at (340, 404).
 read -r gx gy < <(python3 - "$width" "$height" <<'PY'

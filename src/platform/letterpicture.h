@@ -28,6 +28,8 @@ public:
     // and enabled state) under another index.
     LetterPicture *cloneAs(int index, QWidget *parent) const;
 
+    int index() const { return m_index; }
+
     // Answers with this letter from the keyboard or assistive technology:
     // exactly a press and a click at the centre of the picture.
     void answerAtCentre();
