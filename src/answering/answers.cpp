@@ -7,6 +7,7 @@
 #include "platform/units.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tildora {
 namespace {
@@ -18,8 +19,9 @@ void startBounce(ExerciseState &state, AnswerView &view, int index)
     view.startBounceTimer();
 }
 
-void wrong(AnswerView &view, LetterPicture &letter)
+void wrong(AnswerView &view, LetterPicture &letter, std::optional<JudgedAnswer::Result> &judged)
 {
+    judged = JudgedAnswer::Wrong;
     letter.setFillColor(colorFromBgr(bgr::Red));
     view.RecordFailure();
     view.raiseCounter(1);
@@ -52,6 +54,7 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
 {
     state.ClickedPosition = index + 1;
     LetterPicture &letter = view.letterPicture(index);
+    std::optional<JudgedAnswer::Result> judged = JudgedAnswer::Right;
 
     switch (state.AnswerMode) {
     case VowelMode:
@@ -60,7 +63,7 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
             startBounce(state, view, index);
             praise(view);
         } else {
-            wrong(view, letter);
+            wrong(view, letter, judged);
         }
         break;
     case SyllableMode: {
@@ -70,14 +73,16 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
             ++state.SyllableHits;
             if (state.SyllableHits == state.StressedSyllable.size())
                 praise(view);
+            else
+                judged = JudgedAnswer::PartialHit;
         } else {
-            wrong(view, letter);
+            wrong(view, letter, judged);
         }
         break;
     }
     case AccentMode:
         if (isNoAccentMarker(state.AccentLetter) || state.ClickedPosition != state.StressPosition) {
-            wrong(view, letter);
+            wrong(view, letter, judged);
             break;
         }
         // A missing accented picture keeps the plain letter; the answer counts.
@@ -92,6 +97,7 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
         view.showYesAnimation();
         break;
     default:
+        judged.reset();
         break;
     }
 
@@ -101,6 +107,8 @@ void Picture1_Mousedown(ExerciseState &state, AnswerView &view, int index, doubl
     floodFill(letter.keptImage(), at, letter.fillColor().rgb());
     letter.update();
     letter.setEnabled(false);
+    if (judged)
+        view.answerJudged({state.ClickedPosition, state.CurrentWord.mid(index, 1), *judged});
 }
 
 void Command4_Click(ExerciseState &state, AnswerView &view)
@@ -117,6 +125,8 @@ void Command4_Click(ExerciseState &state, AnswerView &view)
         view.RecordFailure();
     }
     state.AnswerMode = AccentMode;
+    view.answerJudged({0, QStringLiteral("sin-tilde"),
+                       isNoAccentMarker(state.AccentLetter) ? JudgedAnswer::Right : JudgedAnswer::Wrong});
 }
 
 } // namespace tildora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answering/judgedanswer.h"
 #include "content/exercisestate.h"
 
 #include <QColor>
@@ -26,6 +27,8 @@ public:
     virtual int nextPraiseSound() = 0;
     virtual void RecordSuccess() = 0;
     virtual void RecordFailure() = 0;
+    // Once per judged press, after the counters were raised.
+    virtual void answerJudged(const JudgedAnswer &answer) = 0;
 };
 
 // Reads a counter caption as a number and gives the caption one higher.
