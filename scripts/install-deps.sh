@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
   libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   desktop-file-utils appstream file
   espeak-ng sox
 )
