@@ -1,6 +1,8 @@
 #include "editorwindow.h"
 
 #include "listpanel.h"
+#include "resultspanel.h"
+#include "voicepanel.h"
 #include "wordpanel.h"
 
 #include "authoring/dictionary.h"
@@ -56,6 +58,8 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
     setCentralWidget(split);
     statusBar()->addPermanentWidget(m_status);
     buildMenus();
+    VoicePanel::attachTo(this);
+    ResultsPanel::attachTo(this);
 
     connect(m_lists, &ListPanel::openRequested, this, [this](const QString &path) {
         if (path != m_path && !openFile(path))
