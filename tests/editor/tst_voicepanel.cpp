@@ -2,6 +2,7 @@
 // when the speech programs or the microphone are missing.
 #include "authoring/recordingjob.h"
 #include "voicepanel.h"
+#include "voicerecorderdialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,7 @@ private slots:
     void missingSpeechProgramsAreNamed_data();
     void missingSpeechProgramsAreNamed();
     void noMicrophoneIsSaid();
+    void recorderWithoutMicrophoneRecordsNothing();
 
 private:
     QTemporaryDir m_dir;
@@ -125,6 +127,23 @@ void TestVoicePanel::noMicrophoneIsSaid()
     panel.selectWord("sol");
     panel.recordOwnVoice();  // would block in a dialog if it opened one
     QVERIFY2(panel.notice()->text().contains("No microphone"), qPrintable(panel.notice()->text()));
+}
+
+void TestVoicePanel::recorderWithoutMicrophoneRecordsNothing()
+{
+    if (!QMediaDevices::audioInputs().isEmpty())
+        QSKIP("this machine has a microphone");
+    QTemporaryDir out;
+    VoiceRecorderDialog dialog("raton", "ratón", out.path());
+    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+    QStringList enabled;
+    for (const QPushButton *button : buttons)
+        if (button->isEnabled())
+            enabled << button->text().remove('&');
+    QCOMPARE(enabled, QStringList{"Cancel"});
+    const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](QLabel *l) { return l->text().startsWith("No microphone"); }));
+    QVERIFY(dialog.savedPath().isEmpty());
 }
 
 QTEST_MAIN(TestVoicePanel)

@@ -1,3 +1,4 @@
+#include "presentation/bounce.h"
 #include "presentation/worddrawing.h"
 
 #include "../support/testcontent.h"
@@ -17,6 +18,7 @@ struct Stage {
     LetterStrip strip;
     QTimer timer;
     ExerciseState state;
+    Bounce bounce{state, strip, timer};
     Stage()
     {
         strip.setTwipGeometry(120, 4680, 7095, 2535);
@@ -29,7 +31,7 @@ struct Stage {
         state.CurrentWord = word;
         state.StressPosition = std::uint8_t(position);
         state.StressedSyllable = syllable;
-        DrawWord(state, {strip, timer, locator, pictures, windowWidth});
+        DrawWord(state, {strip, bounce, locator, pictures, windowWidth});
     }
     QList<int> lefts() const
     {
