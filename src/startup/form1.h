@@ -110,6 +110,8 @@ private:
     static QIcon windowIconPictures();
     void showCreditsCard(bool show);
     void createControls();
+    void createCounters();
+    void createButtons();
     void InstallSupportComponents();
     void reportStartupProblems();
     void ListExerciseFiles();
