@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2
   desktop-file-utils appstream file
   espeak-ng sox
+  debhelper dpkg-dev fakeroot lintian man-db
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
   packages+=(fonts-sil-andika imagemagick)
