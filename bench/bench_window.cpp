@@ -55,10 +55,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString content = QStringLiteral(TILDORA_SOURCE_DIR "/content/");
-    for (const char *f : {"letrasgifs", "letrasacento", "sonidos", "sonidospalabras", "gifs"})
-        QFile::link(content + f, dir.filePath(f));
-    QDir(dir.path()).mkdir("ejercicios");
-    QFile lines(dir.filePath("ejercicios/largas.txt"));
+    // The bundled pictures and sounds, with an exercise folder of our own.
+    for (const tildora::ContentFolder f : tildora::ContentLocator::AllFolders)
+        if (f != tildora::ContentFolder::Exercises)
+            QFile::link(content + tildora::ContentLocator::folderName(f), tildora::ContentLocator(dir.path()).folder(f));
+    const QString exercises = tildora::ContentLocator(dir.path()).folder(tildora::ContentFolder::Exercises);
+    QDir().mkdir(exercises);
+    QFile lines(exercises + QStringLiteral("/largas.txt"));
     if (!lines.open(QIODevice::WriteOnly))
         return 1;
     lines.write("electroencefalograma,18,gra,NO,\r\notorrinolaringologos,15,go,ó,\r\n");

@@ -1,6 +1,6 @@
 #include "platform/letterstrip.h"
 #include "startup/form1.h"
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
 
 #include <QApplication>
 #include <QTimer>

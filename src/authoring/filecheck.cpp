@@ -39,15 +39,18 @@ QList<LineProblem> contentProblems(const ExerciseLine &fields, const ContentLoca
         if (reported.contains(c))
             continue;
         reported += c;
-        if (content.locate(QStringLiteral("letrasgifs"), QString(c), QStringLiteral(".gif")).isEmpty())
-            problems << error(QStringLiteral("no letter picture letrasgifs/%1.gif").arg(c));
+        if (content.letterPicture(QString(c)).isEmpty())
+            problems << error(QStringLiteral("no letter picture %1/%2.gif")
+                                  .arg(ContentLocator::folderName(ContentFolder::Letters), c));
     }
     const QString accent = fields.accent.toString();
-    if (!isNoAccentMarker(accent) && content.locate(QStringLiteral("letrasacento"), accent, QStringLiteral(".gif")).isEmpty())
-        problems << error(QStringLiteral("no accented-letter picture letrasacento/%1.gif").arg(accent));
+    if (!isNoAccentMarker(accent) && content.accentedLetterPicture(accent).isEmpty())
+        problems << error(QStringLiteral("no accented-letter picture %1/%2.gif")
+                              .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accent));
     const QString word = fields.word.toString();
-    if (content.locate(QStringLiteral("sonidospalabras"), word, QStringLiteral(".wav")).isEmpty())
-        problems << warning(QStringLiteral("no recording sonidospalabras/%1.wav (tildora-author record makes it)").arg(word));
+    if (content.wordRecording(word).isEmpty())
+        problems << warning(QStringLiteral("no recording %1/%2.wav (tildora-author record makes it)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
     return problems;
 }
 

@@ -10,21 +10,61 @@ ContentLocator::ContentLocator(QString programFolder, QString userFolder)
 {
 }
 
+QString ContentLocator::folderName(ContentFolder folder)
+{
+    switch (folder) {
+    case ContentFolder::Exercises:
+        return QStringLiteral("ejercicios");
+    case ContentFolder::Letters:
+        return QStringLiteral("letrasgifs");
+    case ContentFolder::AccentedLetters:
+        return QStringLiteral("letrasacento");
+    case ContentFolder::Sounds:
+        return QStringLiteral("sonidos");
+    case ContentFolder::WordSounds:
+        return QStringLiteral("sonidospalabras");
+    case ContentFolder::Animations:
+        return QStringLiteral("gifs");
+    }
+    return {};
+}
+
+QString ContentLocator::folder(ContentFolder folder) const
+{
+    return m_programFolder + QLatin1Char('/') + folderName(folder);
+}
+
+QString ContentLocator::userFolder(ContentFolder folder) const
+{
+    return m_userFolder.isEmpty() ? QString() : m_userFolder + QLatin1Char('/') + folderName(folder);
+}
+
 bool ContentLocator::isSafeName(const QString &name)
 {
     return name != QLatin1String(".") && name != QLatin1String("..") && !name.contains(QLatin1Char('/'))
            && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
 
-QString ContentLocator::locate(const QString &folderName, const QString &name, const QString &extension) const
+QString ContentLocator::locate(ContentFolder where, const QString &name, const QString &extension) const
 {
     if (!isSafeName(name))
         return {};
     const QString fileName = name + extension;
-    QString found = locateIn(folder(folderName), fileName);
+    QString found = locateIn(folder(where), fileName);
     if (found.isEmpty() && !m_userFolder.isEmpty())
-        found = locateIn(m_userFolder + QLatin1Char('/') + folderName, fileName);
+        found = locateIn(userFolder(where), fileName);
     return found;
+}
+
+QString ContentLocator::feedbackSound(const QString &name) const
+{
+    const QString found = locate(ContentFolder::Sounds, name, wav());
+    return found.isEmpty() ? folder(ContentFolder::Sounds) + QLatin1Char('/') + name + wav() : found;
+}
+
+QString ContentLocator::animation(const QString &name) const
+{
+    return folder(ContentFolder::Animations) + QLatin1Char('/') + name + gif();
 }
 
 QString ContentLocator::locateIn(const QString &dir, const QString &fileName)

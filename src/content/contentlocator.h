@@ -2,7 +2,20 @@
 
 #include <QString>
 
+#include <array>
+
 namespace tildora {
+
+// The folders of a content tree. Their names on disk are spelled only in
+// ContentLocator::folderName.
+enum class ContentFolder {
+    Exercises,        // exercise files
+    Letters,          // one picture per letter
+    AccentedLetters,  // one picture per accented letter
+    Sounds,           // praise, accent, no-accent and failure sounds
+    WordSounds,       // one recording per word
+    Animations,       // the yes and no animations
+};
 
 // Finds content files under the program folder: folder/name + extension.
 // Names come from exercise lines, so a name with a path separator or a NUL,
@@ -14,20 +27,45 @@ namespace tildora {
 class ContentLocator
 {
 public:
+    static constexpr std::array<ContentFolder, 6> AllFolders{
+        ContentFolder::Exercises, ContentFolder::Letters,    ContentFolder::AccentedLetters,
+        ContentFolder::Sounds,    ContentFolder::WordSounds, ContentFolder::Animations};
+
     explicit ContentLocator(QString programFolder = {}, QString userFolder = {});
 
     void setUserFolder(const QString &folder) { m_userFolder = folder; }
     const QString &userFolder() const { return m_userFolder; }
 
     const QString &programFolder() const { return m_programFolder; }
-    QString folder(const QString &name) const { return m_programFolder + QLatin1Char('/') + name; }
+
+    // The folder's name on disk, e.g. "letrasgifs".
+    static QString folderName(ContentFolder folder);
+    // The folder in the program's tree, or in the user's (empty without one).
+    QString folder(ContentFolder folder) const;
+    QString userFolder(ContentFolder folder) const;
 
     // The path of the file, or an empty string when there is none.
-    QString locate(const QString &folderName, const QString &name, const QString &extension) const;
+    QString locate(ContentFolder folder, const QString &name, const QString &extension) const;
+
+    // Typed look-ups of what a word needs.
+    QString letterPicture(const QString &letter) const { return locate(ContentFolder::Letters, letter, gif()); }
+    QString accentedLetterPicture(const QString &accent) const
+    {
+        return locate(ContentFolder::AccentedLetters, accent, gif());
+    }
+    QString wordRecording(const QString &word) const { return locate(ContentFolder::WordSounds, word, wav()); }
+    // A feedback sound by its base name ("acento", "1"): the found file, or
+    // where it would be in the program's tree, so that the player can say
+    // what is missing.
+    QString feedbackSound(const QString &name) const;
+    // The yes or no animation: its place in the program's tree.
+    QString animation(const QString &name) const;
 
     static bool isSafeName(const QString &name);
 
 private:
+    static QString gif() { return QStringLiteral(".gif"); }
+    static QString wav() { return QStringLiteral(".wav"); }
     static QString locateIn(const QString &dir, const QString &fileName);
     QString m_programFolder;
     QString m_userFolder;

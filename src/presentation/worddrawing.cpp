@@ -34,8 +34,7 @@ void DrawWord(ExerciseState &state, const WordDrawing &view)
     state.LetterCount = int(std::min<qsizetype>(state.CurrentWord.size(), MaxLetterPictures));
 
     const auto letterImage = [&](int position) {
-        return view.pictures.load(
-            view.locator.locate(QStringLiteral("letrasgifs"), QString(state.CurrentWord[position]), QStringLiteral(".gif")));
+        return view.pictures.load(view.locator.letterPicture(QString(state.CurrentWord[position])));
     };
 
     LetterPicture *first = view.Picture2.letter(0);

@@ -1,6 +1,6 @@
 #include "startup/form1.h"
 
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
 
 #include "content/exerciseline.h"
 #include "platform/gifview.h"
@@ -52,8 +52,8 @@ Form1::~Form1() = default;
 
 void Form1::setUserContentFolder(const QString &folder)
 {
-    m_userExercises = folder.isEmpty() ? QString() : folder + QStringLiteral("/ejercicios");
     m_locator.setUserFolder(folder);
+    m_userExercises = m_locator.userFolder(ContentFolder::Exercises);
 }
 
 void Form1::Form_Load()
@@ -69,8 +69,8 @@ void Form1::Form_Load()
     LoadExerciseFile();
     Picture2->letter(0)->setFillColor(colorFromBgr(bgr::Red));
     NextItem();
-    Gif89a1[0]->setFile(m_locator.folder(QStringLiteral("gifs")) + QStringLiteral("/si.gif"));
-    Gif89a1[1]->setFile(m_locator.folder(QStringLiteral("gifs")) + QStringLiteral("/no.gif"));
+    Gif89a1[0]->setFile(m_locator.animation(QStringLiteral("si")));
+    Gif89a1[1]->setFile(m_locator.animation(QStringLiteral("no")));
     Gif89a1[0]->hide();
     Gif89a1[1]->hide();
     Command4->setEnabled(false);
@@ -137,7 +137,7 @@ void Form1::paintEvent(QPaintEvent *)
 
 void Form1::ListExerciseFiles()
 {
-    File1.Path = m_locator.folder(QStringLiteral("ejercicios"));
+    File1.Path = m_locator.folder(ContentFolder::Exercises);
     File1.List.clear();
     File1.Paths.clear();
     for (const QString &folder : {File1.Path, m_userExercises}) {
@@ -177,7 +177,7 @@ void Form1::Combo1_Click()
 
 QString Form1::wordRecording() const
 {
-    return m_locator.locate(QStringLiteral("sonidospalabras"), m_state.CurrentWord, QStringLiteral(".wav"));
+    return m_locator.wordRecording(m_state.CurrentWord);
 }
 
 void Form1::NextItem()

@@ -76,9 +76,7 @@ void Form1::showYesAnimation()
 
 QString Form1::soundPath(const QString &name) const
 {
-    const QString base = name.chopped(4);  // without ".wav"
-    const QString found = m_locator.locate(QStringLiteral("sonidos"), base, QStringLiteral(".wav"));
-    return found.isEmpty() ? m_locator.folder(QStringLiteral("sonidos")) + QLatin1Char('/') + name : found;
+    return m_locator.feedbackSound(name.chopped(4));  // without ".wav"
 }
 
 void Form1::playSound(const QString &name)
@@ -88,7 +86,7 @@ void Form1::playSound(const QString &name)
 
 QImage Form1::accentPicture(const QString &accent)
 {
-    return m_pictures.load(m_locator.locate(QStringLiteral("letrasacento"), accent, QStringLiteral(".gif")));
+    return m_pictures.load(m_locator.accentedLetterPicture(accent));
 }
 
 int Form1::nextPraiseSound() { return m_praise.nextSound(); }

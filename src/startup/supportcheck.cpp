@@ -18,18 +18,16 @@ QStringList missingGifSupport()
 QStringList missingContent(const ContentLocator &locator, const QString &userExercises)
 {
     QStringList missing;
-    const QStringList folders{QStringLiteral("ejercicios"), QStringLiteral("letrasgifs"), QStringLiteral("letrasacento"),
-                              QStringLiteral("sonidos"), QStringLiteral("sonidospalabras"), QStringLiteral("gifs")};
     QStringList absent;
-    for (const QString &f : folders)
+    for (const ContentFolder f : ContentLocator::AllFolders)
         if (!QDir(locator.folder(f)).exists())
-            absent << f;
+            absent << ContentLocator::folderName(f);
     if (!absent.isEmpty())
         missing << QStringLiteral("Faltan estas carpetas de contenido junto al programa (%1): %2.")
                        .arg(QDir::toNativeSeparators(locator.programFolder()), absent.join(QStringLiteral(", ")));
-    else if (listExerciseFiles(locator.folder(QStringLiteral("ejercicios"))).isEmpty()
+    else if (listExerciseFiles(locator.folder(ContentFolder::Exercises)).isEmpty()
              && listExerciseFiles(userExercises).isEmpty())
-        missing << QStringLiteral("La carpeta «ejercicios» no tiene ningún archivo de ejercicios.");
+        missing << QStringLiteral("La carpeta «%1» no tiene ningún archivo de ejercicios.").arg(ContentLocator::folderName(ContentFolder::Exercises));
     return missing;
 }
 

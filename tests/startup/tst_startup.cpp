@@ -118,7 +118,7 @@ void TestStartup::locator()
     QDir().mkpath(tree.path("sonidospalabras/carpeta.wav"));
     tree.write("../../x.wav", "RIFF");  // outside the program folder
     QVERIFY(QFile::exists(tree.path("../../x.wav")));
-    const QString path = ContentLocator(tree.root).locate("sonidospalabras", name, ".wav");
+    const QString path = ContentLocator(tree.root).wordRecording(name);
     QCOMPARE(QFileInfo(path).fileName(), found);
     if (!found.isEmpty())
         QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(tree.path("sonidospalabras")).absoluteFilePath());

@@ -7,7 +7,7 @@
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -97,7 +97,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
             const ExerciseLine fields = splitExerciseLine(lines.at(i));
             const QString word = fields.word.toString();
             if (fields.closedFields < 1 || word.isEmpty()
-                || !content.locate(QStringLiteral("sonidospalabras"), word, QStringLiteral(".wav")).isEmpty())
+                || !content.wordRecording(word).isEmpty())
                 continue;
             if (!ContentLocator::isSafeName(word)) {
                 say(stderr, QStringLiteral("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
@@ -172,8 +172,8 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
             return usage(parser, QStringLiteral("record needs at least one exercise file"));
-        const QString out = (parser.isSet(content) ? parser.value(content) : userContentFolder())
-                            + QStringLiteral("/sonidospalabras");
+        const QString out = ContentLocator(parser.isSet(content) ? parser.value(content) : userContentFolder())
+                                .folder(ContentFolder::WordSounds);
         return record(args, contentFor(parser, content), out);
     }
     if (command == QLatin1String("say")) {

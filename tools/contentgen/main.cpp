@@ -6,6 +6,7 @@
 #include "drawing.h"
 
 #include "authoring/stress.h"
+#include "content/contentlocator.h"
 #include "platform/gifwriter.h"
 
 #include <QCommandLineParser>
@@ -61,10 +62,18 @@ bool fail(const QString &message)
     return false;
 }
 
+using tildora::ContentFolder;
+
+// A folder of the content tree being written.
+QString in(const QString &content, ContentFolder folder)
+{
+    return tildora::ContentLocator(content).folder(folder);
+}
+
 bool makeExercises(const QList<Section> &sections, const QString &content, std::set<QChar> *letters,
                    std::set<QString> *accents)
 {
-    QDir().mkpath(content + QStringLiteral("/ejercicios"));
+    QDir().mkpath(in(content, ContentFolder::Exercises));
     for (const Section &section : sections) {
         QByteArray text;
         for (const QStringList &syllables : section.words) {
@@ -78,7 +87,7 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             if (item->accent != QLatin1String("NO"))
                 accents->insert(item->accent);
         }
-        QFile out(content + QStringLiteral("/ejercicios/") + section.name + QStringLiteral(".txt"));
+        QFile out(in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt"));
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size())
             return fail(QStringLiteral("cannot write %1").arg(out.fileName()));
         std::printf("%s: %lld words\n", qPrintable(section.name), qlonglong(section.words.size()));
@@ -102,20 +111,22 @@ bool animation(const QString &path, const QList<QImage> &images)
 bool makePictures(const QString &content, const QString &resources, const std::set<QChar> &letters,
                   const std::set<QString> &accents)
 {
-    QDir().mkpath(content + QStringLiteral("/letrasgifs"));
-    QDir().mkpath(content + QStringLiteral("/letrasacento"));
-    QDir().mkpath(content + QStringLiteral("/gifs"));
+    const QString letterFolder = in(content, ContentFolder::Letters) + QLatin1Char('/');
+    const QString accentFolder = in(content, ContentFolder::AccentedLetters) + QLatin1Char('/');
+    const QString animationFolder = in(content, ContentFolder::Animations) + QLatin1Char('/');
+    for (const QString &folder : {letterFolder, accentFolder, animationFolder})
+        QDir().mkpath(folder);
     QDir().mkpath(resources);
     constexpr int LetterHeight = 105;
     for (const QChar c : letters)
-        if (!gif(content + QStringLiteral("/letrasgifs/") + c + QStringLiteral(".gif"), letterPicture(c, LetterHeight)))
+        if (!gif(letterFolder + c + QStringLiteral(".gif"), letterPicture(c, LetterHeight)))
             return false;
     for (const QString &a : accents)
-        if (!gif(content + QStringLiteral("/letrasacento/") + a + QStringLiteral(".gif"), letterPicture(a, LetterHeight)))
+        if (!gif(accentFolder + a + QStringLiteral(".gif"), letterPicture(a, LetterHeight)))
             return false;
     const QString r = resources + QLatin1Char('/');
-    bool ok = animation(content + QStringLiteral("/gifs/si.gif"), smileyFrames(true, 65, 8))
-              && animation(content + QStringLiteral("/gifs/no.gif"), smileyFrames(false, 65, 8))
+    bool ok = animation(animationFolder + QStringLiteral("si.gif"), smileyFrames(true, 65, 8))
+              && animation(animationFolder + QStringLiteral("no.gif"), smileyFrames(false, 65, 8))
               && animation(r + QStringLiteral("carita-si.gif"), smileyFrames(true, 66, 8))
               && animation(r + QStringLiteral("carita-no.gif"), smileyFrames(false, 66, 8))
               && gif(r + QStringLiteral("vocales.gif"), vowelsPicture())
@@ -135,8 +146,8 @@ bool makePictures(const QString &content, const QString &resources, const std::s
 bool makeContactSheet(const QString &content, const QString &resources, const QString &out)
 {
     QStringList files;
-    for (const QString &folder : {resources, content + QStringLiteral("/gifs"), content + QStringLiteral("/letrasgifs"),
-                                  content + QStringLiteral("/letrasacento")}) {
+    for (const QString &folder : {resources, in(content, ContentFolder::Animations), in(content, ContentFolder::Letters),
+                                  in(content, ContentFolder::AccentedLetters)}) {
         for (const QString &name : QDir(folder).entryList({QStringLiteral("*.gif"), QStringLiteral("*.bmp"),
                                                            QStringLiteral("*.jpg"), QStringLiteral("*.png")},
                                                           QDir::Files, QDir::Name))

@@ -1,4 +1,6 @@
-#include "startup/installlayout.h"
+#include "content/installlayout.h"
+
+#include "content/contentlocator.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -16,7 +18,7 @@ QString contentFolder(const QString &programFolder)
 {
     const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/" TILDORA_RELATIVE_DATADIR));
     for (const QString &candidate : {programFolder, installed})
-        if (QDir(candidate + QStringLiteral("/letrasgifs")).exists())
+        if (QDir(ContentLocator(candidate).folder(ContentFolder::Letters)).exists())
             return candidate;
     return programFolder;  // the start-up check will say what is missing
 }
