@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -19,40 +18,6 @@ QStringList listExerciseFiles(const QString &folder)
         return folded != 0 ? folded < 0 : a < b;  // tie-break keeps the order stable
     });
     return names;
-}
-
-namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unused
-// codes map to the C1 controls, as Windows itself decodes them.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString decodeWindows1252(const QByteArray &bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(Cp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
-
-} // namespace
-
-QString decodeExerciseText(const QByteArray &bytes)
-{
-    // The default decoder drops a leading BOM.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeWindows1252(bytes);
 }
 
 QStringList ExerciseLines::toStringList() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/textdecode.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -45,10 +47,6 @@ inline constexpr qint64 MaxExerciseFileBytes = 64LL * 1024 * 1024;
 // sorted by name without regard to letter case. Empty when the folder is
 // missing or unreadable.
 QStringList listExerciseFiles(const QString &folder);
-
-// UTF-8 (with or without BOM) when the bytes are valid UTF-8, otherwise
-// Windows-1252, the encoding of older exercise files.
-QString decodeExerciseText(const QByteArray &bytes);
 
 // Lines end at CR LF, CR or LF; a line end at the very end adds no empty line.
 ExerciseLines splitExerciseLines(QString text);

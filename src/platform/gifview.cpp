@@ -28,6 +28,12 @@ void GifView::showEvent(QShowEvent *event)
     if (!m_movie) {
         m_movie = new QMovie(m_file, QByteArray(), this);
         m_movie->setCacheMode(QMovie::CacheAll);
+        // A file without a loop block plays once; shown, it plays on. A still
+        // picture stays as it is rather than being redrawn without pause.
+        connect(m_movie, &QMovie::finished, this, [this] {
+            if (isVisible() && m_movie->frameCount() > 1)
+                m_movie->start();
+        });
         setMovie(m_movie);
     }
     if (m_movie->isValid())

@@ -6,8 +6,8 @@ class QMovie;
 
 namespace tildora {
 
-// Shows an animated GIF over and over while it is visible, and nothing while
-// it is hidden. A missing file shows nothing. The file is opened when the
+// Shows an animated GIF over and over while it is visible, whatever its loop
+// block says, and nothing while it is hidden. A missing file shows nothing. The file is opened when the
 // view is first shown, not when it is named.
 class GifView : public QLabel
 {

@@ -9,13 +9,13 @@
 #include "platform/lazysoundplayer.h"
 #include "platform/units.h"
 #include "presentation/worddrawing.h"
+#include "startup/combochoice.h"
 #include "startup/supportcheck.h"
 #include "startup/tilebitmap.h"
 #include "startup/windowplacement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,7 +36,7 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
     }
     createControls();
     m_record = RecordPanel(RichTextBox1);
-    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(new ComboChoice(Combo1), &ComboChoice::chosen, this, &Form1::Combo1_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Form1::Command1_Click);
     for (int i = 0; i < 3; ++i)
         connect(Command2[i], &QAbstractButton::clicked, this, [this, i] { Command2_Click(i); });
@@ -102,18 +102,6 @@ void Form1::reportStartupProblems()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter in the text line would pick an entry by its typed name; only a
-    // choice from the list may load a file.
-    if (watched == Combo1->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::paintEvent(QPaintEvent *)

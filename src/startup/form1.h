@@ -97,7 +97,6 @@ public slots:
     void Timer1_Timer();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -102,7 +102,6 @@ void Form1::createControls()
     Combo1->setGeometry(twipsRect(120, 120, 5175, 450));
     Combo1->setFont(arialBold(14.25));
     Combo1->setEditText(QStringLiteral("Combo1"));
-    Combo1->lineEdit()->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(5);

@@ -98,6 +98,13 @@ void TestAuthor::make()
     QStringList problems;
     QCOMPARE(makeExerciseLines(u"sol\r\nluz\r\n", &problems), QByteArray("sol,2,sol,NO,\r\nluz,2,luz,NO,\r\n"));
     QVERIFY(problems.isEmpty());
+    // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
+    QByteArray notepad("\xFF\xFE");
+    for (const QChar c : QStringLiteral("árbol\r\n"))
+        notepad += char(c.unicode() & 0xFF), notepad += char(c.unicode() >> 8);
+    const Run unicode = author({"make"}, notepad);
+    QCOMPARE(unicode.exit, 0);
+    QCOMPARE(unicode.out, QStringLiteral("arbol,1,ar,á,\r\n"));
 }
 
 void TestAuthor::checkAndExitCodes()

@@ -1,7 +1,9 @@
 #include "startup/form1.h"
 
 #include "../support/testcontent.h"
+#include "platform/picturebutton.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -49,7 +51,9 @@ class TestForm1Exercises : public QObject
 private slots:
     void startUpListsAndLoadsFirstFile_data();
     void startUpListsAndLoadsFirstFile();
+    void choiceFromListLoads_data();
     void choiceFromListLoads();
+    void typingLoadsNothing_data();
     void typingLoadsNothing();
     void vanishedFileLoadsEmpty();
     void teachersOwnFilesFollowTheBundledOnes();
@@ -87,47 +91,91 @@ void TestForm1Exercises::startUpListsAndLoadsFirstFile()
     QCOMPARE(form.state().ItemIndex, 1);  // the first item is on screen
 }
 
+// How a child or teacher reaches an entry: each action on the shown window.
+enum class Reach { ArrowOnClosedList, ClickInOpenList, ArrowsAndEnterInOpenList };
+
+void TestForm1Exercises::choiceFromListLoads_data()
+{
+    QTest::addColumn<Reach>("reach");
+    QTest::newRow("arrow key on the closed list") << Reach::ArrowOnClosedList;
+    QTest::newRow("click in the open list") << Reach::ClickInOpenList;
+    QTest::newRow("arrow keys and Enter in the open list") << Reach::ArrowsAndEnterInOpenList;
+}
+
 void TestForm1Exercises::choiceFromListLoads()
 {
+    QFETCH(Reach, reach);
     ContentTree tree({{"1.txt", "uno,1,u,NO,\r\n"}, {"2.txt", "dos,2,dos,NO,\r\ntres,3,tres,NO,"}});
     testing::FakeSound sound;
     Form1 form(tree.dir.path(), &sound);
     form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Combo1->setFocus();
     form.state().ItemIndex = 2;
 
-    // The arrow key is a choice from the list, as a click in the popup is.
-    QTest::keyClick(form.Combo1, Qt::Key_Down);
-    QCOMPARE(form.Combo1->currentText(), QString("2.txt"));
+    QAbstractItemView *list = form.Combo1->view();
+    const auto chooseSecondInOpenList = [&] {
+        form.Combo1->showPopup();
+        QTRY_VERIFY(list->isVisible());
+        if (reach == Reach::ClickInOpenList) {
+            const QRect second = list->visualRect(list->model()->index(1, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+        } else {
+            QTest::keyClick(list, Qt::Key_Home);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+    };
+    if (reach == Reach::ArrowOnClosedList)
+        QTest::keyClick(form.Combo1, Qt::Key_Down);
+    else
+        chooseSecondInOpenList();
+    QTRY_COMPARE(form.Combo1->currentText(), QString("2.txt"));
     QCOMPARE(form.List1.toStringList(), (QStringList{"dos,2,dos,NO,", "tres,3,tres,NO,"}));
     QCOMPARE(form.state().ItemIndex, 0);
+    if (reach == Reach::ArrowOnClosedList)
+        return;
 
     // Choosing the loaded file again reads it afresh.
     writeFile(tree.exercise("2.txt"), "cuatro,2,cua,NO,");
     form.state().ItemIndex = 1;
-    emit form.Combo1->activated(form.Combo1->currentIndex());
-    QCOMPARE(form.List1.toStringList(), QStringList{"cuatro,2,cua,NO,"});
+    chooseSecondInOpenList();
+    QTRY_COMPARE(form.List1.toStringList(), QStringList{"cuatro,2,cua,NO,"});
     QCOMPARE(form.state().ItemIndex, 0);
+}
+
+void TestForm1Exercises::typingLoadsNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("an entry's whole name") << "2.txt";
+    QTest::newRow("the start of a name, completed") << "2";
+    QTest::newRow("a file outside the folder") << "../secret.txt";
 }
 
 void TestForm1Exercises::typingLoadsNothing()
 {
+    QFETCH(QString, typed);
     ContentTree tree({{"1.txt", "uno,1,u,NO,"}, {"2.txt", "dos,2,dos,NO,"}});
     writeFile(tree.dir.filePath("secret.txt"), "outside,1,o,NO,");
     testing::FakeSound sound;
     Form1 form(tree.dir.path(), &sound);
     form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     form.state().ItemIndex = 1;
-    for (const QString typed : {"2.txt", "../secret.txt"}) {
-        form.Combo1->lineEdit()->selectAll();
-        QTest::keyClicks(form.Combo1->lineEdit(), typed);
-        QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
-        QCOMPARE(form.List1.toStringList(), QStringList{"uno,1,u,NO,"});
-        QCOMPARE(form.state().ItemIndex, 1);
-        QCOMPARE(form.Combo1->count(), 2);
-    }
-    // Even a choice signal with a typed, unlisted name opens nothing.
-    emit form.Combo1->activated(-1);
-    QCOMPARE(form.List1.toStringList(), QStringList{});
+
+    // As at the keyboard: the keys go to the box, which hands them to its
+    // text line; then Enter, then the focus moves on to a button.
+    form.Combo1->setFocus();
+    form.Combo1->lineEdit()->selectAll();
+    QTest::keyClicks(form.Combo1, typed);
+    QTest::keyClick(form.Combo1, Qt::Key_Return);
+    form.Command1->setFocus(Qt::MouseFocusReason);
+    QVERIFY(form.Command1->hasFocus());
+    QCOMPARE(form.List1.toStringList(), QStringList{"uno,1,u,NO,"});
+    QCOMPARE(form.state().ItemIndex, 1);
+    QCOMPARE(form.Combo1->count(), 2);
 }
 
 void TestForm1Exercises::vanishedFileLoadsEmpty()
@@ -138,12 +186,12 @@ void TestForm1Exercises::vanishedFileLoadsEmpty()
     form.Form_Load();
     QVERIFY(QFile::remove(tree.exercise("2.txt")));
     form.Combo1->setCurrentIndex(1);
-    emit form.Combo1->activated(1);
+    form.Combo1_Click();
     QCOMPARE(form.List1.toStringList(), QStringList{});
     QCOMPARE(form.state().ItemIndex, 0);
     // A file replaced by a folder of the same name reads as empty too.
     QVERIFY(QDir(tree.dir.path()).mkpath("ejercicios/2.txt"));
-    emit form.Combo1->activated(1);
+    form.Combo1_Click();
     QCOMPARE(form.List1.toStringList(), QStringList{});
 }
 
@@ -164,13 +212,13 @@ void TestForm1Exercises::teachersOwnFilesFollowTheBundledOnes()
     QCOMPARE(form.List1.toStringList(), QStringList{"first,1,f,NO,"});
     // The teacher's a.txt is told from the bundled one by its place in the list.
     form.Combo1->setCurrentIndex(2);
-    emit form.Combo1->activated(2);
+    form.Combo1_Click();
     QCOMPARE(form.List1.toStringList(), QStringList{"mine,1,m,NO,"});
     // ... and its own recordings are played.
     form.Command1_Click();
     QCOMPARE(sound.played.last(), own.filePath("sonidospalabras/mine.wav"));
     form.Combo1->setCurrentIndex(3);
-    emit form.Combo1->activated(3);
+    form.Combo1_Click();
     QCOMPARE(form.List1.toStringList(), QStringList{"zeta,1,z,NO,"});
     // With no bundled file at all, the teacher's files are enough to start.
     ContentTree empty({});

@@ -8,6 +8,7 @@
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/installlayout.h"
+#include "content/textdecode.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ int make(const QStringList &files)
         return Problems;
     }
     QStringList problems;
-    const QByteArray lines = makeExerciseLines(QString::fromUtf8(in.readAll()), &problems);
+    const QByteArray lines = makeExerciseLines(decodeExerciseText(in.readAll()), &problems);
     std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout);
     for (const QString &p : problems)
         say(stderr, QStringLiteral("tildora-author: %1").arg(p));
