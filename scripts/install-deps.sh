@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2
   desktop-file-utils appstream file
   espeak-ng sox
-  debhelper dpkg-dev fakeroot lintian man-db
+  debhelper dpkg-dev fakeroot lintian man-db qt6-l10n-tools qt6-tools-dev
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
   packages+=(fonts-sil-andika imagemagick)
