@@ -34,29 +34,34 @@ QString WordRecorder::missingTools()
         .arg(missing.join(QStringLiteral(" and ")), missing.join(QLatin1Char(' ')));
 }
 
+QList<WordRecorder::Step> WordRecorder::steps(const QString &workFolder, const QString &outPath, const QString &text,
+                                               int wordsPerMinute)
+{
+    const QString raw = workFolder + QStringLiteral("/raw.wav");
+    const QString trimmed = workFolder + QStringLiteral("/trimmed.wav");
+    // No dither, so that the same text always gives the same file.
+    return {{QStringLiteral("espeak-ng"),
+             {QStringLiteral("-v"), QStringLiteral("es"), QStringLiteral("-s"), QString::number(wordsPerMinute),
+              QStringLiteral("-p"), QStringLiteral("55"), QStringLiteral("-w"), raw, text}},
+            {QStringLiteral("sox"),
+             {QStringLiteral("-V1"), QStringLiteral("-D"), raw, trimmed, QStringLiteral("silence"), QStringLiteral("1"),
+              QStringLiteral("0.005"), QStringLiteral("0.1%"), QStringLiteral("reverse"), QStringLiteral("silence"),
+              QStringLiteral("1"), QStringLiteral("0.005"), QStringLiteral("0.1%"), QStringLiteral("reverse")}},
+            {QStringLiteral("sox"),
+             {QStringLiteral("-V1"), QStringLiteral("-D"), trimmed, QStringLiteral("-r"), QStringLiteral("22050"),
+              QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("16"), outPath,
+              QStringLiteral("norm"), QStringLiteral("-1"), QStringLiteral("fade"), QStringLiteral("q"),
+              QStringLiteral("0.01"), QStringLiteral("-0"), QStringLiteral("0.03"), QStringLiteral("pad"),
+              QStringLiteral("0.04"), QStringLiteral("0.06")}}};
+}
+
 bool WordRecorder::say(const QString &outPath, const QString &text, int wordsPerMinute, QString *error)
 {
     QTemporaryDir work;
-    const QString raw = work.filePath(QStringLiteral("raw.wav"));
-    const QString trimmed = work.filePath(QStringLiteral("trimmed.wav"));
-    // No dither, so that the same text always gives the same file.
-    return run(QStringLiteral("espeak-ng"),
-               {QStringLiteral("-v"), QStringLiteral("es"), QStringLiteral("-s"), QString::number(wordsPerMinute),
-                QStringLiteral("-p"), QStringLiteral("55"), QStringLiteral("-w"), raw, text},
-               error)
-           && run(QStringLiteral("sox"),
-                  {QStringLiteral("-V1"), QStringLiteral("-D"), raw, trimmed, QStringLiteral("silence"),
-                   QStringLiteral("1"), QStringLiteral("0.005"), QStringLiteral("0.1%"), QStringLiteral("reverse"),
-                   QStringLiteral("silence"), QStringLiteral("1"), QStringLiteral("0.005"), QStringLiteral("0.1%"),
-                   QStringLiteral("reverse")},
-                  error)
-           && run(QStringLiteral("sox"),
-                  {QStringLiteral("-V1"), QStringLiteral("-D"), trimmed, QStringLiteral("-r"), QStringLiteral("22050"),
-                   QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("16"), outPath,
-                   QStringLiteral("norm"), QStringLiteral("-1"), QStringLiteral("fade"), QStringLiteral("q"),
-                   QStringLiteral("0.01"), QStringLiteral("-0"), QStringLiteral("0.03"), QStringLiteral("pad"),
-                   QStringLiteral("0.04"), QStringLiteral("0.06")},
-                  error);
+    for (const Step &step : steps(work.path(), outPath, text, wordsPerMinute))
+        if (!run(step.program, step.arguments, error))
+            return false;
+    return true;
 }
 
 } // namespace tildora

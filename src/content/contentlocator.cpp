@@ -50,9 +50,13 @@ QString ContentLocator::locate(ContentFolder where, const QString &name, const Q
     if (!isSafeName(name))
         return {};
     const QString fileName = name + extension;
-    QString found = locateIn(folder(where), fileName);
-    if (found.isEmpty() && !m_userFolder.isEmpty())
+    // The teacher's own file comes first: a word recorded in the teacher's
+    // voice replaces the synthetic one shipped with the program.
+    QString found;
+    if (!m_userFolder.isEmpty())
         found = locateIn(userFolder(where), fileName);
+    if (found.isEmpty())
+        found = locateIn(folder(where), fileName);
     return found;
 }
 

@@ -23,7 +23,8 @@ enum class ContentFolder {
 // ordinary, visible files count. When the exact name is not there, a name
 // that differs only in letter case is taken, as content made on Windows
 // expects. A second, per-user folder (the teacher's own recordings and
-// pictures) is looked in after the program's.
+// pictures) is looked in before the program's, so the teacher's own take of
+// a word replaces the bundled one.
 class ContentLocator
 {
 public:

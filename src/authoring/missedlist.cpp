@@ -1,0 +1,110 @@
+#include "authoring/missedlist.h"
+
+#include "authoring/listfolder.h"
+#include "authoring/maker.h"
+#include "authoring/stress.h"
+#include "content/contentlocator.h"
+#include "content/exerciseline.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSet>
+
+namespace tildora {
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("MissedList", text); }
+
+void addLinesOf(const QString &path, QHash<QString, QString> &lines)
+{
+    const ExerciseLines fileLines = loadExerciseLines(path);
+    for (qsizetype i = 0; i < fileLines.size(); ++i) {
+        const ExerciseLine fields = splitExerciseLine(fileLines.at(i));
+        const QString word = fields.word.toString();
+        if (fields.closedFields >= 4 && !word.isEmpty() && !lines.contains(word))
+            lines.insert(word, fileLines.at(i).toString());
+    }
+}
+
+} // namespace
+
+QHash<QString, QString> answeredWordLines(const QList<ResultRow> &rows, const QStringList &listFolders)
+{
+    QHash<QString, QString> lines;
+    QSet<QString> named;
+    for (const ResultRow &row : rows)
+        if (ContentLocator::isSafeName(row.exerciseFile) && !row.exerciseFile.isEmpty())
+            named.insert(row.exerciseFile);
+    QStringList order;
+    for (const QString &folder : listFolders)
+        for (const QString &name : listExerciseFiles(folder))
+            if (named.contains(name))
+                order << folder + QLatin1Char('/') + name;
+    for (const QString &folder : listFolders)
+        for (const QString &name : listExerciseFiles(folder))
+            if (!named.contains(name))
+                order << folder + QLatin1Char('/') + name;
+    for (const QString &path : std::as_const(order))
+        addLinesOf(path, lines);
+    return lines;
+}
+
+QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
+                            QStringList *problems)
+{
+    QStringList out;
+    for (const WordSummary &word : words) {
+        if (out.size() >= maxWords)
+            break;
+        if (word.misses <= 0)
+            continue;
+        const auto line = lines.constFind(word.word);
+        if (line == lines.cend()) {
+            if (problems)
+                *problems << tr("«%1»: its exercise line was not found, so its accent is not known").arg(word.word);
+            continue;
+        }
+        const ExerciseLine fields = splitExerciseLine(*line);
+        const QString spelled = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+        if (!out.contains(spelled))
+            out << spelled;
+    }
+    return out;
+}
+
+QString missedWordsTitle(const QDate &day)
+{
+    return QStringLiteral("repaso-") + day.toString(Qt::ISODate);
+}
+
+QString saveNewList(const QString &folder, const QString &title, const QStringList &words, QString *error,
+                    QStringList *problems)
+{
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return QString();
+    };
+    const QByteArray bytes = makeExerciseLines(words.join(QLatin1Char('\n')), problems);
+    if (bytes.isEmpty())
+        return fail(tr("there are no words to make a list of"));
+    if (!QDir().mkpath(folder))
+        return fail(tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
+    // The name is taken first with a file of its own, so no list is ever
+    // overwritten; the lines then replace it in one piece.
+    const QString path = folder + QLatin1Char('/') + nextListName(folder, title);
+    QFile claim(path);
+    if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
+    claim.close();
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        QFile::remove(path);
+        return fail(tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+    }
+    return path;
+}
+
+} // namespace tildora

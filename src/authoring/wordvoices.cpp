@@ -1,0 +1,85 @@
+#include "authoring/wordvoices.h"
+
+#include "authoring/stress.h"
+#include "content/exerciseline.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <QSet>
+#include <QStandardPaths>
+
+namespace tildora {
+namespace {
+
+const QString WavExtension = QStringLiteral(".wav");
+
+QString tr(const char *text) { return QCoreApplication::translate("WordVoices", text); }
+
+} // namespace
+
+QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content)
+{
+    QList<WordVoice> voices;
+    QSet<QString> seen;
+    const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ExerciseLine fields = splitExerciseLine(lines.at(i));
+        const QString word = fields.word.toString();
+        if (fields.closedFields < 1 || word.isEmpty() || !ContentLocator::isSafeName(word))
+            continue;
+        const QString key = word.toLower();
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        WordVoice voice;
+        voice.word = word;
+        voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+        voice.path = content.wordRecording(word);
+        if (!voice.path.isEmpty())
+            voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
+                                                                                                   : VoiceSource::Bundled;
+        voices.append(voice);
+    }
+    return voices;
+}
+
+QList<RecordingRequest> missingRecordings(const ExerciseLines &lines, const ContentLocator &content,
+                                          const QString &outFolder)
+{
+    QList<RecordingRequest> requests;
+    for (const WordVoice &voice : wordVoices(lines, content))
+        if (voice.source == VoiceSource::Missing)
+            requests.append({voice.word, voice.spoken, outFolder + QLatin1Char('/') + voice.word + WavExtension});
+    return requests;
+}
+
+QStringList missingRecordingPackages()
+{
+    // The programs are named as their Debian packages.
+    QStringList missing;
+    for (const QString &program : {QStringLiteral("espeak-ng"), QStringLiteral("sox")})
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing << program;
+    return missing;
+}
+
+QString saveWordRecording(const QString &folder, const QString &word, const MonoSound &sound, QString *error)
+{
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return QString();
+    };
+    if (word.isEmpty() || !ContentLocator::isSafeName(word))
+        return fail(tr("«%1» cannot name a file").arg(word));
+    if (sound.samples.isEmpty())
+        return fail(tr("the recording is empty"));
+    const QString path = folder + QLatin1Char('/') + word + WavExtension;
+    QSaveFile out(path);
+    if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || out.write(wavBytes(sound)) < 0 || !out.commit())
+        return fail(tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+    return path;
+}
+
+} // namespace tildora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "authoring/wavtools.h"
+#include "content/contentlocator.h"
+#include "content/exerciselibrary.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tildora {
+
+// Where a word's recording comes from.
+enum class VoiceSource { Missing, Teacher, Bundled };
+
+// One word of an exercise list and its recording.
+struct WordVoice {
+    QString word;     // as in the exercise line; names the file
+    QString spoken;   // with its written accent, as it is said
+    QString path;     // the recording, empty when missing
+    VoiceSource source = VoiceSource::Missing;
+};
+
+// One word to speak into a file.
+struct RecordingRequest {
+    QString word;
+    QString spoken;
+    QString outPath;  // the WAV file to make
+};
+
+// The words of exercise lines, once each whatever their letter case (so are
+// recordings found), in line order, with their recordings as Tildora finds
+// them (the teacher's own first). Lines without a
+// word, and words that cannot name a file, are left out.
+QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content);
+
+// The words of exercise lines that have no recording yet, to be made in outFolder.
+QList<RecordingRequest> missingRecordings(const ExerciseLines &lines, const ContentLocator &content,
+                                          const QString &outFolder);
+
+// The Debian packages (espeak-ng, sox) whose programs this machine lacks;
+// empty when recording can go ahead.
+QStringList missingRecordingPackages();
+
+// Saves a prepared recording as folder/WORD.wav in one piece (a crash never
+// leaves half a file), making the folder when needed. The path, or empty with
+// a reason when the word cannot name a file or the folder cannot be written.
+QString saveWordRecording(const QString &folder, const QString &word, const MonoSound &sound, QString *error);
+
+} // namespace tildora

@@ -1,0 +1,212 @@
+#include "results/resultrow.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace tildora {
+namespace {
+
+constexpr int FieldCount = 10;
+// A results file is a day of answers; anything far larger is not ours to load.
+constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+
+QByteArray field(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
+        bytes.replace("\"", "\"\"");
+        bytes.prepend('"');
+        bytes.append('"');
+    }
+    return bytes;
+}
+
+// One record of RFC 4180 text: its fields, whether it ended in a line break,
+// and whether its quoting was sound.
+struct Record {
+    QList<QByteArray> fields;
+    bool ended = false;
+    bool cutInQuotes = false;
+    bool sound = true;
+};
+
+class Scanner
+{
+public:
+    explicit Scanner(const QByteArray &bytes) : m_bytes(bytes)
+    {
+        if (m_bytes.startsWith("\xEF\xBB\xBF"))
+            m_at = 3;
+    }
+    bool atEnd() const { return m_at >= m_bytes.size(); }
+
+    Record next()
+    {
+        Record record;
+        QByteArray current;
+        bool fieldStart = true;
+        for (;;) {
+            if (atEnd()) {
+                record.fields << current;
+                return record;
+            }
+            const char c = m_bytes[m_at++];
+            const bool startsField = fieldStart;
+            fieldStart = false;
+            if (c == '"' && startsField) {
+                if (!quoted(current)) {
+                    record.fields << current;
+                    record.cutInQuotes = true;
+                    return record;
+                }
+                // Text after a closing quote is not RFC 4180; keep reading the
+                // field so the record ends where its writer meant it to.
+                if (!atEnd() && m_bytes[m_at] != ',' && m_bytes[m_at] != '\n' && m_bytes[m_at] != '\r')
+                    record.sound = false;
+            } else if (c == ',') {
+                record.fields << current;
+                current.clear();
+                fieldStart = true;
+            } else if (c == '\n' || c == '\r') {
+                if (c == '\r' && !atEnd() && m_bytes[m_at] == '\n')
+                    ++m_at;
+                record.fields << current;
+                record.ended = true;
+                return record;
+            } else {
+                if (c == '"')
+                    record.sound = false;
+                current += c;
+            }
+        }
+    }
+
+private:
+    // Reads a quoted field after its opening quote; false when the bytes end
+    // before the closing quote.
+    bool quoted(QByteArray &out)
+    {
+        while (!atEnd()) {
+            const char c = m_bytes[m_at++];
+            if (c != '"') {
+                out += c;
+            } else if (!atEnd() && m_bytes[m_at] == '"') {
+                out += '"';
+                ++m_at;
+            } else {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const QByteArray &m_bytes;
+    qsizetype m_at = 0;
+};
+
+bool readCount(const QByteArray &text, int &out)
+{
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    bool ok = false;
+    out = text.toInt(&ok);
+    return ok;
+}
+
+bool oneOf(const QString &value, std::initializer_list<const QString *> allowed)
+{
+    return std::any_of(allowed.begin(), allowed.end(), [&](const QString *a) { return value == *a; });
+}
+
+bool toRow(const Record &record, ResultRow &row)
+{
+    if (!record.ended || !record.sound || record.fields.size() != FieldCount)
+        return false;
+    const QList<QByteArray> &f = record.fields;
+    row.time = QDateTime::fromString(QString::fromLatin1(f[0]), Qt::ISODate);
+    row.child = QString::fromUtf8(f[1]);
+    row.exerciseFile = QString::fromUtf8(f[2]);
+    row.word = QString::fromUtf8(f[3]);
+    row.mode = QString::fromUtf8(f[4]);
+    row.letter = QString::fromUtf8(f[6]);
+    row.result = QString::fromUtf8(f[7]);
+    const bool noAccentButton = row.letter == results::NoAccentButton;
+    row.position = 0;
+    const bool positionOk = noAccentButton ? f[5].isEmpty() : readCount(f[5], row.position) && row.position > 0;
+    return row.time.isValid() && positionOk && !row.letter.isEmpty()
+        && oneOf(row.mode, {&results::Vowel, &results::Syllable, &results::Accent})
+        && oneOf(row.result, {&results::Right, &results::Wrong, &results::PartialHit})
+        && readCount(f[8], row.right) && readCount(f[9], row.wrong);
+}
+
+} // namespace
+
+QByteArray resultsHeader()
+{
+    return QByteArrayLiteral("hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n");
+}
+
+QByteArray formatResultRow(const ResultRow &row)
+{
+    QByteArray line = row.time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).toLatin1();
+    for (const QString *text : {&row.child, &row.exerciseFile, &row.word, &row.mode})
+        line += ',' + field(*text);
+    line += ',';
+    if (row.position > 0)
+        line += QByteArray::number(row.position);
+    line += ',' + field(row.letter) + ',' + field(row.result) + ',' + QByteArray::number(row.right) + ','
+        + QByteArray::number(row.wrong) + '\n';
+    return line;
+}
+
+QList<ResultRow> parseResults(const QByteArray &csv)
+{
+    QList<ResultRow> rows;
+    Scanner scanner(csv);
+    while (!scanner.atEnd()) {
+        ResultRow row;
+        if (toRow(scanner.next(), row))
+            rows << row;
+    }
+    return rows;
+}
+
+QByteArray closeHalfRow(const QByteArray &csv)
+{
+    Scanner scanner(csv);
+    Record last;
+    last.ended = true;
+    while (!scanner.atEnd())
+        last = scanner.next();
+    if (last.ended)
+        return {};
+    // One more, empty field: a cut row then has too many fields, or an empty
+    // last counter, and no reader takes it for an answer.
+    return last.cutInQuotes ? QByteArrayLiteral("\",\n") : QByteArrayLiteral(",\n");
+}
+
+QString resultsFileName(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".csv");
+}
+
+QList<ResultRow> readResultsFolder(const QString &folder)
+{
+    QList<ResultRow> rows;
+    const QDir dir(folder);
+    QStringList names = dir.entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString &name : names) {
+        const QDate day = QDate::fromString(name.chopped(4), QStringLiteral("yyyy-MM-dd"));
+        if (!day.isValid() || name != resultsFileName(day))
+            continue;
+        QFile file(dir.filePath(name));
+        if (file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly))
+            continue;
+        rows += parseResults(file.read(file.size()));
+    }
+    return rows;
+}
+
+} // namespace tildora

@@ -1,0 +1,336 @@
+// Turning a teacher's take into a word recording: reading raw microphone
+// bytes, trimming, normalising, resampling and writing WAV, checked against
+// sox where it is installed.
+#include "authoring/wavtools.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <numbers>
+
+using namespace tildora;
+
+namespace {
+
+QList<float> tone(double frequency, int rate, double seconds, float amplitude)
+{
+    QList<float> out(qsizetype(std::lround(seconds * rate)));
+    for (qsizetype i = 0; i < out.size(); ++i)
+        out[i] = amplitude * float(std::sin(2 * std::numbers::pi * frequency * double(i) / rate));
+    return out;
+}
+
+// Zero crossings from below per second: the frequency of a clean tone.
+double measuredFrequency(const MonoSound &s)
+{
+    int crossings = 0;
+    for (qsizetype i = 1; i < s.samples.size(); ++i)
+        crossings += s.samples[i - 1] < 0 && s.samples[i] >= 0;
+    return crossings / s.seconds();
+}
+
+QByteArray le16(quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; }
+QByteArray le32(quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; }
+
+QByteArray wavOf(quint16 format, quint16 channels, quint32 rate, quint16 bits, const QByteArray &data)
+{
+    const quint16 align = quint16(channels * bits / 8);
+    QByteArray fmt = le16(format) + le16(channels) + le32(rate) + le32(rate * align) + le16(align) + le16(bits);
+    QByteArray body = "WAVE" + QByteArray("fmt ") + le32(16) + fmt + "data" + le32(quint32(data.size())) + data;
+    return "RIFF" + le32(quint32(body.size())) + body;
+}
+
+} // namespace
+
+class TestWavTools : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rawToMono_data();
+    void rawToMono();
+    void wavReading_data();
+    void wavReading();
+    void writtenWavReadsBack_data();
+    void writtenWavReadsBack();
+    void soxAgreesWithWrittenFile();
+    void trimming_data();
+    void trimming();
+    void normalising_data();
+    void normalising();
+    void resampling_data();
+    void resampling();
+    void meter_data();
+    void meter();
+    void preparedTake_data();
+    void preparedTake();
+};
+
+void TestWavTools::rawToMono_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QList<float>>("expected");
+    QTest::newRow("stereo 16-bit is averaged")
+        << le16(16384) + le16(0) + le16(quint16(-16384)) + le16(quint16(-16384)) << int(SampleKind::Int16) << 2
+        << QList<float>{0.25f, -0.5f};
+    QTest::newRow("a half frame at the end is dropped") << le16(16384) + le16(0) + QByteArray(1, 'x')
+                                                        << int(SampleKind::Int16) << 2 << QList<float>{0.25f};
+    QTest::newRow("8-bit silence sits at 128") << QByteArray("\x80\x00\xff", 3) << int(SampleKind::UInt8) << 1
+                                               << QList<float>{0.0f, -1.0f, 127.0f / 128.0f};
+    QByteArray floats(12, 0);
+    const float values[] = {0.5f, std::numeric_limits<float>::quiet_NaN(), 4.0f};
+    memcpy(floats.data(), values, 12);
+    QTest::newRow("float: NaN is silence, beyond full scale clipped")
+        << floats << int(SampleKind::Float) << 1 << QList<float>{0.5f, 0.0f, 1.0f};
+    QTest::newRow("no channels gives nothing") << le16(1000) << int(SampleKind::Int16) << 0 << QList<float>{};
+}
+
+void TestWavTools::rawToMono()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(int, kind);
+    QFETCH(int, channels);
+    QFETCH(QList<float>, expected);
+    QCOMPARE(monoFromRaw(raw, SampleKind(kind), channels, 44100).samples, expected);
+}
+
+void TestWavTools::wavReading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<QList<float>>("expected");
+    QTest::newRow("16-bit mono") << wavOf(1, 1, 22050, 16, le16(16384) + le16(quint16(-32768))) << 22050
+                                 << QList<float>{0.5f, -1.0f};
+    QTest::newRow("8-bit stereo") << wavOf(1, 2, 8000, 8, QByteArray("\xc0\xc0\x40\x40", 4)) << 8000
+                                  << QList<float>{0.5f, -0.5f};
+    QTest::newRow("24-bit mono") << wavOf(1, 1, 48000, 24, QByteArray("\x00\x00\x40\x00\x00\xc0", 6)) << 48000
+                                 << QList<float>{0.5f, -0.5f};
+    QByteArray floats(4, 0);
+    const float quarter = 0.25f;
+    memcpy(floats.data(), &quarter, 4);
+    QTest::newRow("32-bit float") << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.25f};
+    QByteArray withList = wavOf(1, 1, 22050, 16, le16(16384));
+    withList.insert(12, "LIST" + le32(3) + "abc" + QByteArray(1, 0)); // odd chunk, padded
+    QTest::newRow("an odd-sized chunk before the data") << withList << 22050 << QList<float>{0.5f};
+    QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
+                                                      << 22050 << QList<float>{0.5f};
+    QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
+    QTest::newRow("not a wave file") << QByteArray("RIFX....WAVE") << 0 << QList<float>{};
+    QTest::newRow("header cut short") << wavOf(1, 1, 22050, 16, le16(1)).left(30) << 0 << QList<float>{};
+    QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
+    QTest::newRow("empty") << QByteArray() << 0 << QList<float>{};
+}
+
+void TestWavTools::wavReading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, rate);
+    QFETCH(QList<float>, expected);
+    const MonoSound sound = soundFromWav(bytes);
+    QCOMPARE(sound.sampleRate, rate);
+    QCOMPARE(sound.samples, expected);
+}
+
+void TestWavTools::writtenWavReadsBack_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<QList<float>>("samples");
+    QTest::addColumn<QList<float>>("expected");
+    QTest::newRow("silence") << 22050 << QList<float>(5, 0.0f) << QList<float>(5, 0.0f);
+    QTest::newRow("beyond full scale is clipped") << 22050 << QList<float>{1.5f, -3.0f}
+                                                  << QList<float>{32767 / 32768.0f, -32767 / 32768.0f};
+    QTest::newRow("rounded to the nearest step") << 8000 << QList<float>{0.5f / 32767, 1.49f / 32767}
+                                                 << QList<float>{1 / 32768.0f, 1 / 32768.0f};
+    QTest::newRow("no samples") << 48000 << QList<float>{} << QList<float>{};
+}
+
+void TestWavTools::writtenWavReadsBack()
+{
+    QFETCH(int, rate);
+    QFETCH(QList<float>, samples);
+    QFETCH(QList<float>, expected);
+    const QByteArray bytes = wavBytes({rate, samples});
+    QCOMPARE(bytes.size(), 44 + 2 * samples.size());
+    const MonoSound back = soundFromWav(bytes);
+    QCOMPARE(back.sampleRate, rate);
+    QCOMPARE(back.samples, expected);
+}
+
+void TestWavTools::soxAgreesWithWrittenFile()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
+        QSKIP("sox is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tono.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(wavBytes(normalisedPeak({22050, tone(440, 22050, 0.5, 0.2f)})));
+    file.close();
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), {path, QStringLiteral("-n"), QStringLiteral("stat")});
+    QVERIFY(sox.waitForFinished(30000));
+    const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
+    QVERIFY2(report.contains(QStringLiteral("Samples read:             11025")), qPrintable(report));
+    const QRegularExpressionMatch peak = QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)")).match(report);
+    QVERIFY2(peak.hasMatch(), qPrintable(report));
+    QVERIFY2(std::abs(peak.captured(1).toDouble() - 0.891) < 0.002, qPrintable(report));
+    QProcess soxi;
+    soxi.start(QStringLiteral("soxi"), {path});
+    QVERIFY(soxi.waitForFinished(30000));
+    const QString info = QString::fromLocal8Bit(soxi.readAllStandardOutput());
+    QVERIFY2(info.contains(QStringLiteral("Channels       : 1")) && info.contains(QStringLiteral("Sample Rate    : 22050"))
+                 && info.contains(QStringLiteral("16-bit Signed Integer PCM")),
+             qPrintable(info));
+}
+
+void TestWavTools::trimming_data()
+{
+    // At 1000 samples a second a frame is 10 samples.
+    QTest::addColumn<QList<float>>("samples");
+    QTest::addColumn<int>("expectedStart");  // in the input, -1 for nothing kept
+    QTest::addColumn<int>("expectedLength");
+    const QList<float> quiet(30, 0.001f), loud(40, 0.5f);
+    QTest::newRow("quiet ends are cut") << quiet + loud + quiet << 30 << 40;
+    QTest::newRow("nothing to cut") << loud << 0 << 40;
+    QTest::newRow("a pause inside the word stays") << quiet + loud + quiet + loud + quiet << 30 << 110;
+    QTest::newRow("voice starting inside a frame keeps the whole frame")
+        << QList<float>(25, 0.0f) + loud + QList<float>(25, 0.0f) << 20 << 50;
+    QTest::newRow("all quiet gives nothing") << quiet + quiet << -1 << 0;
+    QTest::newRow("no samples") << QList<float>{} << -1 << 0;
+    QTest::newRow("a short tail is looked at too") << quiet + QList<float>(5, 0.5f) << 30 << 5;
+}
+
+void TestWavTools::trimming()
+{
+    QFETCH(QList<float>, samples);
+    QFETCH(int, expectedStart);
+    QFETCH(int, expectedLength);
+    const MonoSound out = trimmedSilence({1000, samples}, 0.01f, 0.01);
+    QCOMPARE(out.sampleRate, 1000);
+    QCOMPARE(out.samples.size(), qsizetype(expectedLength));
+    if (expectedStart >= 0)
+        QCOMPARE(out.samples, samples.mid(expectedStart, expectedLength));
+}
+
+void TestWavTools::normalising_data()
+{
+    QTest::addColumn<QList<float>>("samples");
+    QTest::addColumn<double>("dbfs");
+    QTest::addColumn<QList<float>>("expected");
+    const float minusOne = float(std::pow(10.0, -1.0 / 20));
+    QTest::newRow("quiet take raised to -1 dBFS") << QList<float>{0.1f, -0.05f} << -1.0
+                                                  << QList<float>{minusOne, -minusOne / 2};
+    QTest::newRow("negative peak counts") << QList<float>{0.25f, -0.5f} << -1.0
+                                          << QList<float>{minusOne / 2, -minusOne};
+    QTest::newRow("too loud brought down to full scale") << QList<float>{2.0f, 1.0f} << 0.0 << QList<float>{1.0f, 0.5f};
+    QTest::newRow("silence stays silence") << QList<float>{0.0f, 0.0f} << -1.0 << QList<float>{0.0f, 0.0f};
+}
+
+void TestWavTools::normalising()
+{
+    QFETCH(QList<float>, samples);
+    QFETCH(double, dbfs);
+    QFETCH(QList<float>, expected);
+    const MonoSound out = normalisedPeak({22050, samples}, dbfs);
+    QCOMPARE(out.samples.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        QVERIFY2(std::abs(out.samples[i] - expected[i]) < 1e-6f, qPrintable(QString::number(out.samples[i])));
+}
+
+void TestWavTools::resampling_data()
+{
+    QTest::addColumn<int>("fromRate");
+    QTest::addColumn<int>("toRate");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("expectedPeak");  // 0: the tone must be gone
+    QTest::newRow("microphone rate down to word rate") << 48000 << 22050 << 1000.0 << 0.5;
+    QTest::newRow("CD rate down to word rate") << 44100 << 22050 << 3000.0 << 0.5;
+    QTest::newRow("telephone rate up to word rate") << 8000 << 22050 << 440.0 << 0.5;
+    QTest::newRow("hiss above the new limit does not fold back") << 48000 << 22050 << 15000.0 << 0.0;
+    QTest::newRow("same rate leaves the tone alone") << 22050 << 22050 << 1000.0 << 0.5;
+}
+
+void TestWavTools::resampling()
+{
+    QFETCH(int, fromRate);
+    QFETCH(int, toRate);
+    QFETCH(double, frequency);
+    QFETCH(double, expectedPeak);
+    const MonoSound in{fromRate, tone(frequency, fromRate, 1.0, 0.5f)};
+    const MonoSound out = resampled(in, toRate);
+    QCOMPARE(out.sampleRate, toRate);
+    QCOMPARE(out.samples.size(), qsizetype(toRate));
+    // The filter's edges are half-empty; judge the middle.
+    const MonoSound middle{toRate, out.samples.mid(toRate / 10, toRate * 8 / 10)};
+    const float peak = peakOf(middle.samples);
+    if (expectedPeak == 0.0) {
+        QVERIFY2(peak < 0.01f, qPrintable(QString::number(peak)));
+    } else {
+        QVERIFY2(std::abs(peak - expectedPeak) < 0.01, qPrintable(QString::number(peak)));
+        QVERIFY2(std::abs(measuredFrequency(middle) - frequency) < 2.0, qPrintable(QString::number(measuredFrequency(middle))));
+    }
+}
+
+void TestWavTools::meter_data()
+{
+    QTest::addColumn<float>("peak");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("silence") << 0.0f << 0.0;
+    QTest::newRow("-60 dBFS is the bottom") << 0.001f << 0.0;
+    QTest::newRow("below the bottom") << 0.0001f << 0.0;
+    QTest::newRow("-30 dBFS is half way") << float(std::pow(10.0, -1.5)) << 0.5;
+    QTest::newRow("full scale") << 1.0f << 1.0;
+    QTest::newRow("beyond full scale") << 3.0f << 1.0;
+}
+
+void TestWavTools::meter()
+{
+    QFETCH(float, peak);
+    QFETCH(double, expected);
+    QVERIFY2(std::abs(meterFraction(peak) - expected) < 1e-4, qPrintable(QString::number(meterFraction(peak))));
+}
+
+void TestWavTools::preparedTake_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<float>("floor");  // the microphone's noise level
+    QTest::addColumn<float>("voice");
+    QTest::addColumn<bool>("expectVoice");
+    QTest::newRow("quiet room, soft voice at 48 kHz") << 48000 << 0.002f << 0.1f << true;
+    QTest::newRow("noisy room, loud voice at 44.1 kHz") << 44100 << 0.01f << 0.8f << true;
+    QTest::newRow("already at the word rate") << 22050 << 0.0f << 0.3f << true;
+    QTest::newRow("nothing said") << 48000 << 0.001f << 0.0f << false;
+}
+
+void TestWavTools::preparedTake()
+{
+    QFETCH(int, rate);
+    QFETCH(float, floor);
+    QFETCH(float, voice);
+    QFETCH(bool, expectVoice);
+    // Half a second of room, half a second of a 300 Hz "voice", 0.4 s of room.
+    QList<float> take = tone(3000, rate, 0.5, floor) + tone(300, rate, 0.5, voice) + tone(3000, rate, 0.4, floor);
+    const MonoSound out = preparedVoice({rate, take});
+    QCOMPARE(out.sampleRate, 22050);
+    if (!expectVoice) {
+        QVERIFY(out.samples.isEmpty());
+        return;
+    }
+    // The voice, give or take a trimming frame at each end, plus 0.1 s of padding.
+    QVERIFY2(out.seconds() > 0.58 && out.seconds() < 0.63, qPrintable(QString::number(out.seconds())));
+    QVERIFY2(std::abs(peakOf(out.samples) - 0.891f) < 0.005f, qPrintable(QString::number(peakOf(out.samples))));
+    QCOMPARE(out.samples.first(), 0.0f);
+    QCOMPARE(out.samples.last(), 0.0f);
+    QVERIFY(peakOf(out.samples.first(int(0.04 * 22050))) == 0.0f);
+}
+
+QTEST_GUILESS_MAIN(TestWavTools)
+#include "tst_wavtools.moc"

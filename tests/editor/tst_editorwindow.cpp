@@ -1,0 +1,156 @@
+// The teacher's window driven as a teacher would: open, edit, save, undo,
+// the usual keys, and the question before unsaved changes are lost.
+#include "editorwindow.h"
+
+#include "authoring/wordlistmodel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+
+using namespace tildora;
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void shortcuts_data();
+    void shortcuts();
+    void editSaveAndUndo();
+    void bundledListsOpenReadOnly();
+    void newListFromLines();
+    void closingWithUnsavedChangesAsks_data();
+    void closingWithUnsavedChangesAsks();
+
+private:
+    QTemporaryDir m_home;
+    QString m_teacher;
+    ContentLocator content() const
+    {
+        return ContentLocator(QStringLiteral(TILDORA_SOURCE_DIR "/content"), m_home.path() + QStringLiteral("/tildora"));
+    }
+};
+
+void TestEditorWindow::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+    m_teacher = m_home.path() + QStringLiteral("/tildora/ejercicios");
+}
+
+void TestEditorWindow::init()
+{
+    QDir(m_teacher).removeRecursively();
+    QVERIFY(QDir().mkpath(m_teacher));
+}
+
+void TestEditorWindow::shortcuts_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("new list: Ctrl+N") << QKeySequence(QStringLiteral("Ctrl+N"));
+    QTest::newRow("open: Ctrl+O") << QKeySequence(QStringLiteral("Ctrl+O"));
+    QTest::newRow("save: Ctrl+S") << QKeySequence(QStringLiteral("Ctrl+S"));
+    QTest::newRow("undo: Ctrl+Z") << QKeySequence(QStringLiteral("Ctrl+Z"));
+    QTest::newRow("redo: Ctrl+Shift+Z") << QKeySequence(QStringLiteral("Ctrl+Shift+Z"));
+    QTest::newRow("quit: Ctrl+Q") << QKeySequence(QStringLiteral("Ctrl+Q"));
+}
+
+void TestEditorWindow::shortcuts()
+{
+    QFETCH(QKeySequence, key);
+    EditorWindow window(content());
+    int found = 0;
+    for (const QAction *action : window.findChildren<QAction *>())
+        found += action->shortcuts().contains(key);
+    QCOMPARE(found, 1);
+}
+
+void TestEditorWindow::editSaveAndUndo()
+{
+    const QString path = m_teacher + QStringLiteral("/01-animales.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("gato,2,ga,NO,\nraton,4,ton,ó,\n");
+    file.close();
+
+    EditorWindow window(content());
+    QVERIFY(window.openFile(path));
+    QCOMPARE(window.model()->lines().size(), 2);
+    QVERIFY(!window.isModified());
+    window.model()->setData(window.model()->index(0, WordListModel::WordColumn), QStringLiteral("pingüino"));
+    QVERIFY(window.isModified());
+    QVERIFY(window.save());
+    QVERIFY(!window.isModified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("ping\xc3\xbc" "ino,6,g\xc3\xbc" "i,NO,\r\nraton,4,ton,\xc3\xb3,\r\n"));
+    file.close();
+    window.undoStack()->undo();
+    QVERIFY(window.isModified());
+    QCOMPARE(window.model()->lines().first(), QStringLiteral("gato,2,ga,NO,"));
+}
+
+void TestEditorWindow::bundledListsOpenReadOnly()
+{
+    EditorWindow window(content());
+    QVERIFY(window.openFile(QStringLiteral(TILDORA_SOURCE_DIR "/content/ejercicios/01-llanas-sin-tilde.txt")));
+    QVERIFY(window.model()->lines().size() > 3);
+    QVERIFY(window.windowTitle().contains(QStringLiteral("read-only")));
+    QCOMPARE(window.model()->errorCount(), 0);
+}
+
+void TestEditorWindow::newListFromLines()
+{
+    EditorWindow window(content());
+    QVERIFY(window.openNewList(QStringLiteral("repaso"), {QStringLiteral("sol,2,sol,NO,")}));
+    QCOMPARE(window.currentFile(), m_teacher + QStringLiteral("/01-repaso.txt"));
+    QFile file(window.currentFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("sol,2,sol,NO,\r\n"));
+    QVERIFY(!window.isModified());
+}
+
+void TestEditorWindow::closingWithUnsavedChangesAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("onDisk");
+    QTest::newRow("cancel keeps the window open") << int(QMessageBox::Cancel) << false << QByteArray("sol,2,sol,NO,\r\n");
+    QTest::newRow("discard closes and leaves the file") << int(QMessageBox::Discard) << true
+                                                        << QByteArray("sol,2,sol,NO,\r\n");
+    QTest::newRow("save closes after saving") << int(QMessageBox::Save) << true
+                                              << QByteArray("sol,2,sol,NO,\r\nmar,2,mar,NO,\r\n");
+}
+
+void TestEditorWindow::closingWithUnsavedChangesAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, onDisk);
+    EditorWindow window(content());
+    QVERIFY(window.openNewList(QStringLiteral("cierre"), {QStringLiteral("sol,2,sol,NO,")}));
+    window.model()->addLines(1, {QStringLiteral("mar,2,mar,NO,")}, QStringLiteral("add"));
+    window.show();
+    bool asked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = true;
+        box->button(QMessageBox::StandardButton(answer))->click();
+    });
+    QCOMPARE(window.close(), closed);
+    QVERIFY(asked);
+    QFile file(window.currentFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), onDisk);
+}
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"

@@ -1,0 +1,260 @@
+// Results rows: writing them as CSV, reading them back, skipping broken rows,
+// mending a cut file, reading a folder of day files, and the summaries.
+#include "results/resultrow.h"
+#include "results/summary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tildora;
+
+namespace {
+
+ResultRow row(const QString &word, const QString &mode, int position, const QString &letter, const QString &result,
+              int right, int wrong, const QString &child = {}, const QString &file = QStringLiteral("01.txt"),
+              const QDateTime &time = QDateTime(QDate(2026, 12, 6), QTime(11, 24, 5)))
+{
+    return {time, child, file, word, mode, position, letter, result, right, wrong};
+}
+
+const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n";
+const QByteArray Whole = "2026-12-06T11:24:05,,01.txt,casa,vocal,2,a,bien,1,0\n";
+
+QStringList words(const QList<ResultRow> &rows)
+{
+    QStringList out;
+    for (const ResultRow &r : rows)
+        out << r.word;
+    return out;
+}
+
+} // namespace
+
+namespace tildora {
+char *toString(const ResultRow &r)
+{
+    return QTest::toString(QString::fromUtf8(formatResultRow(r)));
+}
+char *toString(const WordSummary &w)
+{
+    return QTest::toString(QString("%1 %2/%3").arg(w.word).arg(w.misses).arg(w.tries));
+}
+char *toString(const ChildDaySummary &c)
+{
+    return QTest::toString(QString("%1 %2 %3/%4").arg(c.child, c.day.toString(Qt::ISODate)).arg(c.right).arg(c.answers));
+}
+} // namespace tildora
+
+class TestResultRow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesAndReadsBack_data();
+    void writesAndReadsBack();
+    void skipsBrokenRows_data();
+    void skipsBrokenRows();
+    void mendsACutAtEveryByte_data();
+    void mendsACutAtEveryByte();
+    void readsDayFilesOfAFolder();
+    void summarizesByChildAndDay_data();
+    void summarizesByChildAndDay();
+    void summarizesByWord_data();
+    void summarizesByWord();
+};
+
+void TestResultRow::writesAndReadsBack_data()
+{
+    QTest::addColumn<ResultRow>("row");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("vowel right, no child") << row("casa", "vocal", 2, "a", "bien", 1, 0) << Whole;
+    QTest::newRow("accented word and child in UTF-8")
+        << row("árbol", "tilde", 1, "a", "mal", 3, 4, "Núria")
+        << QByteArray("2026-12-06T11:24:05,N\xC3\xBAria,01.txt,\xC3\xA1rbol,tilde,1,a,mal,3,4\n");
+    QTest::newRow("no-accent button: empty position")
+        << row("casa", "tilde", 0, "sin-tilde", "bien", 2, 0)
+        << QByteArray("2026-12-06T11:24:05,,01.txt,casa,tilde,,sin-tilde,bien,2,0\n");
+    QTest::newRow("comma in the file name is quoted")
+        << row("sol", "silaba", 1, "s", "acierto-parcial", 0, 0, "", "lista 2, martes.txt")
+        << QByteArray("2026-12-06T11:24:05,,\"lista 2, martes.txt\",sol,silaba,1,s,acierto-parcial,0,0\n");
+    QTest::newRow("quote in the child's name is doubled")
+        << row("sol", "vocal", 2, "o", "bien", 1, 0, "Ana \"la peque\"")
+        << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0\n");
+    QTest::newRow("line break in the child's name is quoted")
+        << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\nBelén")
+        << QByteArray("2026-12-06T11:24:05,\"Ana\nBel\xC3\xA9n\",01.txt,sol,vocal,1,s,mal,0,1\n");
+    QTest::newRow("midnight and a long word")
+        << row("electroencefalografista", "vocal", 21, "s", "mal", 0, 12345, "", "01.txt",
+               QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)))
+        << QByteArray("2027-01-01T00:00:00,,01.txt,electroencefalografista,vocal,21,s,mal,0,12345\n");
+}
+
+void TestResultRow::writesAndReadsBack()
+{
+    QFETCH(ResultRow, row);
+    QFETCH(QByteArray, line);
+    QCOMPARE(formatResultRow(row), line);
+    QCOMPARE(resultsHeader(), Header);
+    const QList<ResultRow> back = parseResults(Header + line + line);
+    QCOMPARE(back.size(), 2);
+    QCOMPARE(back[0], row);
+    QCOMPARE(back[1], row);
+}
+
+void TestResultRow::skipsBrokenRows_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("kept");
+    const QByteArray sol = "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0\n";
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("header only") << Header << QStringList();
+    QTest::newRow("whole rows with CR LF line ends") << Header + QByteArray(Whole).replace("\n", "\r\n") + sol
+                                                     << QStringList{"casa", "sol"};
+    QTest::newRow("byte order mark before the header") << "\xEF\xBB\xBF" + Header + Whole << QStringList{"casa"};
+    QTest::newRow("last row cut, no line end") << Header + Whole + sol.left(30) << QStringList{"casa"};
+    QTest::newRow("last row cut inside quotes")
+        << Header + Whole + "2026-12-06T11:25:00,,\"lista, 2" << QStringList{"casa"};
+    QTest::newRow("nine fields") << Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2\n" + Whole
+                                 << QStringList{"casa"};
+    QTest::newRow("eleven fields") << Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0,\n" + Whole
+                                   << QStringList{"casa"};
+    QTest::newRow("time not a time") << "ayer,,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
+    QTest::newRow("unknown mode") << "2026-12-06T11:25:00,,01.txt,sol,letra,2,o,bien,2,0\n" + Whole
+                                  << QStringList{"casa"};
+    QTest::newRow("unknown result") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,regular,2,0\n" + Whole
+                                    << QStringList{"casa"};
+    QTest::newRow("negative counter") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,-2,0\n" + Whole
+                                      << QStringList{"casa"};
+    QTest::newRow("empty counter") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,\n" + Whole
+                                   << QStringList{"casa"};
+    QTest::newRow("position zero for a letter") << "2026-12-06T11:25:00,,01.txt,sol,vocal,0,o,bien,2,0\n" + Whole
+                                                << QStringList{"casa"};
+    QTest::newRow("position for the no-accent button")
+        << "2026-12-06T11:25:00,,01.txt,sol,tilde,3,sin-tilde,bien,2,0\n" + Whole << QStringList{"casa"};
+    QTest::newRow("no letter") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,,bien,2,0\n" + Whole
+                               << QStringList{"casa"};
+    QTest::newRow("text after a closing quote")
+        << "2026-12-06T11:25:00,\"Ana\"x,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
+    QTest::newRow("quote inside a bare field")
+        << "2026-12-06T11:25:00,An\"a,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
+    QTest::newRow("NUL and odd bytes in a field kept as text")
+        << "2026-12-06T11:25:00," + QByteArray("\xFF\x00", 2) + ",01.txt,sol,vocal,2,o,bien,2,0\n" + Whole
+        << QStringList{"sol", "casa"};
+    QTest::newRow("binary garbage") << QByteArray("\x00\x01\"\xFF\r\r\n,,,\"\"\"", 13) << QStringList();
+}
+
+void TestResultRow::skipsBrokenRows()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, kept);
+    QCOMPARE(words(parseResults(csv)), kept);
+}
+
+void TestResultRow::mendsACutAtEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("cut");
+    QTest::newRow("plain row") << Whole;
+    QTest::newRow("row with quoted fields")
+        << formatResultRow(row("sol", "silaba", 1, "s", "acierto-parcial", 10, 23, "Ana \"la\"", "a, b.txt"));
+    QTest::newRow("row with a quoted line break") << formatResultRow(row("sol", "vocal", 1, "s", "mal", 0, 1, "A\nB"));
+    QTest::newRow("no-accent row") << formatResultRow(row("casa", "tilde", 0, "sin-tilde", "bien", 2, 0));
+}
+
+// Whatever byte a row was cut at, the mend keeps the cut row from being read
+// as an answer, and the row written after it is read whole.
+void TestResultRow::mendsACutAtEveryByte()
+{
+    QFETCH(QByteArray, cut);
+    const QByteArray next = formatResultRow(row("luz", "vocal", 2, "u", "bien", 7, 7));
+    QCOMPARE(closeHalfRow(Header + Whole), QByteArray());
+    QCOMPARE(closeHalfRow(Header + Whole + cut), QByteArray());
+    for (qsizetype at = 1; at < cut.size(); ++at) {
+        const QByteArray file = Header + Whole + cut.left(at);
+        const QByteArray mend = closeHalfRow(file);
+        QVERIFY2(!mend.isEmpty(), qPrintable(QString("cut at %1").arg(at)));
+        QVERIFY2(words(parseResults(file + mend + next)) == QStringList({"casa", "luz"}),
+                 qPrintable(QString("cut at %1").arg(at)));
+    }
+}
+
+void TestResultRow::readsDayFilesOfAFolder()
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    write("2026-12-06.csv", Header + Whole);
+    write("2026-12-05.csv", Header + "2026-12-05T09:00:00,,01.txt,sol,vocal,2,o,bien,1,0\n");
+    write("notas.csv", Header + "2026-12-05T09:00:00,,01.txt,pan,vocal,2,a,bien,1,0\n");
+    write("2026-13-01.csv", Header + "2026-12-05T09:00:00,,01.txt,mar,vocal,2,a,bien,1,0\n");
+    write("2026-12-07.csv.bak", Header + "2026-12-05T09:00:00,,01.txt,red,vocal,2,e,bien,1,0\n");
+    QVERIFY(QDir(dir.path()).mkdir("2026-12-08.csv"));
+    QCOMPARE(words(readResultsFolder(dir.path())), QStringList({"sol", "casa"}));
+    QVERIFY(readResultsFolder(dir.filePath("missing")).isEmpty());
+}
+
+void TestResultRow::summarizesByChildAndDay_data()
+{
+    QTest::addColumn<QList<ResultRow>>("rows");
+    QTest::addColumn<QList<ChildDaySummary>>("expected");
+    const QDateTime mon(QDate(2026, 12, 7), QTime(9, 0));
+    const QDateTime sun(QDate(2026, 12, 6), QTime(23, 59, 59));
+    QTest::newRow("nothing answered") << QList<ResultRow>{} << QList<ChildDaySummary>{};
+    QTest::newRow("partial hits are steps, not answers")
+        << QList<ResultRow>{row("casa", "silaba", 1, "c", "acierto-parcial", 0, 0, "Ana"),
+                            row("casa", "silaba", 2, "a", "bien", 1, 0, "Ana"),
+                            row("sol", "silaba", 3, "l", "mal", 1, 1, "Ana")}
+        << QList<ChildDaySummary>{{"Ana", QDate(2026, 12, 6), 2, 1}};
+    QTest::newRow("two children over two days, by day then name")
+        << QList<ResultRow>{row("casa", "vocal", 2, "a", "bien", 1, 0, "Luis", "01.txt", mon),
+                            row("casa", "vocal", 2, "a", "bien", 1, 0, "Ana", "01.txt", mon),
+                            row("sol", "vocal", 1, "s", "mal", 0, 1, "Luis", "01.txt", sun),
+                            row("sol", "vocal", 2, "o", "bien", 1, 1, "Luis", "01.txt", sun),
+                            row("pan", "tilde", 0, "sin-tilde", "bien", 2, 0, "Ana", "01.txt", mon)}
+        << QList<ChildDaySummary>{{"Luis", QDate(2026, 12, 6), 2, 1},
+                                  {"Ana", QDate(2026, 12, 7), 2, 2},
+                                  {"Luis", QDate(2026, 12, 7), 1, 1}};
+    QTest::newRow("no name is a child of its own")
+        << QList<ResultRow>{row("sol", "vocal", 1, "s", "mal", 0, 1), row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana")}
+        << QList<ChildDaySummary>{{"", QDate(2026, 12, 6), 1, 0}, {"Ana", QDate(2026, 12, 6), 1, 0}};
+}
+
+void TestResultRow::summarizesByChildAndDay()
+{
+    QFETCH(QList<ResultRow>, rows);
+    QFETCH(QList<ChildDaySummary>, expected);
+    QCOMPARE(summarizeByChildAndDay(rows), expected);
+}
+
+void TestResultRow::summarizesByWord_data()
+{
+    QTest::addColumn<QList<ResultRow>>("rows");
+    QTest::addColumn<QList<WordSummary>>("expected");
+    QTest::newRow("nothing answered") << QList<ResultRow>{} << QList<WordSummary>{};
+    QTest::newRow("most missed first, across modes and children")
+        << QList<ResultRow>{row("casa", "vocal", 2, "a", "bien", 1, 0),
+                            row("árbol", "tilde", 2, "r", "mal", 1, 1, "Ana"),
+                            row("árbol", "vocal", 1, "a", "mal", 1, 2),
+                            row("árbol", "vocal", 1, "a", "bien", 2, 2),
+                            row("sol", "silaba", 2, "o", "mal", 2, 3)}
+        << QList<WordSummary>{{"árbol", 3, 2}, {"sol", 1, 1}, {"casa", 1, 0}};
+    QTest::newRow("equal misses: more tries first, then the word")
+        << QList<ResultRow>{row("pez", "vocal", 1, "p", "mal", 0, 1), row("luz", "vocal", 1, "l", "mal", 0, 2),
+                            row("mar", "vocal", 1, "m", "mal", 0, 3), row("mar", "vocal", 2, "a", "bien", 1, 3)}
+        << QList<WordSummary>{{"mar", 2, 1}, {"luz", 1, 1}, {"pez", 1, 1}};
+    QTest::newRow("partial hits are no tries")
+        << QList<ResultRow>{row("casa", "silaba", 1, "c", "acierto-parcial", 0, 0)} << QList<WordSummary>{};
+}
+
+void TestResultRow::summarizesByWord()
+{
+    QFETCH(QList<ResultRow>, rows);
+    QFETCH(QList<WordSummary>, expected);
+    QCOMPARE(summarizeByWord(rows), expected);
+}
+
+QTEST_GUILESS_MAIN(TestResultRow)
+#include "tst_resultrow.moc"

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "content/contentlocator.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QUndoStack;
+
+namespace tildora {
+
+class ListPanel;
+class SpanishDictionary;
+class WordListModel;
+class WordPanel;
+
+// The teacher's window: the exercise lists on the left, the words of the open
+// list on the right. Voices and results hook in through their menus and tabs.
+class EditorWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // content: the bundled content and the teacher's own folder beside it
+    // (ejercicios/, sonidospalabras/, ...).
+    explicit EditorWindow(const ContentLocator &content, QWidget *parent = nullptr);
+    ~EditorWindow() override;
+
+    const ContentLocator &content() const { return m_content; }
+    QString teacherListFolder() const;
+    WordListModel *model() const { return m_model; }
+    QUndoStack *undoStack() const { return m_undo; }
+    QString currentFile() const { return m_path; }
+    int currentRow() const;
+    bool isModified() const;
+
+    QMenu *voicesMenu() const { return m_voicesMenu; }
+    QMenu *resultsMenu() const { return m_resultsMenu; }
+    QTabWidget *tabs() const { return m_tabs; }
+
+    // Takes the dictionary once it has loaded (in the background), and
+    // re-checks the list with it.
+    void setDictionary(std::shared_ptr<const SpanishDictionary> dictionary);
+
+public slots:
+    // False (with the reason shown) when the file could not be read, or the
+    // teacher kept the unsaved changes of the open list.
+    bool openFile(const QString &path);
+    // A new list of the teacher's with these lines, opened and saved.
+    bool openNewList(const QString &title, const QStringList &lines);
+    bool save();
+    bool saveAs();
+
+signals:
+    void currentFileChanged(const QString &path);
+    void currentRowChanged(int row);
+    void fileSaved(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void chooseAndOpen();
+    void importText();
+    void newList();
+    bool maybeSave();
+    void showLines(const QString &path, const QStringList &lines, bool modified);
+    void updateTitle();
+    void updateStatus();
+    void warn(const QString &text);
+
+    ContentLocator m_content;
+    WordListModel *m_model;
+    QUndoStack *m_undo;
+    std::shared_ptr<const SpanishDictionary> m_dictionary;
+    ListPanel *m_lists;
+    WordPanel *m_words;
+    QTabWidget *m_tabs;
+    QMenu *m_voicesMenu = nullptr;
+    QMenu *m_resultsMenu = nullptr;
+    QLabel *m_status;
+    QString m_path;
+    bool m_convertedUnsaved = false;
+};
+
+} // namespace tildora

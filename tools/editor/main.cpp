@@ -1,0 +1,102 @@
+// tildora-editor: the teacher's window for making and checking exercise lists.
+#include "editorwindow.h"
+
+#include "authoring/dictionary.h"
+#include "content/installlayout.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFutureWatcher>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <cstdio>
+
+using namespace tildora;
+
+namespace {
+
+void loadTranslations(QApplication &app, const QString &folder)
+{
+    // The desktop's languages in order; English, the source language, when none fits.
+    auto *ours = new QTranslator(&app);
+    if (ours->load(QLocale(), QStringLiteral("tildora"), QStringLiteral("_"), folder))
+        app.installTranslator(ours);
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qt);
+}
+
+// Reports the first frame on standard output and quits: how the start-up
+// benchmark times the window.
+class FirstFrame : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            std::printf("painted\n");
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tildora-editor"));
+    QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
+    const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
+    loadTranslations(app, bundled + QStringLiteral("/translations"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Makes and checks Tildora's exercise lists: words, syllables, accents, spelling and recordings."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("main", "Exercise lists or word lists to open."),
+                                 QStringLiteral("[FILE…]"));
+    parser.process(app);
+
+    const ContentLocator content(bundled, userContentFolder());
+    QList<QPointer<EditorWindow>> windows;
+    const QStringList files = parser.positionalArguments();
+    for (qsizetype i = 0; i < std::max<qsizetype>(files.size(), 1); ++i) {
+        auto *window = new EditorWindow(content);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (i < files.size())
+            window->openFile(files.at(i));
+        window->show();
+        windows << window;
+    }
+    if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_FRAME"))
+        windows.first()->installEventFilter(new FirstFrame);
+
+    // Hunspell takes a while to read the Spanish dictionary: the window is
+    // usable at once and the spelling check joins in when it is ready.
+    QFutureWatcher<std::shared_ptr<SpanishDictionary>> loading;
+    QObject::connect(&loading, &QFutureWatcherBase::finished, &app, [&] {
+        const std::shared_ptr<const SpanishDictionary> dictionary = loading.result();
+        for (const QPointer<EditorWindow> &window : std::as_const(windows))
+            if (window)
+                window->setDictionary(dictionary);
+    });
+    loading.setFuture(QtConcurrent::run([content] {
+        auto dictionary = std::make_shared<SpanishDictionary>();
+        // Words the system dictionary lacks: the content's list and the teacher's.
+        for (const QString &folder : {content.programFolder(), content.userFolder()})
+            if (!folder.isEmpty())
+                dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
+        return dictionary;
+    }));
+    return app.exec();
+}

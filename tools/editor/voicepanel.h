@@ -1,0 +1,82 @@
+#pragma once
+
+#include "authoring/wordvoices.h"
+#include "content/contentlocator.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QAudioOutput;
+class QLabel;
+class QMediaPlayer;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace tildora {
+
+class EditorWindow;
+class RecordingJob;
+
+// The recordings of the open list's words: which are the teacher's, which
+// bundled, which missing; play one, make the missing ones with the speech
+// synthesiser in the background, or record the teacher's own voice.
+class VoicePanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VoicePanel(const ContentLocator &content, QWidget *parent = nullptr);
+    ~VoicePanel() override;
+
+    // Adds the panel as a tab of the window, with its actions in the Voices
+    // menu; it follows the open list and its chosen line.
+    static VoicePanel *attachTo(EditorWindow *window);
+
+    // The lines of the open list; the words are shown again with their
+    // recordings when the panel is in sight (looking them up for every
+    // keystroke in another tab would slow typing down).
+    void setLines(const QStringList &lines);
+    void selectWord(const QString &word);
+    QString selectedWord() const;
+    QString teacherFolder() const;
+    QTreeWidget *table() const { return m_table; }
+    RecordingJob *job() const { return m_job; }
+    QLabel *notice() const { return m_notice; }
+
+public slots:
+    void playSelected();
+    void recordMissing();
+    void cancelRecording();
+    void recordOwnVoice();
+    void refresh();
+
+signals:
+    void recordingsChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void jobFinished(int made, int failed, bool cancelled);
+    void updateButtons();
+    void say(const QString &text);
+    void ensurePlayer();
+
+    ContentLocator m_content;
+    QStringList m_lines;
+    bool m_stale = false;
+    QList<WordVoice> m_voices;
+    QStringList m_failures;
+    QTreeWidget *m_table;
+    QPushButton *m_play;
+    QPushButton *m_recordMissing;
+    QPushButton *m_ownVoice;
+    QPushButton *m_cancel;
+    QProgressBar *m_progress;
+    QLabel *m_notice;
+    RecordingJob *m_job;
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_output = nullptr;
+};
+
+} // namespace tildora

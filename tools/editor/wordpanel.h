@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/pictureloader.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace tildora {
+
+class ContentLocator;
+class WordListModel;
+
+// The words of the open list: a table of the lines with their analysis and
+// problems, the selected word drawn as the child sees it with its problems
+// and spelling suggestions, and a box to type or paste new words into.
+class WordPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent = nullptr);
+
+    int currentRow() const;
+    void setCurrentRow(int row);
+    QTableView *table() const { return m_table; }
+    QPlainTextEdit *newWords() const { return m_newWords; }
+
+public slots:
+    void addNewWords();
+    void removeSelectedLines();
+    void moveCurrentLine(int by);
+    void showCurrent();
+
+signals:
+    void currentRowChanged(int row);
+    void message(const QString &text);
+
+private:
+    WordListModel *m_model;
+    const ContentLocator &m_content;
+    PictureLoader m_pictures;
+    QTableView *m_table;
+    QLabel *m_picture;
+    QLabel *m_summary;
+    QLabel *m_problems;
+    QList<QPushButton *> m_suggestions;
+    QPlainTextEdit *m_newWords;
+};
+
+} // namespace tildora
