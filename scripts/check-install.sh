@@ -36,8 +36,10 @@ check "installed tildora-author checks the bundled files" \
   "$work/prefix/bin/tildora-author" check "$work/prefix/share/tildora/ejercicios/01-llanas-sin-tilde.txt"
 check "icons in the hicolor theme" test -f "$work/prefix/share/icons/hicolor/256x256/apps/org.example.tildora.png"
 
-for page in man1/tildora.1 man1/tildora-author.1 es/man1/tildora.1 es/man1/tildora-author.1; do
-  check "manual page $page installed" test -f "$work/prefix/share/man/$page"
+for program in "$work"/prefix/bin/*; do
+  name=$(basename "$program")
+  check "manual pages of $name installed" test -f "$work/prefix/share/man/man1/$name.1" \
+    -a -f "$work/prefix/share/man/es/man1/$name.1"
 done
 check "README installed beside the licence" test -f "$work/prefix/share/doc/tildora/README.md"
 
