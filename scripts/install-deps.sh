@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils appstream file
   espeak-ng sox
   debhelper dpkg-dev fakeroot lintian man-db qt6-l10n-tools qt6-tools-dev
+  clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
   packages+=(fonts-sil-andika imagemagick)

@@ -30,6 +30,8 @@ QTreeWidget *newTable(const QStringList &headers, QWidget *parent)
     table->setRootIsDecorated(false);
     table->setAllColumnsShowFocus(true);
     table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Numbers stay beside their headings rather than at the far edge.
+    table->header()->setStretchLastSection(false);
     return table;
 }
 

@@ -139,7 +139,7 @@ void VoicePanel::refresh()
     m_voices = wordVoices(ExerciseLines::fromStringList(m_lines), m_content);
     m_table->clear();
     for (const WordVoice &voice : std::as_const(m_voices)) {
-        const QString source = voice.source == VoiceSource::Teacher   ? tr("yours")
+        const QString source = voice.source == VoiceSource::Teacher   ? tr("in your folder")
                                : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
                                                                       : tr("missing");
         auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
