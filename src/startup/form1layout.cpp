@@ -69,12 +69,9 @@ QIcon Form1::windowIconPictures()
     return icon;
 }
 
-void Form1::createControls()
+// The frame, the still smileys and the two counters.
+void Form1::createCounters()
 {
-    setWindowTitle(QStringLiteral("Tildora 1.1 — GPL-3.0 o posterior · léeme: README.md — diciembre de 2026"));
-    setFixedSize(ClientWidth, ClientHeight);
-
-    // Windowless controls first, so that every other control lies above them.
     Shape1 = new OutlineShape(this);
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Shape1->setGeometry(twipsRect(6480, 240, 4455, 3255));
@@ -94,7 +91,11 @@ void Form1::createControls()
         pal.setColor(QPalette::WindowText, colorFromBgr(labelColor[i]));
         Label1[i]->setPalette(pal);
     }
+}
 
+// The file list, the timer and the picture buttons.
+void Form1::createButtons()
+{
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     // Typing must never add an entry or load anything: only a choice loads.
@@ -133,6 +134,16 @@ void Form1::createControls()
     Command4->setGeometry(twipsRect(column[2], 2640, 2055, 1935));
     Command4->setPicture(design("sintilde.gif"));
     Command4->setBackground(colorFromBgr(bgr::Red));
+}
+
+void Form1::createControls()
+{
+    setWindowTitle(QStringLiteral("Tildora 1.1 — GPL-3.0 o posterior · léeme: README.md — diciembre de 2026"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    // Windowless controls first, so that every other control lies above them.
+    createCounters();
+    createButtons();
 
     // The credits card lies above the six picture buttons when shown.
     Picture4 = new QLabel(this);
