@@ -12,6 +12,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   desktop-file-utils appstream file
   espeak-ng sox
+  debhelper dpkg-dev fakeroot lintian man-db qt6-l10n-tools qt6-tools-dev
   clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
