@@ -9,8 +9,10 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
   libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   desktop-file-utils appstream file
   espeak-ng sox
+  debhelper dpkg-dev fakeroot lintian man-db qt6-l10n-tools qt6-tools-dev
   clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--content-tools" ]]; then

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: a normal
 # build, and a build with AddressSanitizer and UndefinedBehaviorSanitizer
-# where any report fails the test. The normal build is also installed and
-# packaged, and the installed program started.
+# where any report fails the test. The normal build is also installed, the
+# Debian package built, linted, installed, started and purged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +21,7 @@ echo "== bundled exercise files"
 build/test-normal/tildora-author check --content content content/ejercicios/*.txt
 echo "== installing and packaging"
 bash scripts/check-install.sh build/test-normal
+bash scripts/check-package.sh
 echo "== sanitizer build"
 run build/test-sanitize -DCMAKE_BUILD_TYPE=Debug -DTILDORA_SANITIZE=ON -DTILDORA_BUILD_BENCHMARKS=OFF
 echo "== fuzzing each reader of teacher files for 30 s"

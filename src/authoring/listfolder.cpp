@@ -11,7 +11,6 @@
 namespace tildora {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("tildora::ListFolder", text); }
 
 void fail(QString *error, const QString &why)
 {
@@ -100,24 +99,24 @@ QString nextListName(const QString &folder, const QString &title)
 QString createList(const QString &teacherFolder, const QString &title, QString *error)
 {
     if (cleanListTitle(title).isEmpty())
-        return fail(error, tr("the list needs a name")), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "the list needs a name")), QString();
     if (!QDir().mkpath(teacherFolder))
-        return fail(error, tr("cannot make the folder %1").arg(teacherFolder)), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot make the folder %1").arg(teacherFolder)), QString();
     const QString path = teacherFolder + QLatin1Char('/') + nextListName(teacherFolder, title);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(error, tr("cannot make %1: %2").arg(path, file.errorString())), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot make %1: %2").arg(path, file.errorString())), QString();
     return path;
 }
 
 QString copyList(const QString &sourcePath, const QString &teacherFolder, QString *error)
 {
     if (!QDir().mkpath(teacherFolder))
-        return fail(error, tr("cannot make the folder %1").arg(teacherFolder)), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot make the folder %1").arg(teacherFolder)), QString();
     const QString path = teacherFolder + QLatin1Char('/')
                          + nextListName(teacherFolder, listTitle(QFileInfo(sourcePath).fileName()));
     if (!QFile::copy(sourcePath, path))
-        return fail(error, tr("cannot copy %1 to %2").arg(sourcePath, path)), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot copy %1 to %2").arg(sourcePath, path)), QString();
     // A copy of a read-only bundled file would be read-only too.
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
     return path;
@@ -127,7 +126,7 @@ QString renameList(const QString &path, const QString &title, QString *error)
 {
     const QString clean = cleanListTitle(title);
     if (clean.isEmpty())
-        return fail(error, tr("the list needs a name")), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "the list needs a name")), QString();
     const QFileInfo info(path);
     const int number = listNumber(info.fileName());
     const QString extension = extensionOf(info.fileName());
@@ -136,16 +135,16 @@ QString renameList(const QString &path, const QString &title, QString *error)
     if (target == info.absoluteFilePath())
         return target;
     if (QFileInfo::exists(target))
-        return fail(error, tr("there is already a list called %1").arg(name)), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "there is already a list called %1").arg(name)), QString();
     if (!QFile::rename(path, target))
-        return fail(error, tr("cannot rename %1").arg(info.fileName())), QString();
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot rename %1").arg(info.fileName())), QString();
     return target;
 }
 
 bool moveList(const QString &folder, QStringList names, int from, int to, QString *error)
 {
     if (from < 0 || from >= names.size() || to < 0 || to >= names.size())
-        return fail(error, tr("no list at that place")), false;
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "no list at that place")), false;
     names.move(from, to);
     QDir dir(folder);
     QStringList targets, staged;
@@ -159,7 +158,7 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
             for (int j = 0; j < i; ++j)
                 if (!staged[j].isEmpty())
                     dir.rename(staged[j], names[j]);
-            return fail(error, tr("cannot rename %1").arg(names[i])), false;
+            return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot rename %1").arg(names[i])), false;
         }
         staged << (names[i] != targets[i] ? hidden : QString());
     }
@@ -170,7 +169,7 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
         if (!dir.exists(targets[i]) && dir.rename(staged[i], targets[i]))
             continue;
         dir.rename(staged[i], names[i]);  // its old name is free again
-        fail(error, tr("cannot rename %1 to %2").arg(names[i], targets[i]));
+        fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot rename %1 to %2").arg(names[i], targets[i]));
         allMoved = false;
     }
     return allMoved;
@@ -180,7 +179,7 @@ bool trashList(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.moveToTrash())
-        return fail(error, tr("cannot move %1 to the trash: %2").arg(QFileInfo(path).fileName(), file.errorString())),
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot move %1 to the trash: %2").arg(QFileInfo(path).fileName(), file.errorString())),
                false;
     return true;
 }

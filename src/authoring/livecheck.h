@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,7 @@ namespace tildora {
 
 class ContentLocator;
 class SpanishDictionary;
+struct ExerciseLine;
 
 // The problems of one line of a list being edited.
 struct CheckedLine {
@@ -39,11 +41,14 @@ public:
 
 private:
     const CheckedLine &lineOnItsOwn(const QString &line);
+    QList<LineProblem> contentProblems(const ExerciseLine &fields);
 
     const ContentLocator *m_content = nullptr;
     const SpanishDictionary *m_dictionary = nullptr;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
+    QHash<QString, bool> m_letters;  // letter and accent pictures found
+    QSet<QString> m_recordings;      // file names, case folded
 };
 
 } // namespace tildora

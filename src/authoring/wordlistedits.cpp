@@ -5,14 +5,11 @@
 #include <QCoreApplication>
 
 namespace tildora {
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("tildora::WordListEdits", text); }
-} // namespace
 
 EditLineCommand::EditLineCommand(WordListModel *model, int row, QString line)
     : m_model(model), m_row(row), m_before(model->lines().at(row)), m_after(std::move(line))
 {
-    setText(tr("Edit line %1").arg(row + 1));
+    setText(QCoreApplication::translate("tildora::WordListEdits", "Edit line %1").arg(row + 1));
 }
 
 void EditLineCommand::redo() { m_model->applyLine(m_row, m_after); }
@@ -30,7 +27,7 @@ void InsertLinesCommand::undo() { m_model->applyRemove(m_row, int(m_lines.size()
 RemoveLinesCommand::RemoveLinesCommand(WordListModel *model, int row, int count)
     : m_model(model), m_row(row), m_lines(model->lines().mid(row, count))
 {
-    setText(count == 1 ? tr("Remove line %1").arg(row + 1) : tr("Remove %1 lines").arg(count));
+    setText(count == 1 ? QCoreApplication::translate("tildora::WordListEdits", "Remove line %1").arg(row + 1) : QCoreApplication::translate("tildora::WordListEdits", "Remove %1 lines").arg(count));
 }
 
 void RemoveLinesCommand::redo() { m_model->applyRemove(m_row, int(m_lines.size())); }
@@ -38,7 +35,7 @@ void RemoveLinesCommand::undo() { m_model->applyInsert(m_row, m_lines); }
 
 MoveLineCommand::MoveLineCommand(WordListModel *model, int from, int to) : m_model(model), m_from(from), m_to(to)
 {
-    setText(tr("Move line %1").arg(from + 1));
+    setText(QCoreApplication::translate("tildora::WordListEdits", "Move line %1").arg(from + 1));
 }
 
 void MoveLineCommand::redo() { m_model->applyMove(m_from, m_to); }

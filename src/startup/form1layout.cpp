@@ -138,7 +138,7 @@ void Form1::createButtons()
 
 void Form1::createControls()
 {
-    setWindowTitle(QStringLiteral("Tildora 1.1 — tildora@example.org · https://tildora.example.org — diciembre de 2026"));
+    setWindowTitle(QStringLiteral("Tildora 1.1 — GPL-3.0 o posterior · léeme: README.md — diciembre de 2026"));
     setFixedSize(ClientWidth, ClientHeight);
 
     // Windowless controls first, so that every other control lies above them.

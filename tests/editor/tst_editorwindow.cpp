@@ -1,12 +1,17 @@
 // The teacher's window driven as a teacher would: open, edit, save, undo,
 // the usual keys, and the question before unsaved changes are lost.
 #include "editorwindow.h"
+#include "translations.h"
 
 #include "authoring/wordlistmodel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,6 +34,8 @@ private slots:
     void newListFromLines();
     void closingWithUnsavedChangesAsks_data();
     void closingWithUnsavedChangesAsks();
+    void languages_data();
+    void languages();
 
 private:
     QTemporaryDir m_home;
@@ -150,6 +157,40 @@ void TestEditorWindow::closingWithUnsavedChangesAsks()
     QFile file(window.currentFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), onDisk);
+}
+
+void TestEditorWindow::languages_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("Spanish of Spain") << QLocale(QLocale::Spanish, QLocale::Spain) << QStringLiteral("&Archivo")
+                                      << QStringLiteral("2 palabras");
+    QTest::newRow("Spanish of Mexico") << QLocale(QLocale::Spanish, QLocale::Mexico) << QStringLiteral("&Archivo")
+                                       << QStringLiteral("2 palabras");
+    QTest::newRow("German: no translation, so English") << QLocale(QLocale::German) << QStringLiteral("&File")
+                                                        << QStringLiteral("2 word(s)");
+}
+
+void TestEditorWindow::languages()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, file);
+    QFETCH(QString, words);
+    const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+    installTranslations(*qApp, locale, QStringLiteral(TILDORA_BINARY_DIR "/translations"));
+    EditorWindow window(content());
+    window.model()->resetLines({QStringLiteral("sol,2,sol,NO,"), QStringLiteral("mar,2,mar,NO,")});
+    QStringList menus;
+    for (const QAction *action : window.menuBar()->actions())
+        menus << action->text();
+    QVERIFY2(menus.contains(file), qPrintable(menus.join(QLatin1Char(' '))));
+    QVERIFY(window.statusBar()->findChild<QLabel *>()->text().startsWith(words));
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+        if (!before.contains(translator)) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
 }
 
 QTEST_MAIN(TestEditorWindow)

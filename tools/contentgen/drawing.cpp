@@ -330,10 +330,11 @@ QImage creditsCard()
     p.setPen(Qt::black);
     p.setFont(sans(13, false));
     const QStringList lines{
-        QStringLiteral("Versión 1.1 · Hecho por el equipo de Tildora"),
-        QStringLiteral("tildora@example.org"),
-        QStringLiteral("https://tildora.example.org"),
-        QStringLiteral("Voz: eSpeak NG, voz española"),
+        // Only what is true: no contact address or web site exists to give.
+        QStringLiteral("Versión 1.1.0 · programa, dibujos y voces: proyecto Tildora"),
+        QStringLiteral("Letras dibujadas con la fuente Andika (SIL OFL 1.1)"),
+        QStringLiteral("Voces hechas con eSpeak NG, voz española"),
+        QStringLiteral("Léeme: /usr/share/doc/tildora/README.md"),
     };
     for (int i = 0; i < lines.size(); ++i)
         p.drawText(QRectF(0, 78 + i * 24, 397, 22), Qt::AlignCenter, lines[i]);

@@ -1,5 +1,6 @@
 // tildora-editor: the teacher's window for making and checking exercise lists.
 #include "editorwindow.h"
+#include "translations.h"
 
 #include "authoring/dictionary.h"
 #include "content/installlayout.h"
@@ -7,9 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFutureWatcher>
-#include <QLibraryInfo>
 #include <QPointer>
-#include <QTranslator>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
@@ -17,18 +16,6 @@
 using namespace tildora;
 
 namespace {
-
-void loadTranslations(QApplication &app, const QString &folder)
-{
-    // The desktop's languages in order; English, the source language, when none fits.
-    auto *ours = new QTranslator(&app);
-    if (ours->load(QLocale(), QStringLiteral("tildora"), QStringLiteral("_"), folder))
-        app.installTranslator(ours);
-    auto *qt = new QTranslator(&app);
-    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qt);
-}
 
 // Reports the first frame on standard output and quits: how the start-up
 // benchmark times the window.
@@ -56,7 +43,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
     const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
-    loadTranslations(app, bundled + QStringLiteral("/translations"));
+    installTranslations(app, QLocale(), bundled + QStringLiteral("/translations"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(

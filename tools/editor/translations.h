@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+namespace tildora {
+
+// Installs our texts and Qt's own (dialog buttons, shortcuts) in the first of
+// the locale's languages that has them; none, and so English, when no
+// translation fits. True when ours were found.
+bool installTranslations(QCoreApplication &app, const QLocale &locale, const QString &folder);
+
+} // namespace tildora
