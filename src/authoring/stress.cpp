@@ -113,6 +113,8 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
     item.word = withoutWrittenAccent(syllables.join(QString()));
     item.position = offset + vowel + 1;
     item.syllable = withoutWrittenAccent(syllables[stressed]);
+    // A word of one syllable takes no written accent by the general rules
+    // (quien, fue, guion); one typed with its accent (quién, él) keeps it.
     item.accent = isAccentedVowel(written) ? QString(written) : QStringLiteral("NO");
     if (item.position > 255)
         return fail(QStringLiteral("the stressed vowel lies past letter 255"));

@@ -28,6 +28,18 @@ Kind vowelKind(char16_t c)
     }
 }
 
+char16_t baseVowel(char16_t c)
+{
+    switch (c) {
+    case u'á': return u'a';
+    case u'é': return u'e';
+    case u'í': return u'i';
+    case u'ó': return u'o';
+    case u'ú': case u'ü': return u'u';
+    default: return c;
+    }
+}
+
 bool isVowel(Kind k) { return k == Kind::Strong || k == Kind::WeakAccented || k == Kind::Weak; }
 
 bool hiatus(const Unit &a, const Unit &b)
@@ -36,7 +48,16 @@ bool hiatus(const Unit &a, const Unit &b)
         return true;
     if ((a.kind == Kind::WeakAccented && b.kind == Kind::Strong) || (a.kind == Kind::Strong && b.kind == Kind::WeakAccented))
         return true;
-    return a.kind == Kind::Weak && b.kind == Kind::Weak && a.letter == b.letter;  // chiita, duunviro
+    // The same vowel twice, accented or not: chi-i-ta, chi-í, le-er, cre-é, al-co-hol.
+    return baseVowel(a.letter) == baseVowel(b.letter);
+}
+
+// True when the vowel at i makes a diphthong with the vowel after it; an h
+// before such a vowel begins its syllable (ma-ri-hua-na), rather than
+// joining the vowel before the h (prohi-bir, ahu-ma-do).
+bool beginsDiphthong(const Unit *u, int n, int i)
+{
+    return i + 1 < n && isVowel(u[i + 1].kind) && !hiatus(u[i], u[i + 1]);
 }
 
 // Consonants that start a syllable together: pr br tr dr cr gr fr kr and
@@ -109,7 +130,8 @@ std::vector<int> syllableStarts(QStringView word)
         while (j < n) {
             if (isVowel(u[j].kind) && !hiatus(u[last], u[j])) {
                 last = j++;
-            } else if (u[j].kind == Kind::H && j + 1 < n && isVowel(u[j + 1].kind) && !hiatus(u[last], u[j + 1])) {
+            } else if (u[j].kind == Kind::H && j + 1 < n && isVowel(u[j + 1].kind) && !hiatus(u[last], u[j + 1])
+                       && !beginsDiphthong(u, n, j + 1)) {
                 last = j + 1;
                 j += 2;
             } else {

@@ -15,6 +15,8 @@ private slots:
     void rules_data();
     void rules();
     void bundledWordsAreCutAsByHand();
+    void acceptanceList_data();
+    void acceptanceList();
     void refusals_data();
     void refusals();
 };
@@ -139,6 +141,42 @@ void TestSyllables::bundledWordsAreCutAsByHand()
         }
     }
     QVERIFY(words >= 150);
+}
+
+void TestSyllables::acceptanceList_data()
+{
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<int>("stressedSyllable");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("accent");
+    QFile list(QStringLiteral(TILDORA_SOURCE_DIR "/tests/authoring/silabas-aceptacion.txt"));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    int rows = 0;
+    for (const QString &line : QString::fromUtf8(list.readAll()).split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList f = line.split(' ');
+        QVERIFY2(f.size() == 4, qPrintable(line));
+        QTest::newRow(qPrintable(f[0])) << f[0] << f[1].toInt() << f[2].toInt() << f[3];
+        ++rows;
+    }
+    QVERIFY(rows >= 250);
+}
+
+// Syllables, stressed syllable, stressed vowel and accent field of each word.
+void TestSyllables::acceptanceList()
+{
+    QFETCH(QString, cut);
+    QFETCH(int, stressedSyllable);
+    QFETCH(int, position);
+    QFETCH(QString, accent);
+    const QString word = QString(cut).remove('-');
+    QCOMPARE(syllabify(word).join('-'), cut);
+    const auto item = itemFromWord(word);
+    QVERIFY(item);
+    QCOMPARE(item->syllable, withoutWrittenAccent(cut.split('-').at(stressedSyllable - 1)));
+    QCOMPARE(item->position, position);
+    QCOMPARE(item->accent, accent);
 }
 
 void TestSyllables::refusals_data()
