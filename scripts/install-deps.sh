@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2
   desktop-file-utils appstream file
   espeak-ng sox
+  clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--content-tools" ]]; then
   packages+=(fonts-sil-andika imagemagick)

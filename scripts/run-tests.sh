@@ -23,3 +23,5 @@ echo "== installing and packaging"
 bash scripts/check-install.sh build/test-normal
 echo "== sanitizer build"
 run build/test-sanitize -DCMAKE_BUILD_TYPE=Debug -DTILDORA_SANITIZE=ON -DTILDORA_BUILD_BENCHMARKS=OFF
+echo "== fuzzing each reader of teacher files for 30 s"
+bash scripts/run-fuzzers.sh 30

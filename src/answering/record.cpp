@@ -68,9 +68,4 @@ void writeRecordLine(RecordPanel &panel, const QString &word, const std::optiona
     panel.replaceSelection(QStringLiteral("\n\r"));
 }
 
-void RecordSuccess(const ExerciseState &state, RecordPanel &panel)
-{
-    writeRecordLine(panel, state.CurrentWord, successStretch(state), colorFromBgr(bgr::Green));
-}
-
 } // namespace tildora

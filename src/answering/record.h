@@ -29,7 +29,4 @@ std::optional<RecordStretch> failureStretch(const ExerciseState &state);
 void writeRecordLine(RecordPanel &panel, const QString &word, const std::optional<RecordStretch> &stretch,
                      const QColor &color);
 
-// The record line of a right answer, the stretch in green.
-void RecordSuccess(const ExerciseState &state, RecordPanel &panel);
-
 } // namespace tildora

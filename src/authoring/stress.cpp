@@ -102,6 +102,10 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
     if (vowel < 0)
         return fail(QStringLiteral("the stressed syllable \"%1\" has no vowel").arg(syllables[stressed]));
 
+    const QChar written = syllables[stressed][vowel];
+    if (!isAccentedVowel(written) && accentedVowel(written).isNull())
+        return fail(QStringLiteral("the stressed vowel '%1' cannot take a written accent").arg(written));
+
     ExerciseItem item;
     int offset = 0;
     for (int i = 0; i < stressed; ++i)
@@ -109,7 +113,6 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
     item.word = withoutWrittenAccent(syllables.join(QString()));
     item.position = offset + vowel + 1;
     item.syllable = withoutWrittenAccent(syllables[stressed]);
-    const QChar written = syllables[stressed][vowel];
     item.accent = isAccentedVowel(written) ? QString(written) : QStringLiteral("NO");
     if (item.position > 255)
         return fail(QStringLiteral("the stressed vowel lies past letter 255"));

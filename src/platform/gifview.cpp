@@ -17,11 +17,6 @@ void GifView::setFile(const QString &path)
     }
 }
 
-bool GifView::isPlaying() const
-{
-    return m_movie && m_movie->state() == QMovie::Running;
-}
-
 void GifView::showEvent(QShowEvent *event)
 {
     QLabel::showEvent(event);

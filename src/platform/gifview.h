@@ -16,7 +16,6 @@ public:
     explicit GifView(QWidget *parent = nullptr);
     void setFile(const QString &path);
     const QString &file() const { return m_file; }
-    bool isPlaying() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

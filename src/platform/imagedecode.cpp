@@ -7,6 +7,7 @@
 #include <gif_lib.h>
 
 #include <cstring>
+#include <vector>
 
 namespace tildora {
 namespace {
@@ -27,6 +28,88 @@ int readFromMemory(GifFileType *gif, GifByteType *buffer, int length)
 
 } // namespace
 
+// Larger pictures are refused before anything is allocated for them: a GIF
+// of a few bytes may claim a frame of 65535 x 65535 pixels.
+constexpr int MaxPictureSide = 8192;
+
+namespace {
+
+// The first frame's pixels, de-interlaced; empty when it cannot be read whole.
+std::vector<GifPixelType> readFrame(GifFileType *gif)
+{
+    const GifImageDesc &d = gif->Image;
+    std::vector<GifPixelType> pixels(std::size_t(d.Width) * std::size_t(d.Height));
+    if (!d.Interlace)
+        return DGifGetLine(gif, pixels.data(), int(pixels.size())) == GIF_OK ? pixels : std::vector<GifPixelType>{};
+    static constexpr int Offsets[] = {0, 4, 2, 1};
+    static constexpr int Jumps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = Offsets[pass]; y < d.Height; y += Jumps[pass])
+            if (DGifGetLine(gif, pixels.data() + std::size_t(y) * std::size_t(d.Width), d.Width) != GIF_OK)
+                return {};
+    return pixels;
+}
+
+QImage firstFrame(GifFileType *gif)
+{
+    if (gif->SWidth <= 0 || gif->SHeight <= 0 || gif->SWidth > MaxPictureSide || gif->SHeight > MaxPictureSide)
+        return {};
+    GraphicsControlBlock gcb{};
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    // Only the records up to the first frame are read: later frames, and
+    // anything broken in them, do not matter here.
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &type) != GIF_OK)
+            return {};
+        if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType *block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) != GIF_OK)
+                return {};
+            if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] == 4)
+                DGifExtensionToGCB(4, block + 1, &gcb);
+            while (block)
+                if (DGifGetExtensionNext(gif, &block) != GIF_OK)
+                    return {};
+        } else if (type == IMAGE_DESC_RECORD_TYPE) {
+            break;
+        } else {
+            return {};  // the end, or a record giflib does not know
+        }
+    }
+    if (DGifGetImageDesc(gif) != GIF_OK)
+        return {};
+    const GifImageDesc &d = gif->Image;
+    if (d.Width <= 0 || d.Height <= 0 || d.Width > MaxPictureSide || d.Height > MaxPictureSide)
+        return {};
+    const ColorMapObject *map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+    if (!map)
+        return {};
+    const std::vector<GifPixelType> pixels = readFrame(gif);
+    if (pixels.empty())
+        return {};
+    QImage image(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < d.Height; ++y) {
+        const int sy = d.Top + y;
+        if (sy < 0 || sy >= image.height())
+            continue;
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(sy));
+        for (int x = 0; x < d.Width; ++x) {
+            const int sx = d.Left + x;
+            const int index = pixels[std::size_t(y) * std::size_t(d.Width) + std::size_t(x)];
+            if (sx < 0 || sx >= image.width() || index == gcb.TransparentColor || index >= map->ColorCount)
+                continue;
+            const GifColorType &c = map->Colors[index];
+            line[sx] = qRgb(c.Red, c.Green, c.Blue);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
 QImage decodeGif(const QByteArray &bytes)
 {
     if (!bytes.startsWith("GIF8"))
@@ -36,34 +119,7 @@ QImage decodeGif(const QByteArray &bytes)
     GifFileType *gif = DGifOpen(&reader, readFromMemory, &error);
     if (!gif)
         return {};
-    QImage image;
-    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0 && gif->SWidth > 0 && gif->SHeight > 0
-        && gif->SWidth <= 8192 && gif->SHeight <= 8192) {
-        const SavedImage &frame = gif->SavedImages[0];
-        const GifImageDesc &d = frame.ImageDesc;
-        const ColorMapObject *map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-        GraphicsControlBlock gcb{};
-        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
-        DGifSavedExtensionToGCB(gif, 0, &gcb);
-        if (map) {
-            image = QImage(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            for (int y = 0; y < d.Height; ++y) {
-                const int sy = d.Top + y;
-                if (sy < 0 || sy >= image.height())
-                    continue;
-                auto *line = reinterpret_cast<QRgb *>(image.scanLine(sy));
-                for (int x = 0; x < d.Width; ++x) {
-                    const int sx = d.Left + x;
-                    const int index = frame.RasterBits[std::size_t(y) * std::size_t(d.Width) + std::size_t(x)];
-                    if (sx < 0 || sx >= image.width() || index == gcb.TransparentColor || index >= map->ColorCount)
-                        continue;
-                    const GifColorType &c = map->Colors[index];
-                    line[sx] = qRgb(c.Red, c.Green, c.Blue);
-                }
-            }
-        }
-    }
+    const QImage image = firstFrame(gif);
     DGifCloseFile(gif, &error);
     return image;
 }
@@ -81,9 +137,10 @@ QImage decodeBmp(const QByteArray &b)
     const quint32 compression = qFromLittleEndian<quint32>(p + 30);
     quint32 colours = qFromLittleEndian<quint32>(p + 46);
     const bool bottomUp = rawHeight > 0;
-    const qint32 height = bottomUp ? rawHeight : -rawHeight;
+    // In 64 bits: the lowest 32-bit height has no 32-bit negation.
+    const qint64 height = bottomUp ? qint64(rawHeight) : -qint64(rawHeight);
     const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
-    if (headerSize < 40 || width <= 0 || height <= 0 || width > 8192 || height > 8192 || !known
+    if (headerSize < 40 || width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide || !known
         || (compression != 0 && !(compression == 3 && bits == 32)))
         return {};
     if (bits <= 8 && colours == 0)
@@ -92,7 +149,7 @@ QImage decodeBmp(const QByteArray &b)
     const qsizetype rowBytes = ((qsizetype(width) * bits + 31) / 32) * 4;
     if (colours > 256 || paletteAt + qsizetype(colours) * 4 > b.size() || qsizetype(pixelOffset) + rowBytes * height > b.size())
         return {};
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, int(height), QImage::Format_RGB32);
     for (qint32 y = 0; y < height; ++y) {
         const uchar *row = p + pixelOffset + rowBytes * (bottomUp ? height - 1 - y : y);
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));

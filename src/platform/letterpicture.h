@@ -16,8 +16,6 @@ class LetterPicture : public TwipWidget
 public:
     LetterPicture(int index, QWidget *parent);
 
-    int index() const { return m_index; }
-
     // Takes the picture and the size of the picture (auto-size).
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }

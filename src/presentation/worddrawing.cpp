@@ -1,8 +1,7 @@
 #include "presentation/worddrawing.h"
 
 #include "content/exerciseline.h"
-
-#include <QTimer>
+#include "presentation/bounce.h"
 
 #include <algorithm>
 
@@ -28,8 +27,7 @@ void markStressedSyllable(ExerciseState &state)
 
 void DrawWord(ExerciseState &state, const WordDrawing &view)
 {
-    view.Timer1.stop();
-    state.AnimLetter = 0;
+    view.bounce.stop();
     view.Picture2.removeCopies();
     state.LetterCount = int(std::min<qsizetype>(state.CurrentWord.size(), MaxLetterPictures));
 

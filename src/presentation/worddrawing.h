@@ -5,9 +5,9 @@
 #include "platform/letterstrip.h"
 #include "platform/pictureloader.h"
 
-class QTimer;
-
 namespace tildora {
+
+class Bounce;
 
 // Left of the letter strip that centres it across the window: the difference
 // of the widths, halved with the remainder dropped.
@@ -23,7 +23,7 @@ inline constexpr int MaxLetterPictures = 1000;
 
 struct WordDrawing {
     LetterStrip &Picture2;
-    QTimer &Timer1;
+    Bounce &bounce;
     const ContentLocator &locator;
     PictureLoader &pictures;
     int outerWindowWidth;  // twips

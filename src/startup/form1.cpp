@@ -8,6 +8,7 @@
 #include "platform/picturebutton.h"
 #include "platform/lazysoundplayer.h"
 #include "platform/units.h"
+#include "presentation/bounce.h"
 #include "presentation/worddrawing.h"
 #include "startup/combochoice.h"
 #include "startup/supportcheck.h"
@@ -28,13 +29,14 @@
 namespace tildora {
 
 Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
-    : QWidget(parent), m_programFolder(programFolder), m_locator(programFolder), m_sound(sound)
+    : QWidget(parent), m_locator(programFolder), m_sound(sound)
 {
     if (!m_sound) {
         m_lazySound = new LazySoundPlayer(soundModuleFolders(QCoreApplication::applicationDirPath()), this);
         m_sound = m_lazySound;
     }
     createControls();
+    m_bounce = std::make_unique<Bounce>(m_state, *Picture2, *Timer1);
     m_record = RecordPanel(RichTextBox1);
     connect(new ComboChoice(Combo1), &ComboChoice::chosen, this, &Form1::Combo1_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Form1::Command1_Click);
@@ -73,7 +75,7 @@ void Form1::Form_Load()
     Gif89a1[1]->setFile(m_locator.animation(QStringLiteral("no")));
     Gif89a1[0]->hide();
     Gif89a1[1]->hide();
-    Command4->setEnabled(false);
+    m_answering.itemShown();
     Picture4->hide();
     // The tiles are drawn straight onto the window at every paint: a few
     // dozen small copies cost less than a window-sized image of our own.
@@ -171,7 +173,7 @@ QString Form1::wordRecording() const
 void Form1::NextItem()
 {
     parseCurrentItem(m_state, List1);
-    DrawWord(m_state, {*Picture2, *Timer1, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
+    DrawWord(m_state, {*Picture2, *m_bounce, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
     ++m_state.ItemIndex;
     Picture2->setEnabled(true);
     const QString recording = wordRecording();
@@ -183,8 +185,7 @@ void Form1::NextItem()
 void Form1::Command1_Click()
 {
     NextItem();
-    if (m_state.AnswerMode == AccentMode)
-        Command4->setEnabled(true);
+    m_answering.itemShown();
 }
 
 void Form1::Command3_Click()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "answering/answers.h"
-#include "answering/praise.h"
+#include "answering/answering.h"
 #include "answering/recordpanel.h"
 #include "content/contentlocator.h"
 #include "content/exerciselibrary.h"
@@ -15,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -23,6 +23,7 @@ class QTimer;
 
 namespace tildora {
 
+class Bounce;
 class GifView;
 class LazySoundPlayer;
 class LetterStrip;
@@ -109,29 +110,32 @@ private:
     void LoadExerciseFile();
     void NextItem();
     QString wordRecording() const;
-    QString soundPath(const QString &name) const;
 
     // What answering asks of the window.
-    LetterPicture &letterPicture(int index) override;
+    void setLetterColor(int index, const QColor &color) override;
+    void showAccentedLetter(int index, const QString &accent) override;
+    void fillPressedArea(int index, QPoint at) override;
     void setLetterStripEnabled(bool enabled) override;
     void setNoAccentButtonEnabled(bool enabled) override;
-    void startBounceTimer() override;
-    void raiseCounter(int counter) override;
-    void showYesAnimation() override;
+    void showModeButtons(int chosen) override;
+    void showNextItem() override;
+    void startBounce(int index) override;
+    QString counterCaption(Counter counter) const override;
+    void setCounterCaption(Counter counter, const QString &caption) override;
+    void showAnimation(Animation shown) override;
     void playSound(const QString &name) override;
-    QImage accentPicture(const QString &accent) override;
-    int nextPraiseSound() override;
-    void RecordSuccess() override;
-    void RecordFailure() override;
+    void writeRecordLine(const QString &word, const std::optional<RecordStretch> &stretch,
+                         const QColor &color) override;
+    void answerJudged(const JudgedAnswer &answer) override;
 
-    QString m_programFolder;
     QString m_userExercises;
     ContentLocator m_locator;
     PictureLoader m_pictures;
     SoundPlayer *m_sound;
     ExerciseState m_state;
+    Answering m_answering{m_state, *this};
+    std::unique_ptr<Bounce> m_bounce;
     RecordPanel m_record{nullptr};
-    PraiseDraw m_praise;
     QStringList m_startupProblems;
     bool m_firstFramePainted = false;
     LazySoundPlayer *m_lazySound = nullptr;

@@ -1,7 +1,8 @@
-// Form1's answering handlers and what it gives the answering routines.
+// Form1's answering handlers and what it gives answering: each shows, plays
+// or writes what answering decided.
 #include "startup/form1.h"
 
-#include "answering/record.h"
+#include "platform/floodfill.h"
 #include "platform/gifview.h"
 #include "platform/letterstrip.h"
 #include "platform/picturebutton.h"
@@ -10,98 +11,63 @@
 #include "presentation/bounce.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace tildora {
 
 void Form1::Picture1_Mousedown(int index, Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
-    tildora::Picture1_Mousedown(m_state, *this, index, x, y);
+    m_answering.judgeLetterPress(index, x, y);
 }
 
-void Form1::Picture1_Click(int)
+void Form1::Picture1_Click(int) { m_bounce->restart(); }
+void Form1::Timer1_Timer() { m_bounce->tick(); }
+void Form1::Command2_Click(int index) { m_answering.chooseMode(index); }
+void Form1::Command4_Click() { m_answering.judgeNoAccentButton(); }
+void Form1::Command5_Click() { showCreditsCard(Picture4->isHidden()); }
+
+void Form1::setLetterColor(int index, const QColor &color) { Picture2->letter(index)->setFillColor(color); }
+
+void Form1::showAccentedLetter(int index, const QString &accent)
 {
-    if (m_state.AnimLetter >= Picture2->count())
-        return;
-    LetterPicture *letter = Picture2->letter(m_state.AnimLetter);
-    letter->move(letter->left(), bounceRestart(m_state));
+    if (const QImage accented = m_pictures.load(m_locator.accentedLetterPicture(accent)); !accented.isNull())
+        Picture2->letter(index)->setPicture(accented);
 }
 
-void Form1::Timer1_Timer()
+void Form1::fillPressedArea(int index, QPoint at)
 {
-    if (m_state.AnimLetter >= Picture2->count())
-        return;
-    LetterPicture *letter = Picture2->letter(m_state.AnimLetter);
-    letter->move(letter->left(), bounceTick(m_state));
+    LetterPicture *letter = Picture2->letter(index);
+    floodFill(letter->keptImage(), at, letter->fillColor().rgb());
+    letter->update();
+    letter->setEnabled(false);
 }
 
-void Form1::Command2_Click(int index)
-{
-    if (m_state.ItemIndex > 0)
-        --m_state.ItemIndex;
-    if (index >= 0 && index <= 2) {
-        m_state.AnswerMode = std::uint8_t(index);
-        for (int i = 0; i < 3; ++i)
-            Command2[i]->setBackground(colorFromBgr(i == index ? bgr::Blue : bgr::White));
-        Command4->setEnabled(index == AccentMode);
-    }
-    NextItem();
-}
-
-void Form1::Command4_Click()
-{
-    tildora::Command4_Click(m_state, *this);
-}
-
-void Form1::Command5_Click()
-{
-    showCreditsCard(Picture4->isHidden());
-}
-
-LetterPicture &Form1::letterPicture(int index) { return *Picture2->letter(index); }
 void Form1::setLetterStripEnabled(bool enabled) { Picture2->setEnabled(enabled); }
 void Form1::setNoAccentButtonEnabled(bool enabled) { Command4->setEnabled(enabled); }
-void Form1::startBounceTimer() { Timer1->start(); }
 
-void Form1::raiseCounter(int counter)
+void Form1::showModeButtons(int chosen)
 {
-    Label1[counter]->setText(raisedCounter(Label1[counter]->text()));
+    for (int i = 0; i < 3; ++i)
+        Command2[i]->setBackground(colorFromBgr(i == chosen ? bgr::Blue : bgr::White));
 }
 
-void Form1::showYesAnimation()
+void Form1::showNextItem() { NextItem(); }
+void Form1::startBounce(int index) { m_bounce->start(index); }
+QString Form1::counterCaption(Counter counter) const { return Label1[int(counter)]->text(); }
+void Form1::setCounterCaption(Counter counter, const QString &caption) { Label1[int(counter)]->setText(caption); }
+
+void Form1::showAnimation(Animation shown)
 {
-    Gif89a1[0]->show();
-    Gif89a1[1]->hide();
+    Gif89a1[0]->setVisible(shown == Animation::Yes);
+    Gif89a1[1]->setVisible(shown == Animation::No);
 }
 
-QString Form1::soundPath(const QString &name) const
+void Form1::playSound(const QString &name) { m_sound->play(m_locator.feedbackSound(name)); }
+
+void Form1::writeRecordLine(const QString &word, const std::optional<RecordStretch> &stretch, const QColor &color)
 {
-    return m_locator.feedbackSound(name.chopped(4));  // without ".wav"
+    tildora::writeRecordLine(m_record, word, stretch, color);
 }
 
-void Form1::playSound(const QString &name)
-{
-    m_sound->play(soundPath(name));
-}
-
-QImage Form1::accentPicture(const QString &accent)
-{
-    return m_pictures.load(m_locator.accentedLetterPicture(accent));
-}
-
-int Form1::nextPraiseSound() { return m_praise.nextSound(); }
-
-void Form1::RecordSuccess()
-{
-    tildora::RecordSuccess(m_state, m_record);
-}
-
-void Form1::RecordFailure()
-{
-    Gif89a1[0]->hide();
-    Gif89a1[1]->show();
-    playSound(QStringLiteral("fallo.wav"));
-    writeRecordLine(m_record, m_state.CurrentWord, failureStretch(m_state), colorFromBgr(bgr::Red));
-}
+void Form1::answerJudged(const JudgedAnswer &) {}
 
 } // namespace tildora

@@ -1,45 +1,38 @@
-// Answering through the window: each mode with right, wrong and syllable
-// presses, the no-accent button, the bounce and the mode buttons.
-#include "platform/gifview.h"
-#include "platform/letterstrip.h"
-#include "platform/picturebutton.h"
+// Answering without a window: what each press asks of the view, in order.
+#include "answering/answering.h"
+#include "content/exerciseline.h"
+#include "content/exerciselibrary.h"
+#include "presentation/worddrawing.h"
 
-#include "../support/testcontent.h"
+#include "fakeanswerview.h"
 
-#include <QLabel>
 #include <QTest>
-#include <QTextEdit>
-#include <QTimer>
 
 using namespace tildora;
-using testing::Window;
 
 namespace {
 
 constexpr int NoAccentButton = -1;
-const QPoint Corner(1, 1);  // the white background of a test letter
 
-// The record, one character per letter: '.' plain, 'G' green, 'R' red.
-QString recordColours(RecordPanel &panel)
-{
-    const QString text = panel.text();
-    QString marks;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') {
-            marks += u'\n';
-            continue;
-        }
-        const QColor c = panel.colorAt(i);
-        marks += c == QColor(Qt::green) ? u'G' : c == QColor(Qt::red) ? u'R' : u'.';
+struct Stage {
+    ExerciseState state;
+    testing::FakeAnswerView view;
+    Answering answering{state, view};
+
+    Stage(const QString &line, int mode)
+    {
+        parseCurrentItem(state, ExerciseLines::fromStringList({line}));
+        markStressedSyllable(state);
+        state.AnswerMode = std::uint8_t(mode);
     }
-    return marks;
-}
-
-QString visibleAnimation(Form1 &f)
-{
-    const bool yes = f.Gif89a1[0]->isVisibleTo(&f), no = f.Gif89a1[1]->isVisibleTo(&f);
-    return yes && no ? "both" : yes ? "yes" : no ? "no" : "none";
-}
+    // Letter presses at (1.5, 2.5) of the picture; NoAccentButton for the button.
+    QString press(const QList<int> &presses)
+    {
+        for (const int p : presses)
+            p == NoAccentButton ? answering.judgeNoAccentButton() : answering.judgeLetterPress(p, 1.5, 2.5);
+        return view.log.join(' ');
+    }
+};
 
 } // namespace
 
@@ -47,309 +40,134 @@ class TestAnswers : public QObject
 {
     Q_OBJECT
 private slots:
-    void answers_data();
-    void answers();
-    void anyMouseButtonAnswersAlike_data();
-    void anyMouseButtonAnswersAlike();
-    void pressedLetterTakesNoSecondPress();
-    void strokeOrBackgroundIsFilled();
+    void presses_data();
+    void presses();
+    void modes_data();
+    void modes();
+    void countersCountOn_data();
     void countersCountOn();
-    void bounce();
-    void modeSwitch_data();
-    void modeSwitch();
-    void creditsToggle();
 };
 
-void TestAnswers::answers_data()
+void TestAnswers::presses_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QList<int>>("presses");
-    QTest::addColumn<QList<QRgb>>("fills");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("wrong");
-    QTest::addColumn<QStringList>("sounds");
-    QTest::addColumn<QString>("animation");
-    QTest::addColumn<bool>("wordLocked");
-    QTest::addColumn<bool>("noAccentEnabled");
-    QTest::addColumn<bool>("bouncing");
-    QTest::addColumn<QString>("record");
-    QTest::addColumn<QString>("colours");
+    QTest::addColumn<QString>("asked");
 
-    const QRgb blue = qRgb(0, 0, 255), green = qRgb(0, 255, 0), red = qRgb(255, 0, 0);
     const int N = NoAccentButton;
-    QTest::newRow("vowel, right") << 0 << "casa,2,ca,NO," << QList<int>{1} << QList<QRgb>{blue} << 1 << 0
-                                  << QStringList{"8.wav"} << "yes" << true << false << true << "casa\n" << ".G..\n";
-    QTest::newRow("vowel, wrong then right")
-        << 0 << "casa,2,ca,NO," << QList<int>{0, 1} << QList<QRgb>{red, blue} << 1 << 1
-        << QStringList{"fallo.wav", "8.wav"} << "yes" << true << false << true << "casa\ncasa\n" << "R...\n.G..\n";
-    QTest::newRow("vowel, two wrong in a row")
-        << 0 << "casa,2,ca,NO," << QList<int>{0, 2} << QList<QRgb>{red, red} << 0 << 2
-        << QStringList{"fallo.wav", "fallo.wav"} << "no" << false << false << false << "casa\ncasa\n" << "R...\n..R.\n";
+    const QString wrongC = "red0 no sound:fallo record:casa[0,1,c]red wrong=1 fill0@2,2 judged:1c:wrong";
+    QTest::newRow("vowel, right")
+        << 0 << "casa,2,ca,NO," << QList<int>{1}
+        << "blue1 bounce1 record:casa[1,1,a]green lock noaccent:off right=1 sound:8 yes fill1@2,2 judged:2a:right";
+    QTest::newRow("vowel, wrong") << 0 << "casa,2,ca,NO," << QList<int>{0} << wrongC;
     QTest::newRow("vowel, position 0 makes every press wrong")
-        << 0 << "casa,0,ca,NO," << QList<int>{1} << QList<QRgb>{red} << 0 << 1 << QStringList{"fallo.wav"} << "no"
-        << false << false << false << "casa\n" << ".R..\n";
+        << 0 << "casa,0,ca,NO," << QList<int>{1}
+        << "red1 no sound:fallo record:casa[1,1,a]red wrong=1 fill1@2,2 judged:2a:wrong";
+    QTest::newRow("vowel, two-digit position: acompañamiento")
+        << 0 << "acompañamiento,11,mien,NO," << QList<int>{0, 10}
+        << "red0 no sound:fallo record:acompañamiento[0,1,a]red wrong=1 fill0@2,2 judged:1a:wrong blue10 bounce10 "
+           "record:acompañamiento[10,1,e]green lock noaccent:off right=1 sound:8 yes fill10@2,2 judged:11e:right";
     QTest::newRow("syllable, one hit: nothing more")
-        << 1 << "casa,2,ca,NO," << QList<int>{0} << QList<QRgb>{green} << 0 << 0 << QStringList{} << "none" << false
-        << false << false << "" << "";
-    QTest::newRow("syllable, c, wrong s, then a")
-        << 1 << "casa,2,ca,NO," << QList<int>{0, 2, 1} << QList<QRgb>{green, red, green} << 1 << 1
-        << QStringList{"fallo.wav", "8.wav"} << "yes" << true << false << false << "casa\ncasa\n" << "..R.\nGG..\n";
-    QTest::newRow("syllable, one letter completes it")
-        << 1 << QString("año,1,a,NO,") << QList<int>{0} << QList<QRgb>{green} << 1 << 0 << QStringList{"8.wav"} << "yes"
-        << true << false << false << QString("año\n") << "G..\n";
+        << 1 << "casa,2,ca,NO," << QList<int>{0} << "green0 fill0@2,2 judged:1c:partial";
+    QTest::newRow("syllable, wrong s between hits")
+        << 1 << "casa,2,ca,NO," << QList<int>{0, 2, 1}
+        << "green0 fill0@2,2 judged:1c:partial red2 no sound:fallo record:casa[2,1,s]red wrong=1 fill2@2,2 "
+           "judged:3s:wrong green1 green1 record:casa[0,2,ca]green lock noaccent:off right=1 sound:8 yes fill1@2,2 "
+           "judged:2a:right";
     QTest::newRow("syllable, second pa of papá")
-        << 1 << QString("papa,4,pa,á,") << QList<int>{2, 3} << QList<QRgb>{green, green} << 1 << 0
-        << QStringList{"8.wav"} << "yes" << true << false << false << "papa\n" << "..GG\n";
+        << 1 << "papa,4,pa,á," << QList<int>{3}
+        << "green3 fill3@2,2 judged:4a:partial";
     QTest::newRow("syllable, first pa of papá is wrong")
-        << 1 << QString("papa,4,pa,á,") << QList<int>{0} << QList<QRgb>{red} << 0 << 1 << QStringList{"fallo.wav"}
-        << "no" << false << false << false << "papa\n" << "R...\n";
+        << 1 << "papa,4,pa,á," << QList<int>{0}
+        << "red0 no sound:fallo record:papa[0,1,p]red wrong=1 fill0@2,2 judged:1p:wrong";
     QTest::newRow("syllable missing from the word: never complete")
-        << 1 << "casa,2,xa,NO," << QList<int>{0, 1} << QList<QRgb>{green, red} << 0 << 1 << QStringList{"fallo.wav"}
-        << "no" << false << false << false << "casa\n" << ".R..\n";
-    QTest::newRow("accent, right: árbol") << 2 << QString("arbol,1,ar,á,") << QList<int>{0} << QList<QRgb>{blue} << 1
-                                          << 0 << QStringList{"acento.wav"} << "yes" << true << false << true
-                                          << QString("árbol\n") << "G....\n";
+        << 1 << "casa,2,xa,NO," << QList<int>{0} << "green0 fill0@2,2 judged:1c:partial";
+    QTest::newRow("accent, right: árbol")
+        << 2 << "arbol,1,ar,á," << QList<int>{0}
+        << "accent0:á blue0 bounce0 record:arbol[0,1,á]green lock noaccent:off right=1 sound:acento yes fill0@2,2 "
+           "judged:1a:right";
     QTest::newRow("accent, other letter of árbol")
-        << 2 << QString("arbol,1,ar,á,") << QList<int>{2} << QList<QRgb>{red} << 0 << 1 << QStringList{"fallo.wav"}
-        << "no" << false << true << false << "arbol\n" << "..R..\n";
-    QTest::newRow("accent, letter of a word without accent")
-        << 2 << "casa,2,ca,NO," << QList<int>{1} << QList<QRgb>{red} << 0 << 1 << QStringList{"fallo.wav"} << "no"
-        << false << true << false << "casa\n" << ".R..\n";
-    QTest::newRow("accent, marker No in any case")
-        << 2 << "casa,2,ca,No," << QList<int>{1} << QList<QRgb>{red} << 0 << 1 << QStringList{"fallo.wav"} << "no"
-        << false << true << false << "casa\n" << ".R..\n";
-    QTest::newRow("accent, missing accented picture still counts")
-        << 2 << QString("arbol,1,ar,ó,") << QList<int>{0} << QList<QRgb>{blue} << 1 << 0 << QStringList{"acento.wav"}
-        << "yes" << true << false << true << QString("órbol\n") << "G....\n";
-    QTest::newRow("no-accent button, right") << 2 << "casa,2,ca,NO," << QList<int>{N} << QList<QRgb>{0} << 1 << 0
-                                             << QStringList{"noacento.wav"} << "yes" << true << false << false
-                                             << "casa\n" << ".G..\n";
-    QTest::newRow("no-accent button, marker no") << 2 << "casa,2,ca,no," << QList<int>{N} << QList<QRgb>{0} << 1 << 0
-                                                 << QStringList{"noacento.wav"} << "yes" << true << false << false
-                                                 << "casa\n" << ".G..\n";
-    QTest::newRow("no-accent button, wrong twice")
-        << 2 << QString("arbol,1,ar,á,") << QList<int>{N, N} << QList<QRgb>{0, 0} << 0 << 0
-        << QStringList{"fallo.wav", "fallo.wav"} << "no" << false << true << false << "arbol\narbol\n"
-        << "RRRRR\nRRRRR\n";
+        << 2 << "arbol,1,ar,á," << QList<int>{2}
+        << "red2 no sound:fallo record:arbol[2,1,b]red wrong=1 fill2@2,2 judged:3b:wrong";
+    QTest::newRow("accent, stressed letter of a word without accent") << 2 << "casa,1,ca,No," << QList<int>{0} << wrongC;
+    QTest::newRow("no-accent button, right")
+        << 2 << "casa,2,ca,no," << QList<int>{N}
+        << "record:casa[1,1,a]green lock noaccent:off right=1 sound:noacento yes judged:0sin-tilde:right";
+    QTest::newRow("no-accent button, wrong: the whole word red, no count")
+        << 2 << "arbol,1,ar,á," << QList<int>{N}
+        << "no sound:fallo record:arbol[0,5,arbol]red judged:0sin-tilde:wrong";
     QTest::newRow("no-accent button, blank before NO is wrong")
-        << 2 << "casa,2,ca, NO," << QList<int>{N} << QList<QRgb>{0} << 0 << 0 << QStringList{"fallo.wav"} << "no"
-        << false << true << false << "casa\n" << "RRRR\n";
-    QTest::newRow("wrong letter, then no-accent button right")
-        << 2 << "casa,2,ca,NO," << QList<int>{0, N} << QList<QRgb>{red, 0} << 1 << 1
-        << QStringList{"fallo.wav", "noacento.wav"} << "yes" << true << false << false << "casa\ncasa\n" << "R...\n.G..\n";
+        << 2 << "casa,2,ca, NO," << QList<int>{N} << "no sound:fallo record:casa[0,4,casa]red judged:0sin-tilde:wrong";
     QTest::newRow("no-accent button, position 0 colours nothing")
-        << 2 << "casa,0,ca,NO," << QList<int>{N} << QList<QRgb>{0} << 1 << 0 << QStringList{"noacento.wav"} << "yes"
-        << true << false << false << "casa\n" << "....\n";
+        << 2 << "casa,0,ca,NO," << QList<int>{N}
+        << "record:casa[]green lock noaccent:off right=1 sound:noacento yes judged:0sin-tilde:right";
+    QTest::newRow("not an answer mode: painted and locked only") << 3 << "casa,2,ca,NO," << QList<int>{1} << "fill1@2,2";
 }
 
-void TestAnswers::answers()
+void TestAnswers::presses()
 {
     QFETCH(int, mode);
     QFETCH(QString, line);
     QFETCH(QList<int>, presses);
-    QFETCH(QList<QRgb>, fills);
-    Window w({line});
-    tildora::writeGif(w.tree.path(QString("letrasacento/á.gif")), testing::letterImage(33));
-    w.load();
-    Form1 &f = *w.form;
-    f.show();
-    f.Command2_Click(mode);  // draws the word again under the mode
-    w.sound.played.clear();
-
-    for (int i = 0; i < presses.size(); ++i) {
-        if (presses[i] == NoAccentButton) {
-            QVERIFY(f.Command4->isEnabled());
-            QTest::mouseClick(f.Command4, Qt::LeftButton);
-            QCOMPARE(w.state().AnswerMode, std::uint8_t(AccentMode));
-            continue;
-        }
-        LetterPicture *letter = f.Picture2->letter(presses[i]);
-        QTest::mouseClick(letter, Qt::LeftButton, {}, Corner);
-        QCOMPARE(letter->keptImage().pixel(Corner), fills[i]);
-        QVERIFY(!letter->isEnabled());
-    }
-    QTEST(f.Label1[0]->text().toInt(), "right");
-    QTEST(f.Label1[1]->text().toInt(), "wrong");
-    QTEST(w.played(), "sounds");
-    QTEST(visibleAnimation(f), "animation");
-    QTEST(!f.Picture2->isEnabled(), "wordLocked");
-    QTEST(f.Command4->isEnabled(), "noAccentEnabled");
-    QTEST(f.Timer1->isActive(), "bouncing");
-    QTEST(f.record().text(), "record");
-    QTEST(recordColours(f.record()), "colours");
+    Stage s(line, mode);
+    QTEST(s.press(presses), "asked");
+    // The no-accent check lives only while the button is judged.
+    QCOMPARE(s.state.AnswerMode, std::uint8_t(presses.contains(NoAccentButton) ? AccentMode : mode));
 }
 
-void TestAnswers::anyMouseButtonAnswersAlike_data()
+void TestAnswers::modes_data()
 {
+    QTest::addColumn<int>("from");
     QTest::addColumn<int>("button");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("right button") << int(Qt::RightButton) << 0;
-    QTest::newRow("middle button") << int(Qt::MiddleButton) << 0;
-    QTest::newRow("left with shift and control") << int(Qt::LeftButton) << int(Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::addColumn<int>("itemIndex");  // 2 before the button
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("back to vowel mode") << 1 << 0 << 1 << "mode0 noaccent:off next";
+    QTest::newRow("syllable mode") << 0 << 1 << 1 << "mode1 noaccent:off next";
+    QTest::newRow("written-accent mode") << 0 << 2 << 1 << "mode2 noaccent:on next";
+    QTest::newRow("unknown button keeps the mode") << 2 << 7 << 1 << "next";
+    QTest::newRow("negative button keeps the mode") << 1 << -1 << 1 << "next";
 }
 
-void TestAnswers::anyMouseButtonAnswersAlike()
+void TestAnswers::modes()
 {
+    QFETCH(int, from);
     QFETCH(int, button);
-    QFETCH(int, modifiers);
-    Window w({"casa,2,ca,NO,"});
-    w.load();
-    w.form->show();
-    QTest::mouseClick(w.form->Picture2->letter(1), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), Corner);
-    QCOMPARE(w.form->Label1[0]->text(), QString("1"));
-    QVERIFY(!w.form->Picture2->isEnabled());
+    Stage s("casa,2,ca,NO,", from);
+    s.state.ItemIndex = 2;
+    s.answering.chooseMode(button);
+    QTEST(s.view.log.join(' '), "asked");
+    QTEST(s.state.ItemIndex, "itemIndex");
+    QCOMPARE(int(s.state.AnswerMode), button >= 0 && button <= 2 ? button : from);
+    // Right after a file is chosen the index stays at its first line.
+    s.state.ItemIndex = 0;
+    s.answering.chooseMode(button);
+    QCOMPARE(s.state.ItemIndex, 0);
+    // The next item opens the no-accent button in written-accent mode only.
+    s.view.log.clear();
+    s.answering.itemShown();
+    QCOMPARE(s.view.log, QStringList{s.state.AnswerMode == AccentMode ? "noaccent:on" : "noaccent:off"});
 }
 
-void TestAnswers::pressedLetterTakesNoSecondPress()
+void TestAnswers::countersCountOn_data()
 {
-    Window w({"casa,2,ca,NO,"});
-    w.load();
-    w.form->show();
-    LetterPicture *c = w.form->Picture2->letter(0);
-    QTest::mouseClick(c, Qt::LeftButton, {}, Corner);
-    QTest::mouseClick(c, Qt::LeftButton, {}, Corner);
-    QCOMPARE(w.form->Label1[1]->text(), QString("1"));
-    QCOMPARE(w.form->record().text(), QString("casa\n"));
-}
-
-void TestAnswers::strokeOrBackgroundIsFilled()
-{
-    Window w({"casa,2,ca,NO,"});
-    w.load();
-    w.form->show();
-    LetterPicture *a = w.form->Picture2->letter(1);
-    const QPoint stroke(15, 52);  // inside the black block of a 30 x 105 test letter
-    QCOMPARE(a->keptImage().pixel(stroke), qRgb(0, 0, 0));
-    QTest::mouseClick(a, Qt::LeftButton, {}, stroke);
-    QCOMPARE(a->keptImage().pixel(stroke), qRgb(0, 0, 255));
-    QCOMPARE(a->keptImage().pixel(Corner), qRgb(255, 255, 255));  // the background is untouched
-    QCOMPARE(a->keptImage().pixel(8, 27), qRgb(0, 0, 255));       // the whole block is
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("raised");
+    QTest::newRow("from nine to ten") << "9" << "10";
+    QTest::newRow("not a number counts as zero") << "x" << "1";
+    QTest::newRow("blanks around the number") << " 41 " << "42";
+    QTest::newRow("half rounds to even first") << "2.5" << "3";
 }
 
 void TestAnswers::countersCountOn()
 {
-    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
-    w.load();
-    w.form->show();
-    w.form->Label1[0]->setText("9");
-    QTest::mouseClick(w.form->Picture2->letter(1), Qt::LeftButton, {}, Corner);
-    QCOMPARE(w.form->Label1[0]->text(), QString("10"));
-    // Counters live across words, modes and files.
-    w.form->Command1_Click();
-    w.form->Command2_Click(1);
-    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);
-    QTest::mouseClick(w.form->Picture2->letter(1), Qt::LeftButton, {}, Corner);
-    QTest::mouseClick(w.form->Picture2->letter(2), Qt::LeftButton, {}, Corner);
-    QCOMPARE(w.form->Label1[0]->text(), QString("11"));
-    QCOMPARE(raisedCounter("x"), QString("1"));
-    QCOMPARE(raisedCounter(" 41 "), QString("42"));
-}
-
-void TestAnswers::bounce()
-{
-    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
-    w.load();
-    w.form->show();
-    Form1 &f = *w.form;
-    f.Timer1->setInterval(1000000);  // ticks are driven by hand
-    LetterPicture *a = f.Picture2->letter(1);
-    const int left = a->left();
-    QTest::mousePress(a, Qt::LeftButton, {}, Corner);
-    // Between the press and its click the previous base (0) holds.
-    QCOMPARE(w.state().AnimLetter, 1);
-    QCOMPARE(w.state().BounceTop, 600);
-    f.Timer1_Timer();
-    QCOMPARE(a->top(), 605);
-    QTest::mouseRelease(a, Qt::LeftButton, {}, Corner);
-    QCOMPARE(a->top(), 600);
-    QCOMPARE(w.state().BounceBase, 600);
-    // Down to base + 705, one step past the line, then up: 162 ticks from
-    // one extreme to the other.
-    QList<int> tops;
-    for (int i = 0; i < 141 + 162; ++i) {
-        f.Timer1_Timer();
-        tops << a->top();
-    }
-    QCOMPARE(tops[140], 600 + 705);
-    QCOMPARE(tops[141], 600 + 700);
-    QCOMPARE(*std::max_element(tops.begin(), tops.end()), 1305);
-    QCOMPARE(tops[140 + 162], 600 - 105);
-    QCOMPARE(*std::min_element(tops.begin(), tops.end()), 495);
-    QCOMPARE(a->left(), left);
-    QVERIFY(w.state().BounceUp == false);
-    // The next word stops the bounce and puts the letters on their row, but
-    // keeps the direction for the next bounce.
-    for (int i = 0; i < 162 && !w.state().BounceUp; ++i)
-        f.Timer1_Timer();
-    QVERIFY(w.state().BounceUp);
-    f.Command1_Click();
-    QVERIFY(!f.Timer1->isActive());
-    QCOMPARE(f.Picture2->letter(0)->top(), 600);
-    QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, Corner);  // sol: o
-    QCOMPARE(w.state().CurrentWord, QString("sol"));
-    QCOMPARE(f.Label1[0]->text(), QString("2"));
-    QCOMPARE(w.state().AnimLetter, 1);
-    f.Timer1_Timer();
-    QCOMPARE(f.Picture2->letter(1)->top(), 595);  // still going up first
-}
-
-void TestAnswers::modeSwitch_data()
-{
-    QTest::addColumn<int>("nexts");        // next-button presses after start-up
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("itemIndex");
-    QTest::addColumn<QList<int>>("blue");  // mode buttons with the blue background
-    QTest::addColumn<bool>("noAccent");
-    QTest::newRow("vowel mode again redraws the same word") << 1 << 0 << "dos" << 2 << QList<int>{0} << false;
-    QTest::newRow("syllable mode") << 1 << 1 << "dos" << 2 << QList<int>{1} << false;
-    QTest::newRow("written-accent mode") << 0 << 2 << "uno" << 1 << QList<int>{2} << true;
-    QTest::newRow("from the last line") << 2 << 1 << "tres" << 3 << QList<int>{1} << false;
-    QTest::newRow("unknown button changes no mode") << 0 << 7 << "uno" << 1 << QList<int>{0} << false;
-}
-
-void TestAnswers::modeSwitch()
-{
-    QFETCH(int, nexts);
-    QFETCH(int, button);
-    Window w({"uno,1,u,NO,", "dos,2,dos,NO,", "tres,3,tres,NO,"});
-    w.load();
-    w.form->show();
-    for (int i = 0; i < nexts; ++i)
-        w.form->Command1_Click();
-    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);  // an answer in the record
-    const QString record = w.form->record().text();
-    w.form->Command2_Click(button);
-    QTEST(w.state().CurrentWord, "word");
-    QTEST(w.state().ItemIndex, "itemIndex");
-    QList<int> blue;
-    for (int i = 0; i < 3; ++i)
-        if (w.form->Command2[i]->background() == QColor(Qt::blue))
-            blue << i;
-    QTEST(blue, "blue");
-    QTEST(w.form->Command4->isEnabled(), "noAccent");
-    QVERIFY(w.form->Picture2->isEnabled());
-    QVERIFY(w.form->Picture2->letter(0)->isEnabled());
-    QCOMPARE(w.state().SyllableHits, 0);
-    QCOMPARE(w.form->record().text(), record);
-
-    // Right after another file is chosen (index 0), a mode button shows its first line.
-    w.form->Combo1_Click();
-    w.form->Command2_Click(0);
-    QCOMPARE(w.state().CurrentWord, QString("uno"));
-    QCOMPARE(w.state().ItemIndex, 1);
-}
-
-void TestAnswers::creditsToggle()
-{
-    Window w({"casa,2,ca,NO,"});
-    w.load();
-    QVERIFY(w.form->Picture4->isHidden());
-    w.form->Command5_Click();
-    QVERIFY(!w.form->Picture4->isHidden());
-    w.form->Command5_Click();
-    QVERIFY(w.form->Picture4->isHidden());
+    QFETCH(QString, caption);
+    Stage s("casa,2,ca,NO,", VowelMode);
+    s.view.captions[0] = caption;
+    s.view.captions[1] = caption;
+    s.answering.judgeLetterPress(1, 0, 0);
+    QTEST(s.view.captions[0], "raised");
+    QCOMPARE(s.view.captions[1], caption);
 }
 
 QTEST_MAIN(TestAnswers)

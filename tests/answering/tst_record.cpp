@@ -1,5 +1,5 @@
 // The record panel's offsets and colours, and the praise draw. The judged
-// stretch of each mode is tested through the window (tst_answers).
+// stretch of each mode is tested with answering (tst_answers).
 #include "answering/praise.h"
 #include "answering/record.h"
 
@@ -24,13 +24,13 @@ void TestRecord::panelCountsOneCharacterPerBreak()
     ExerciseState s;
     s.CurrentWord = "casa";
     s.ClickedPosition = 2;
-    RecordSuccess(s, panel);
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
     QCOMPARE(panel.length(), 5);  // four letters and one line break
     s.CurrentWord = "arbol";
     s.AnswerMode = AccentMode;
     s.ClickedPosition = 1;
     s.AccentLetter = QString("á");
-    RecordSuccess(s, panel);
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
     QCOMPARE(panel.text(), QString("casa\nárbol\n"));
     QCOMPARE(panel.length(), 11);
     QCOMPARE(panel.colorAt(1), QColor(Qt::green));
@@ -41,7 +41,7 @@ void TestRecord::panelCountsOneCharacterPerBreak()
     // A longer accent field replaces the one letter with all its characters.
     s.CurrentWord = "sol";
     s.AccentLetter = "óó";
-    RecordSuccess(s, panel);
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
     QCOMPARE(panel.text(), QString("casa\nárbol\nóóol\n"));
     QCOMPARE(panel.colorAt(11), QColor(Qt::green));
     QCOMPARE(panel.colorAt(12), QColor(Qt::green));

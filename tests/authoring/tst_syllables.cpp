@@ -149,6 +149,7 @@ void TestSyllables::refusals_data()
     QTest::newRow("a digit") << "casa2" << "is not a letter";
     QTest::newRow("no vowel") << "psst" << "has no vowel";
     QTest::newRow("third occurrence") << QString("cacacá") << "occurs too often";
+    QTest::newRow("stressed ü, which has no accented form: olÜlo") << QString("olÜlo") << "cannot take a written accent";
 }
 
 void TestSyllables::refusals()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gif_lib.h>
+
 using namespace tildora;
 
 namespace {
@@ -39,6 +41,36 @@ QImage viaQt(const QByteArray &bytes)
     return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
 }
 
+int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+// A GIF made with giflib itself, to reach what our writer never writes: an
+// interlaced frame. Row y has colour y % 4.
+QByteArray interlacedGif(int width, int height)
+{
+    QByteArray bytes;
+    int error = 0;
+    GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &error);
+    const GifColorType colours[4] = {{250, 0, 0}, {0, 240, 0}, {0, 0, 230}, {20, 20, 20}};
+    ColorMapObject *map = GifMakeMapObject(4, colours);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, width, height, 2, 3, map);
+    EGifPutImageDesc(gif, 0, 0, width, height, true, nullptr);
+    // Interlaced rows go in the order of the four passes.
+    for (const auto &[offset, jump] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+        for (int y = offset; y < height; y += jump) {
+            std::vector<GifPixelType> row(std::size_t(width), GifPixelType(y % 4));
+            EGifPutLine(gif, row.data(), width);
+        }
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return bytes;
+}
+
 } // namespace
 
 class TestImageDecode : public QObject
@@ -64,6 +96,7 @@ void TestImageDecode::matchesQt_data()
     QFile animation(QStringLiteral(TILDORA_SOURCE_DIR "/content/gifs/si.gif"));
     animation.open(QIODevice::ReadOnly);
     QTest::newRow("first frame of an animation") << animation.readAll() << true;
+    QTest::newRow("interlaced GIF") << interlacedGif(6, 17) << true;
     QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP") << false;
     QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP") << false;
     QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP") << false;
@@ -91,6 +124,12 @@ void TestImageDecode::refusesOtherBytes_data()
     QTest::newRow("cut GIF") << QByteArray("GIF89a\x10\x00\x10\x00", 10);
     QTest::newRow("cut BMP") << QByteArray("BM") + QByteArray(60, '\x01');
     QTest::newRow("PNG") << encoded(sample(5, 5), "PNG");
+    // Two-colour 1 x 1 canvas whose only frame claims 65535 x 65535 pixels.
+    QTest::newRow("GIF frame of 65535 x 65535 pixels")
+        << QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
+                      "\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x4c\x01\x00\x3b", 33);
+    QTest::newRow("BMP whose height is the lowest 32-bit integer")
+        << QByteArray::fromBase64("Qk3iMgAAAAAAAAAA/13/VwAAAAAAAAAAAIAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAPn/AAA=");
 }
 
 void TestImageDecode::refusesOtherBytes()

@@ -1,3 +1,4 @@
+#include "presentation/bounce.h"
 #include "presentation/worddrawing.h"
 
 #include "../support/testcontent.h"
@@ -17,6 +18,7 @@ struct Stage {
     LetterStrip strip;
     QTimer timer;
     ExerciseState state;
+    Bounce bounce{state, strip, timer};
     Stage()
     {
         strip.setTwipGeometry(120, 4680, 7095, 2535);
@@ -29,7 +31,7 @@ struct Stage {
         state.CurrentWord = word;
         state.StressPosition = std::uint8_t(position);
         state.StressedSyllable = syllable;
-        DrawWord(state, {strip, timer, locator, pictures, windowWidth});
+        DrawWord(state, {strip, bounce, locator, pictures, windowWidth});
     }
     QList<int> lefts() const
     {
@@ -56,8 +58,6 @@ class TestWordDrawing : public QObject
     Q_OBJECT
 private slots:
     void casaLayout();
-    void centring_data();
-    void centring();
     void syllableMarks_data();
     void syllableMarks();
     void shorterWordLeavesFewerPictures();
@@ -83,23 +83,6 @@ void TestWordDrawing::casaLayout()
     QCOMPARE(s.strip.left(), (11085 - 1870) / 2);
     QCOMPARE(s.strip.top(), 4680);
     QCOMPARE(s.state.LetterCount, 4);
-}
-
-void TestWordDrawing::centring_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<int>("strip");
-    QTest::addColumn<int>("left");
-    QTest::newRow("odd difference drops the half") << 9600 << 1871 << 3864;
-    QTest::newRow("even difference") << 9600 << 1870 << 3865;
-    QTest::newRow("strip wider than the window") << 1000 << 1871 << -435;
-}
-
-void TestWordDrawing::centring()
-{
-    QFETCH(int, window);
-    QFETCH(int, strip);
-    QTEST(centredStripLeft(window, strip), "left");
 }
 
 void TestWordDrawing::syllableMarks_data()

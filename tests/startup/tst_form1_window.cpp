@@ -52,17 +52,7 @@ void TestForm1Window::startUpState()
     QVERIFY(f.Gif89a1[0]->isHidden() && f.Gif89a1[1]->isHidden());
     QVERIFY(!f.Command4->isEnabled());
     QVERIFY(f.Picture4->isHidden());
-    f.Command5_Click();
-    QCOMPARE(f.Picture4->pixmap().size(), QSize(397, 237));  // the credits card
-    f.Command5_Click();
-    QVERIFY(!f.Timer1->isActive());
-    QCOMPARE(f.Timer1->interval(), 5);
-    QCOMPARE(w.state().AnswerMode, std::uint8_t(VowelMode));
     QCOMPARE(f.Picture2->letter(0)->fillColor(), QColor(Qt::red));
-    QCOMPARE(f.Label1[0]->text(), QString("0"));
-    QCOMPARE(f.Label1[1]->text(), QString("0"));
-    QCOMPARE(f.Command2[0]->background(), QColor(Qt::blue));
-    QCOMPARE(f.Command2[1]->background(), QColor(Qt::white));
     QVERIFY(f.startupProblems().isEmpty());
     // The background is tiled from its top-left corner with the texture.
     const QImage window = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
