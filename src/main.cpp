@@ -3,9 +3,12 @@
 #include "content/installlayout.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -35,14 +38,61 @@ private:
     bool m_done = false;
 };
 
+// What the command line asks of this run.
+struct Options {
+    bool keepAnswers = true;
+    QString child;
+};
+
+// --help and --version answer here and end the program.
+Options readCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Find the stressed vowel, the stressed syllable and the written accent of Spanish words."));
+    parser.addHelpOption();
+    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("main", "Show the version."));
+    const QCommandLineOption child(QStringLiteral("child"),
+                                   QCoreApplication::translate("main", "Keep the answers under this child's name."),
+                                   QCoreApplication::translate("main", "NAME"));
+    const QCommandLineOption noResults(QStringLiteral("no-results"),
+                                       QCoreApplication::translate("main", "Keep no answers on this computer."));
+    parser.addOptions({version, child, noResults});
+    parser.process(app);
+    if (parser.isSet(version)) {
+        std::printf("tildora %s\n", TILDORA_VERSION);
+        std::exit(0);
+    }
+    return {!parser.isSet(noResults), parser.value(child)};
+}
+
+// Help and version need no display.
+bool asksOnlyForText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *text : {"--help", "-h", "-?", "--help-all", "--version"})
+            if (std::strcmp(argv[i], text) == 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Tildora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
+    if (asksOnlyForText(argc, argv)) {
+        const QCoreApplication textOnly(argc, argv);
+        readCommandLine(textOnly);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tildora"));
+    const Options options = readCommandLine(app);
+
     tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
     form.setUserContentFolder(tildora::userContentFolder());
+    if (options.keepAnswers)
+        form.keepAnswers(tildora::userContentFolder() + QStringLiteral("/resultados"), options.child);
     form.Form_Load();
     std::unique_ptr<FirstWordWatch> watch;
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))

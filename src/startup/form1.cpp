@@ -10,6 +10,7 @@
 #include "platform/units.h"
 #include "presentation/bounce.h"
 #include "presentation/worddrawing.h"
+#include "results/resultslog.h"
 #include "startup/combochoice.h"
 #include "startup/supportcheck.h"
 #include "startup/tilebitmap.h"
@@ -147,6 +148,7 @@ void Form1::ListExerciseFiles()
 void Form1::LoadExerciseFile()
 {
     List1.clear();
+    m_exerciseFile.clear();
     // Only a listed exercise file is ever opened, whatever the text line
     // holds; the chosen entry tells a teacher's file from a bundled one of
     // the same name.
@@ -157,6 +159,7 @@ void Form1::LoadExerciseFile()
     if (index < 0)
         return;
     List1 = loadExerciseLines(File1.Paths[index]);
+    m_exerciseFile = File1.List[index];
 }
 
 void Form1::Combo1_Click()

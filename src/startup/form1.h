@@ -28,6 +28,7 @@ class GifView;
 class LazySoundPlayer;
 class LetterStrip;
 class PictureButton;
+class ResultsLog;
 class SoundPlayer;
 
 // The file list over the exercise folder, kept as plain data; the teacher's
@@ -58,6 +59,11 @@ public:
     // the bundled ones, its recordings and pictures used where the bundled
     // content has none. Set before Form_Load; none unless set.
     void setUserContentFolder(const QString &folder);
+
+    // Keeps every judged answer as a row in the day files of resultsFolder,
+    // under the child's name (empty for none). Nothing is opened before the
+    // first answer; no answers are kept unless this is called.
+    void keepAnswers(const QString &resultsFolder, const QString &child);
 
     ExerciseState &state() { return m_state; }
     const ContentLocator &locator() const { return m_locator; }
@@ -140,6 +146,9 @@ private:
     bool m_firstFramePainted = false;
     LazySoundPlayer *m_lazySound = nullptr;
     bool m_backgroundTiled = false;
+    std::unique_ptr<ResultsLog> m_results;
+    QString m_child;
+    QString m_exerciseFile;  // name of the file List1 was loaded from
 };
 
 } // namespace tildora

@@ -68,6 +68,4 @@ void Form1::writeRecordLine(const QString &word, const std::optional<RecordStret
     tildora::writeRecordLine(m_record, word, stretch, color);
 }
 
-void Form1::answerJudged(const JudgedAnswer &) {}
-
 } // namespace tildora

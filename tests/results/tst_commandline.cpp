@@ -1,0 +1,102 @@
+// The tildora program's command line: help and version without a display,
+// bad options refused, and a start-up that keeps answers opens nothing.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exit = -1;
+    QString out;
+    QString err;
+};
+
+Run tildora(const QStringList &args, const QProcessEnvironment &env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TILDORA_EXE), args);
+    if (!p.waitForFinished(60000))
+        p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QProcessEnvironment withoutDisplay(const QString &dataHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    env.insert("XDG_DATA_HOME", dataHome);
+    return env;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void answersWithoutAWindow_data();
+    void answersWithoutAWindow();
+    void startUpOpensNoResults_data();
+    void startUpOpensNoResults();
+};
+
+void TestCommandLine::answersWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("out");  // a piece of standard output
+    QTest::addColumn<QString>("err");  // a piece of standard error
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
+    QTest::newRow("help names every option")
+        << QStringList{"--help"} << 0 << "--child <NAME>" << "";
+    QTest::newRow("help names the switch that keeps nothing")
+        << QStringList{"-h"} << 0 << "--no-results" << "";
+    QTest::newRow("unknown option") << QStringList{"--results", "--help"} << 1 << "" << "Unknown option 'results'";
+    QTest::newRow("child without a name") << QStringList{"--version", "--child"} << 1 << ""
+                                          << "Missing value after '--child'";
+}
+
+void TestCommandLine::answersWithoutAWindow()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir data;
+    const Run run = tildora(args, withoutDisplay(data.path()));
+    QTEST(run.exit, "exit");
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    if (out.endsWith('\n'))
+        QCOMPARE(run.out, out);
+    else
+        QVERIFY2(run.out.contains(out), qPrintable(run.out));
+    QVERIFY2(run.err.contains(err), qPrintable(run.err));
+}
+
+void TestCommandLine::startUpOpensNoResults_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("answers kept, no child") << QStringList{};
+    QTest::newRow("a child's name that looks like a path") << QStringList{"--child", "../../etc/Ana"};
+    QTest::newRow("keeping turned off") << QStringList{"--no-results", "--child", "Ana"};
+}
+
+// Nothing of the answers is opened before the first frame: the data folder
+// stays as it was until a child answers.
+void TestCommandLine::startUpOpensNoResults()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir data;
+    QProcessEnvironment env = withoutDisplay(data.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TILDORA_QUIT_AFTER_FIRST_WORD", "1");
+    const Run run = tildora(args, env);
+    QCOMPARE(run.exit, 0);
+    QVERIFY2(run.out.contains("first word drawn"), qPrintable(run.out + run.err));
+    QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

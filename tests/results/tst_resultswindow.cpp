@@ -1,0 +1,216 @@
+// Answers kept through the window: short games in each mode write the
+// expected rows, presses that are not judged write nothing, a cut day file is
+// mended, and a folder that refuses leaves the game exactly as it was.
+#include "results/resultrow.h"
+#include "startup/form1.h"
+
+#include "platform/letterstrip.h"
+#include "platform/picturebutton.h"
+
+#include "../support/testcontent.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace tildora;
+
+using testing::Window;
+
+namespace {
+
+constexpr int NoAccentButton = -1;
+constexpr int NextWord = -2;
+const QPoint Corner(1, 1);
+
+// A game over the lines in the mode, with answers kept in a folder of its own.
+struct Game {
+    QTemporaryDir data;
+    Window w;
+    QDateTime started;
+
+    Game(const QStringList &lines, int mode, const QString &child = {}) : w(lines)
+    {
+        w.form->keepAnswers(folder(), child);
+        w.load();
+        w.form->show();
+        w.form->Command2_Click(mode);
+        started = QDateTime::currentDateTime().addSecs(-1);
+    }
+    QString folder() const { return data.filePath("tildora/resultados"); }
+    void press(int what)
+    {
+        if (what == NoAccentButton)
+            QTest::mouseClick(w.form->Command4, Qt::LeftButton);
+        else if (what == NextWord)
+            QTest::mouseClick(w.form->Command1, Qt::LeftButton);
+        else
+            QTest::mouseClick(w.form->Picture2->letter(what), Qt::LeftButton, {}, Corner);
+    }
+    QByteArray dayFile() const
+    {
+        const QStringList files = QDir(folder()).entryList(QDir::Files);
+        if (files.size() != 1)
+            return "(" + QByteArray::number(files.size()) + " files)";
+        QFile f(folder() + "/" + files[0]);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+    }
+};
+
+// The fields of a row from the word on: what a game decides.
+QStringList answered(const QList<ResultRow> &rows)
+{
+    QStringList out;
+    for (const ResultRow &r : rows)
+        out << QStringList{r.word,   r.mode, r.position ? QString::number(r.position) : QString(),
+                           r.letter, r.result, QString::number(r.right), QString::number(r.wrong)}
+                   .join(',');
+    return out;
+}
+
+} // namespace
+
+class TestResultsWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void gamesWriteTheirRows_data();
+    void gamesWriteTheirRows();
+    void nothingBeforeTheFirstAnswer();
+    void cutRowIsMended();
+    void refusingFolderLeavesTheGameAlone();
+};
+
+void TestResultsWindow::initTestCase()
+{
+    // Whatever goes wrong, nothing lands in the real home.
+    static QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+}
+
+void TestResultsWindow::gamesWriteTheirRows_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<int>>("presses");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList casaSol{"casa,2,ca,NO,", "sol,2,sol,NO,"};
+    QTest::newRow("vowel: wrong, then right on casa")
+        << 0 << casaSol << QList<int>{0, 1} << QStringList{"casa,vocal,1,c,mal,0,1", "casa,vocal,2,a,bien,1,1"};
+    QTest::newRow("vowel: a locked word writes nothing more")
+        << 0 << casaSol << QList<int>{1, 0, 3} << QStringList{"casa,vocal,2,a,bien,1,0"};
+    QTest::newRow("vowel: a pressed letter is not judged again")
+        << 0 << casaSol << QList<int>{0, 0} << QStringList{"casa,vocal,1,c,mal,0,1"};
+    QTest::newRow("vowel: next word, counters run on")
+        << 0 << casaSol << QList<int>{1, NextWord, 0}
+        << QStringList{"casa,vocal,2,a,bien,1,0", "sol,vocal,1,s,mal,1,1"};
+    QTest::newRow("vowel: ü as drawn in pingüino")
+        << 0 << QStringList{"pingüino,6,güi,NO,"} << QList<int>{4} << QStringList{"pingüino,vocal,5,ü,mal,0,1"};
+    QTest::newRow("syllable: letters before the last are partial hits")
+        << 1 << casaSol << QList<int>{0, 1}
+        << QStringList{"casa,silaba,1,c,acierto-parcial,0,0", "casa,silaba,2,a,bien,1,0"};
+    QTest::newRow("syllable: a wrong letter between hits")
+        << 1 << casaSol << QList<int>{2, 1, 0}
+        << QStringList{"casa,silaba,3,s,mal,0,1", "casa,silaba,2,a,acierto-parcial,0,1", "casa,silaba,1,c,bien,1,1"};
+    QTest::newRow("accent: right letter of arbol")
+        << 2 << QStringList{"arbol,1,ar,á,"} << QList<int>{0} << QStringList{"arbol,tilde,1,a,bien,1,0"};
+    QTest::newRow("accent: wrong letter, then the no-accent button")
+        << 2 << casaSol << QList<int>{1, NoAccentButton}
+        << QStringList{"casa,tilde,2,a,mal,0,1", "casa,tilde,,sin-tilde,bien,1,1"};
+    QTest::newRow("accent: no-accent button wrong twice, counters as shown")
+        << 2 << QStringList{"arbol,1,ar,á,"} << QList<int>{NoAccentButton, NoAccentButton}
+        << QStringList{"arbol,tilde,,sin-tilde,mal,0,0", "arbol,tilde,,sin-tilde,mal,0,0"};
+    QTest::newRow("accent: no-accent button after the right letter is not judged")
+        << 2 << QStringList{"arbol,1,ar,á,"} << QList<int>{0, NoAccentButton}
+        << QStringList{"arbol,tilde,1,a,bien,1,0"};
+}
+
+void TestResultsWindow::gamesWriteTheirRows()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, lines);
+    QFETCH(QList<int>, presses);
+    QFETCH(QStringList, rows);
+    Game game(lines, mode, QStringLiteral("Núria"));
+    for (const int what : presses)
+        game.press(what);
+    const QByteArray bytes = game.dayFile();
+    QVERIFY2(bytes.startsWith(resultsHeader()), bytes.constData());
+    const QList<ResultRow> kept = parseResults(bytes);
+    QCOMPARE(answered(kept), rows);
+    const QDateTime ended = QDateTime::currentDateTime().addSecs(1);
+    for (const ResultRow &r : kept) {
+        QVERIFY(r.time >= game.started && r.time <= ended);
+        QCOMPARE(r.child, QString("Núria"));
+        QCOMPARE(r.exerciseFile, QString("01.txt"));
+    }
+    // The window's counters are the last row's.
+    QCOMPARE(QString::number(kept.last().right), game.w.form->Label1[0]->text());
+    QCOMPARE(QString::number(kept.last().wrong), game.w.form->Label1[1]->text());
+}
+
+void TestResultsWindow::nothingBeforeTheFirstAnswer()
+{
+    Game game({"casa,2,ca,NO,"}, 0);
+    game.press(NextWord);
+    QVERIFY(!QFileInfo::exists(game.data.filePath("tildora")));
+    game.press(1);
+    QCOMPARE(answered(parseResults(game.dayFile())), QStringList{"casa,vocal,2,a,bien,1,0"});
+    QCOMPARE(parseResults(game.dayFile()).value(0).child, QString());
+
+    // A window that keeps no answers writes nothing at all.
+    Window w({"casa,2,ca,NO,"});
+    w.load();
+    w.form->show();
+    QTest::mouseClick(w.form->Picture2->letter(1), Qt::LeftButton, {}, Corner);
+    QCOMPARE(w.form->Label1[0]->text(), QString("1"));
+    QVERIFY(!QFileInfo::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/tildora"));
+}
+
+void TestResultsWindow::cutRowIsMended()
+{
+    Game game({"casa,2,ca,NO,"}, 0);
+    const QByteArray earlier = resultsHeader() + "2026-12-06T09:00:00,Ana,01.txt,sol,vocal,2,o,bien,1,0\n";
+    const QByteArray cut = "2026-12-06T09:00:07,Ana,01.txt,pan,vocal,2,a,bi";
+    QVERIFY(QDir().mkpath(game.folder()));
+    QFile f(game.folder() + "/" + resultsFileName(QDate::currentDate()));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(earlier + cut);
+    f.close();
+    game.press(0);
+    const QByteArray bytes = game.dayFile();
+    QVERIFY2(bytes.startsWith(earlier + cut + ",\n"), bytes.constData());
+    QCOMPARE(answered(parseResults(bytes)), QStringList({"sol,vocal,2,o,bien,1,0", "casa,vocal,1,c,mal,0,1"}));
+}
+
+void TestResultsWindow::refusingFolderLeavesTheGameAlone()
+{
+    QTemporaryDir data;
+    const QString folder = data.filePath("resultados");
+    QFile blocker(folder);  // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
+    w.form->keepAnswers(folder, QStringLiteral("Ana"));
+    w.load();
+    w.form->show();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("answers are not kept in .*resultados"));
+    QTest::failOnWarning(QRegularExpression("answers are not kept"));
+    w.sound.played.clear();
+    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);
+    QTest::mouseClick(w.form->Picture2->letter(1), Qt::LeftButton, {}, Corner);
+    QTest::mouseClick(w.form->Command1, Qt::LeftButton);
+    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);
+    QCOMPARE(w.form->Label1[0]->text(), QString("1"));
+    QCOMPARE(w.form->Label1[1]->text(), QString("2"));
+    QCOMPARE(w.played().mid(0, 2), QStringList({"fallo.wav", "8.wav"}));  // 8: the first praise drawn
+    QCOMPARE(w.played().last(), QString("fallo.wav"));
+    QCOMPARE(w.form->record().text(), QString("casa\ncasa\nsol\n"));
+    QVERIFY(QFileInfo(folder).isFile());
+}
+
+QTEST_MAIN(TestResultsWindow)
+#include "tst_resultswindow.moc"
