@@ -222,8 +222,10 @@ QByteArray wavBytes(const MonoSound &sound)
 
 MonoSound soundFromWav(const QByteArray &bytes)
 {
-    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
-    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    // Byte by byte: callers check the length, and this keeps every read visibly inside the array.
+    const auto byteAt = [&](qsizetype at) { return quint32(static_cast<unsigned char>(bytes.at(at))); };
+    const auto u16 = [&](qsizetype at) { return quint16(byteAt(at) | byteAt(at + 1) << 8); };
+    const auto u32 = [&](qsizetype at) { return quint32(u16(at)) | quint32(u16(at + 2)) << 16; };
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return {};
     int format = 0, channels = 0, rate = 0, bits = 0;
