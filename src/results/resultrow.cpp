@@ -130,7 +130,9 @@ bool toRow(const Record &record, ResultRow &row)
     if (!record.ended || !record.sound || record.fields.size() != FieldCount)
         return false;
     const QList<QByteArray> &f = record.fields;
-    row.time = QDateTime::fromString(QString::fromLatin1(f[0]), Qt::ISODate);
+    // Exactly the form we write: Qt's ISO reader also takes fractions and other
+    // forms that would not read back the same.
+    row.time = QDateTime::fromString(QString::fromLatin1(f[0]), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
     row.child = QString::fromUtf8(f[1]);
     row.exerciseFile = QString::fromUtf8(f[2]);
     row.word = QString::fromUtf8(f[3]);

@@ -120,6 +120,8 @@ void TestResultRow::skipsBrokenRows_data()
     QTest::newRow("eleven fields") << Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0,\n" + Whole
                                    << QStringList{"casa"};
     QTest::newRow("time not a time") << "ayer,,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
+    QTest::newRow("time with a fraction instead of seconds")
+        << "2026-12-06T11:24.09,,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
     QTest::newRow("unknown mode") << "2026-12-06T11:25:00,,01.txt,sol,letra,2,o,bien,2,0\n" + Whole
                                   << QStringList{"casa"};
     QTest::newRow("unknown result") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,regular,2,0\n" + Whole
