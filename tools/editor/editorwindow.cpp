@@ -92,7 +92,12 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
     updateStatus();
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    // The undo stack is a child: it says it is clean again as it is destroyed,
+    // when this window is no longer an EditorWindow.
+    disconnect(m_undo, nullptr, this, nullptr);
+}
 
 QString EditorWindow::teacherListFolder() const
 {
