@@ -29,76 +29,110 @@ struct NumberText {
     long long leadingFractionZeros = 0;
 };
 
+// Reads the number one character at a time through the stages of the grammar.
+class NumberScanner
+{
+public:
+    // False when c ends the number.
+    bool take(QChar c)
+    {
+        if (m_stage == Stage::Sign) {
+            m_stage = Stage::Integer;
+            if (c == u'+' || c == u'-') {
+                m_n.negative = c == u'-';
+                return true;
+            }
+        }
+        if (m_stage == Stage::ExponentSign) {
+            m_stage = Stage::ExponentDigits;
+            if (c == u'+' || c == u'-') {
+                m_exponentNegative = c == u'-';
+                return true;
+            }
+        }
+        if (m_stage == Stage::ExponentDigits)
+            return takeExponentDigit(c);
+        if (takeMantissa(c))
+            return true;
+        // Only a number with digits can take an exponent.
+        if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && m_n.hasDigits) {
+            m_stage = Stage::ExponentSign;
+            return true;
+        }
+        return false;
+    }
+
+    NumberText finish()
+    {
+        if (m_exponentNegative)
+            m_n.exponent = -m_n.exponent;
+        if (!m_exponentPart.empty())
+            m_n.chars = (m_n.chars.empty() ? std::string("0") : m_n.chars) + 'e'
+                        + std::string(m_exponentNegative ? "-" : "") + m_exponentPart;
+        return m_n;
+    }
+
+private:
+    enum class Stage { Sign, Integer, Fraction, ExponentSign, ExponentDigits };
+
+    bool takeMantissa(QChar c)
+    {
+        const char a = char(c.unicode());
+        if (m_stage == Stage::Integer) {
+            if (isDigit(c)) {
+                m_n.hasDigits = true;
+                if (!m_n.chars.empty() || a != '0')
+                    ++m_n.integerDigits;
+                if (!(m_n.chars.empty() && a == '0'))
+                    m_n.chars += a;
+                return true;
+            }
+            if (c == u'.') {
+                m_stage = Stage::Fraction;
+                if (m_n.chars.empty())
+                    m_n.chars += '0';
+                m_n.chars += '.';
+                return true;
+            }
+        } else if (m_stage == Stage::Fraction && isDigit(c)) {
+            m_n.hasDigits = true;
+            if (a != '0')
+                m_fractionNonZeroSeen = true;
+            else if (!m_fractionNonZeroSeen)
+                ++m_n.leadingFractionZeros;
+            m_n.chars += a;
+            return true;
+        }
+        return false;
+    }
+
+    bool takeExponentDigit(QChar c)
+    {
+        if (!isDigit(c))
+            return false;
+        const char a = char(c.unicode());
+        m_exponentPart += a;
+        m_n.exponent = std::min<long long>(m_n.exponent * 10 + (a - '0'), 1'000'000'000);
+        return true;
+    }
+
+    NumberText m_n;
+    Stage m_stage = Stage::Sign;
+    std::string m_exponentPart;
+    bool m_exponentNegative = false;
+    bool m_fractionNonZeroSeen = false;
+};
+
 NumberText scanNumber(QStringView text)
 {
-    NumberText n;
-    enum class Stage { Sign, Integer, Fraction, ExponentSign, ExponentDigits } stage = Stage::Sign;
-    std::string exponentPart;
-    bool exponentNegative = false;
-    bool fractionNonZeroSeen = false;
+    NumberScanner scanner;
     for (const QChar c : text) {
         if (isBlank(c))
             continue;
-        const char a = char(c.unicode());
-        if (stage == Stage::Sign) {
-            stage = Stage::Integer;
-            if (c == u'+' || c == u'-') {
-                n.negative = c == u'-';
-                continue;
-            }
-        }
-        if (stage == Stage::Integer) {
-            if (isDigit(c)) {
-                n.hasDigits = true;
-                if (!n.chars.empty() || a != '0')
-                    ++n.integerDigits;
-                if (!(n.chars.empty() && a == '0'))
-                    n.chars += a;
-                continue;
-            }
-            if (c == u'.') {
-                stage = Stage::Fraction;
-                if (n.chars.empty())
-                    n.chars += '0';
-                n.chars += '.';
-                continue;
-            }
-        } else if (stage == Stage::Fraction) {
-            if (isDigit(c)) {
-                n.hasDigits = true;
-                if (a != '0')
-                    fractionNonZeroSeen = true;
-                else if (!fractionNonZeroSeen)
-                    ++n.leadingFractionZeros;
-                n.chars += a;
-                continue;
-            }
-        } else if (stage == Stage::ExponentSign) {
-            stage = Stage::ExponentDigits;
-            if (c == u'+' || c == u'-') {
-                exponentNegative = c == u'-';
-                continue;
-            }
-        }
-        if (stage == Stage::ExponentDigits) {
-            if (!isDigit(c))
-                break;
-            exponentPart += a;
-            n.exponent = std::min<long long>(n.exponent * 10 + (a - '0'), 1'000'000'000);
-            continue;
-        }
-        // Only a number with digits can take an exponent.
-        if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && n.hasDigits) {
-            stage = Stage::ExponentSign;
-            continue;
-        }
-        break;
+        if (!scanner.take(c))
+            break;
     }
-    if (exponentNegative)
-        n.exponent = -n.exponent;
-    if (!exponentPart.empty())
-        n.chars = (n.chars.empty() ? std::string("0") : n.chars) + 'e' + std::string(exponentNegative ? "-" : "") + exponentPart;
-    return n;
+    return scanner.finish();
 }
 
 } // namespace

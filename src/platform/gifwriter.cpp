@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tildora {
@@ -21,6 +22,119 @@ struct IndexedFrame {
 // 5 bits per channel: 32768 bins, fine enough to keep smooth edges smooth.
 int binOf(QRgb c) { return ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3); }
 
+// The picture's own colours, each mapped to its place in sorted order, when
+// there are 256 or fewer; nothing when there are more.
+std::optional<QHash<QRgb, int>> exactColours(const QImage &image, std::vector<QRgb> &colours)
+{
+    QHash<QRgb, int> exact;
+    for (int y = 0; y < image.height() && exact.size() <= 256; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width() && exact.size() <= 256; ++x)
+            exact.insert(line[x] | 0xFF000000u, 0);
+    }
+    if (exact.size() > 256)
+        return std::nullopt;
+    // Sorted, so that the same picture always gives the same file.
+    colours.assign(exact.keyBegin(), exact.keyEnd());
+    std::sort(colours.begin(), colours.end());
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        exact[colours[i]] = int(i);
+    return exact;
+}
+
+struct Bin { long long r = 0, g = 0, b = 0, n = 0; };
+struct Box { std::size_t begin, end; };   // a run of the used bins
+
+int channelOf(int bin, int c) { return (bin >> (10 - 5 * c)) & 31; }
+
+std::vector<Bin> countBins(const QImage &image)
+{
+    std::vector<Bin> bins(32768);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            Bin &bin = bins[std::size_t(binOf(line[x]))];
+            bin.r += qRed(line[x]); bin.g += qGreen(line[x]); bin.b += qBlue(line[x]); ++bin.n;
+        }
+    }
+    return bins;
+}
+
+int rangeOf(const std::vector<int> &used, const Box &box, int c)
+{
+    int lo = 31, hi = 0;
+    for (std::size_t k = box.begin; k < box.end; ++k) {
+        lo = std::min(lo, channelOf(used[k], c));
+        hi = std::max(hi, channelOf(used[k], c));
+    }
+    return hi - lo;
+}
+
+// Sorts the box's bins along the channel and cuts it at the weighted median;
+// returns the upper part and keeps the lower one in the box.
+Box cutAtMedian(const std::vector<Bin> &bins, std::vector<int> &used, Box &box, int channel)
+{
+    std::sort(used.begin() + long(box.begin), used.begin() + long(box.end),
+              [&](int a, int b) { return channelOf(a, channel) < channelOf(b, channel); });
+    long long total = 0, half = 0;
+    for (std::size_t k = box.begin; k < box.end; ++k)
+        total += bins[std::size_t(used[k])].n;
+    std::size_t cut = box.begin + 1;
+    for (std::size_t k = box.begin; k + 1 < box.end; ++k) {
+        half += bins[std::size_t(used[k])].n;
+        cut = k + 1;
+        if (half * 2 >= total)
+            break;
+    }
+    const Box upper{cut, box.end};
+    box.end = cut;
+    return upper;
+}
+
+// Median cut over 5-bit colour bins: split the box with the widest colour
+// range at its weighted median until there are 256 boxes.
+std::vector<Box> cutBoxes(const std::vector<Bin> &bins, std::vector<int> &used)
+{
+    std::vector<Box> boxes{{0, used.size()}};
+    while (boxes.size() < 256) {
+        int bestBox = -1, bestChannel = 0, bestRange = 0;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (int c = 0; c < 3; ++c)
+                if (const int r = rangeOf(used, boxes[i], c); r > bestRange) {
+                    bestRange = r;
+                    bestBox = int(i);
+                    bestChannel = c;
+                }
+        if (bestBox < 0)
+            break;  // every box holds one bin
+        const Box upper = cutAtMedian(bins, used, boxes[std::size_t(bestBox)], bestChannel);
+        boxes.push_back(upper);
+    }
+    return boxes;
+}
+
+// Each box's average colour goes into colours; the result maps every bin to
+// its box's place there.
+std::vector<int> medianCutColours(const QImage &image, std::vector<QRgb> &colours)
+{
+    const std::vector<Bin> bins = countBins(image);
+    std::vector<int> used;
+    for (int i = 0; i < 32768; ++i)
+        if (bins[std::size_t(i)].n > 0)
+            used.push_back(i);
+    std::vector<int> binToIndex(32768, -1);
+    for (const Box &box : cutBoxes(bins, used)) {
+        long long r = 0, g = 0, b = 0, n = 0;
+        for (std::size_t k = box.begin; k < box.end; ++k) {
+            const Bin &bin = bins[std::size_t(used[k])];
+            r += bin.r; g += bin.g; b += bin.b; n += bin.n;
+            binToIndex[std::size_t(used[k])] = int(colours.size());
+        }
+        colours.push_back(qRgb(int(r / n), int(g / n), int(b / n)));
+    }
+    return binToIndex;
+}
+
 IndexedFrame indexFrame(const QImage &source)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
@@ -30,94 +144,18 @@ IndexedFrame indexFrame(const QImage &source)
     frame.pixels.resize(std::size_t(w) * std::size_t(h));
 
     // Exact colours when there are few enough.
-    QHash<QRgb, int> exact;
-    for (int y = 0; y < h && exact.size() <= 256; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < w && exact.size() <= 256; ++x)
-            exact.insert(line[x] | 0xFF000000u, 0);
-    }
     std::vector<QRgb> colours;
+    const std::optional<QHash<QRgb, int>> exact = exactColours(image, colours);
     std::vector<int> binToIndex;
-    if (exact.size() <= 256) {
-        // Sorted, so that the same picture always gives the same file.
-        colours.assign(exact.keyBegin(), exact.keyEnd());
-        std::sort(colours.begin(), colours.end());
-        for (std::size_t i = 0; i < colours.size(); ++i)
-            exact[colours[i]] = int(i);
-    } else {
-        // Median cut over 5-bit colour bins: split the box with the widest
-        // colour range at its weighted median until there are 256 boxes, and
-        // take each box's average colour.
-        struct Bin { long long r = 0, g = 0, b = 0, n = 0; };
-        std::vector<Bin> bins(32768);
-        for (int y = 0; y < h; ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            for (int x = 0; x < w; ++x) {
-                Bin &bin = bins[std::size_t(binOf(line[x]))];
-                bin.r += qRed(line[x]); bin.g += qGreen(line[x]); bin.b += qBlue(line[x]); ++bin.n;
-            }
-        }
-        std::vector<int> used;
-        for (int i = 0; i < 32768; ++i)
-            if (bins[std::size_t(i)].n > 0)
-                used.push_back(i);
-        const auto channel = [](int bin, int c) { return (bin >> (10 - 5 * c)) & 31; };
-        struct Box { std::size_t begin, end; };
-        const auto range = [&](const Box &box, int c) {
-            int lo = 31, hi = 0;
-            for (std::size_t k = box.begin; k < box.end; ++k) {
-                lo = std::min(lo, channel(used[k], c));
-                hi = std::max(hi, channel(used[k], c));
-            }
-            return hi - lo;
-        };
-        std::vector<Box> boxes{{0, used.size()}};
-        while (boxes.size() < 256) {
-            int bestBox = -1, bestChannel = 0, bestRange = 0;
-            for (std::size_t i = 0; i < boxes.size(); ++i)
-                for (int c = 0; c < 3; ++c)
-                    if (const int r = range(boxes[i], c); r > bestRange) {
-                        bestRange = r;
-                        bestBox = int(i);
-                        bestChannel = c;
-                    }
-            if (bestBox < 0)
-                break;  // every box holds one bin
-            Box &box = boxes[std::size_t(bestBox)];
-            std::sort(used.begin() + long(box.begin), used.begin() + long(box.end),
-                      [&](int a, int b) { return channel(a, bestChannel) < channel(b, bestChannel); });
-            long long total = 0, half = 0;
-            for (std::size_t k = box.begin; k < box.end; ++k)
-                total += bins[std::size_t(used[k])].n;
-            std::size_t cut = box.begin + 1;
-            for (std::size_t k = box.begin; k + 1 < box.end; ++k) {
-                half += bins[std::size_t(used[k])].n;
-                cut = k + 1;
-                if (half * 2 >= total)
-                    break;
-            }
-            const Box upper{cut, box.end};
-            box.end = cut;
-            boxes.push_back(upper);
-        }
-        binToIndex.assign(32768, -1);
-        for (const Box &box : boxes) {
-            long long r = 0, g = 0, b = 0, n = 0;
-            for (std::size_t k = box.begin; k < box.end; ++k) {
-                const Bin &bin = bins[std::size_t(used[k])];
-                r += bin.r; g += bin.g; b += bin.b; n += bin.n;
-                binToIndex[std::size_t(used[k])] = int(colours.size());
-            }
-            colours.push_back(qRgb(int(r / n), int(g / n), int(b / n)));
-        }
-    }
+    if (!exact)
+        binToIndex = medianCutColours(image, colours);
 
     for (int y = 0; y < h; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
             const QRgb c = line[x] | 0xFF000000u;
             frame.pixels[std::size_t(y) * std::size_t(w) + std::size_t(x)] =
-                GifPixelType(binToIndex.empty() ? exact.value(c) : binToIndex[std::size_t(binOf(c))]);
+                GifPixelType(exact ? exact->value(c) : binToIndex[std::size_t(binOf(c))]);
         }
     }
     std::size_t size = 2;

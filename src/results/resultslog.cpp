@@ -1,5 +1,7 @@
 #include "results/resultslog.h"
 
+#include "results/disksync.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -14,6 +16,14 @@ constexpr qint64 MaxMendBytes = 64 * 1024 * 1024;
 } // namespace
 
 ResultsLog::ResultsLog(const QString &folder) : m_folder(folder) {}
+
+ResultsLog::~ResultsLog() = default;
+
+void ResultsLog::waitForDisk()
+{
+    if (m_sync)
+        m_sync->waitIdle();
+}
 
 bool ResultsLog::append(const ResultRow &row)
 {
@@ -30,6 +40,7 @@ bool ResultsLog::append(const ResultRow &row)
         m_file.close();
         return false;
     }
+    m_sync->request();
     return true;
 }
 
@@ -55,6 +66,10 @@ bool ResultsLog::openDay(const QDate &day)
     }
     QByteArray start;
     const qint64 size = m_file.size();
+    if (!m_sync)
+        m_sync = std::make_unique<DiskSync>();
+    // A file just made needs its folder entry on the disk as well.
+    m_sync->follow(m_file.handle(), size == 0 ? QFile::encodeName(m_folder).constData() : nullptr);
     if (size == 0) {
         start = resultsHeader();
     } else if (size <= MaxMendBytes && m_file.seek(0)) {

@@ -1,6 +1,5 @@
 // Checking as the teacher types: the same findings as tildora-author check,
-// the spelling suggestion on request, and the letter pictures and recordings
-// of a content tree.
+// and the spelling suggestion on request.
 #include "authoring/dictionary.h"
 #include "authoring/filecheck.h"
 #include "authoring/livecheck.h"
@@ -11,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/files.h"
+
 using namespace tildora;
 
 class TestLiveCheck : public QObject
@@ -18,97 +19,24 @@ class TestLiveCheck : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void findings_data();
-    void findings();
     void sameAsTheFileCheck_data();
     void sameAsTheFileCheck();
     void suggestionOnRequest();
     void dictionaryArrivingLater();
 
 private:
-    void put(const QString &relative, const QByteArray &bytes = "x");
     QTemporaryDir m_dir;
     std::unique_ptr<SpanishDictionary> m_dictionary;
-    ContentLocator m_content;
 };
-
-void TestLiveCheck::put(const QString &relative, const QByteArray &bytes)
-{
-    const QString path = m_dir.path() + QStringLiteral("/content/") + relative;
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 void TestLiveCheck::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // A content tree with the letters of casa and sol, the accented á, and
-    // only the recording of casa.
-    for (const char *letter : {"c", "a", "s", "o", "l"})
-        put(QStringLiteral("letrasgifs/%1.gif").arg(QLatin1String(letter)));
-    put(QStringLiteral("letrasacento/á.gif"));
-    put(QStringLiteral("sonidospalabras/casa.wav"));
-    m_content = ContentLocator(m_dir.path() + QStringLiteral("/content"));
     // A dictionary of four words, so that what it knows and suggests is fixed.
-    put(QStringLiteral("../dic/es_ES.aff"), "SET UTF-8\nTRY esaiorlnctudmpbgvhfzqjyxkwáéíóúñü\n");
-    put(QStringLiteral("../dic/es_ES.dic"), "4\ncasa\nsol\nsofá\nárbol\n");
+    testing::writeFile(m_dir.filePath("dic/es_ES.aff"), "SET UTF-8\nTRY esaiorlnctudmpbgvhfzqjyxkwáéíóúñü\n");
+    testing::writeFile(m_dir.filePath("dic/es_ES.dic"), "4\ncasa\nsol\nsofá\nárbol\n");
     m_dictionary = std::make_unique<SpanishDictionary>(m_dir.path() + QStringLiteral("/dic"));
     QVERIFY(m_dictionary->isOpen());
-}
-
-void TestLiveCheck::findings_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QStringList>("messages");  // each found in one problem of the row
-    QTest::addColumn<bool>("error");
-    const QString casa = QStringLiteral("casa,2,ca,NO,");
-    QTest::newRow("a sound line with all it needs: casa") << QStringList{casa} << 0 << QStringList{} << false;
-    QTest::newRow("a missing recording: sol")
-        << QStringList{QStringLiteral("sol,2,sol,NO,")} << 0 << QStringList{QStringLiteral("no recording sonidospalabras/sol.wav")}
-        << false;
-    QTest::newRow("a missing letter picture: cosa with an e")
-        << QStringList{QStringLiteral("cose,2,co,NO,")} << 0
-        << QStringList{QStringLiteral("no letter picture letrasgifs/e.gif")} << true;
-    QTest::newRow("a word the dictionary lacks: casas")
-        << QStringList{QStringLiteral("casas,2,ca,NO,")} << 0
-        << QStringList{QStringLiteral("«casas» is not in the Spanish dictionary")} << false;
-    QTest::newRow("a repeated word, on its second line")
-        << QStringList{casa, QStringLiteral("sol,2,sol,NO,"), casa} << 2 << QStringList{QStringLiteral("«casa» is already on line 1")}
-        << false;
-    QTest::newRow("a position that is not a vowel")
-        << QStringList{QStringLiteral("casa,1,ca,NO,")} << 0 << QStringList{QStringLiteral("position 1 is 'c', not a vowel")}
-        << true;
-    QTest::newRow("a missing written accent by the rules: sofá without it")
-        << QStringList{QStringLiteral("sofa,4,fa,NO,")} << 0 << QStringList{QStringLiteral("by the accent rules «sofa» is stressed on letter 2")}
-        << true;  // and f has no picture here
-    QTest::newRow("a line cut short") << QStringList{QStringLiteral("casa,2")} << 0
-                                      << QStringList{QStringLiteral("fewer than four fields")} << true;
-    QTest::newRow("an empty line") << QStringList{QString()} << 0 << QStringList{QStringLiteral("empty line")} << false;
-}
-
-void TestLiveCheck::findings()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(int, row);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, error);
-    LiveCheck check;
-    check.setContent(&m_content);
-    check.setDictionary(m_dictionary.get());
-    const QList<CheckedLine> checked = check.check(lines);
-    QCOMPARE(checked.size(), lines.size());
-    const CheckedLine &line = checked.at(row);
-    QStringList found;
-    for (const LineProblem &p : line.problems)
-        found << p.message;
-    for (const QString &message : messages)
-        QVERIFY2(found.join(QLatin1Char('\n')).contains(message), qPrintable(found.join(QLatin1Char('\n'))));
-    if (messages.isEmpty())
-        QCOMPARE(found, QStringList());
-    QCOMPARE(line.hasError(), error);
 }
 
 void TestLiveCheck::sameAsTheFileCheck_data()

@@ -7,24 +7,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include "../support/files.h"
 
 using namespace tildora;
+using testing::readFile;
+using testing::writeFile;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 ResultRow answer(const QString &file, const QString &word)
 {
@@ -70,15 +59,11 @@ void TestMissedList::linesOfAnsweredWords_data()
     QTest::addColumn<QString>("expectedLine");  // empty: not found
     QTest::newRow("from the list the answer names")
         << QList<ResultRow>{answer("02-llanas.txt", "casa")} << "casa" << "casa,4,sa,NO,";
-    QTest::newRow("the teacher's list first when no list is named")
-        << QList<ResultRow>{answer("", "casa")} << "casa" << "casa,2,ca,NO,";
     QTest::newRow("a list since deleted: found in another")
         << QList<ResultRow>{answer("09-borrada.txt", "camion")} << "camion" << "camion,5,mion,ó,";
-    QTest::newRow("a Windows-1252 list is read too") << QList<ResultRow>{} << "arbol" << "arbol,1,ar,á,";
     QTest::newRow("a name leaving the folder is not followed")
         << QList<ResultRow>{answer("../programa/02-llanas.txt", "casa")} << "casa" << "casa,2,ca,NO,";
     QTest::newRow("a line cut short is not taken") << QList<ResultRow>{} << "roto" << "";
-    QTest::newRow("a word in no list") << QList<ResultRow>{} << "luna" << "";
 }
 
 void TestMissedList::linesOfAnsweredWords()
@@ -99,7 +84,6 @@ void TestMissedList::wordsChosen_data()
     QTest::newRow("missed words in the summary's order, with their accents")
         << summary << 30 << QStringList{"ratón", "árbol", "casa"} << 0;
     QTest::newRow("at most the words asked for") << summary << 2 << QStringList{"ratón", "árbol"} << 0;
-    QTest::newRow("never missed: no list") << QList<WordSummary>{{"camion", 7, 0}} << 30 << QStringList{} << 0;
     QTest::newRow("a word without a line is told, not guessed")
         << QList<WordSummary>{{"luna", 3, 3}, {"casa", 3, 1}} << 30 << QStringList{"casa"} << 1;
 }
@@ -124,9 +108,6 @@ void TestMissedList::savedList_data()
     QTest::addColumn<QString>("expectedName");  // empty: no list made
     QTest::addColumn<QByteArray>("expectedBytes");
     QTest::addColumn<int>("problems");
-    QTest::newRow("first list of a new folder")
-        << QStringList{} << QStringList{"ratón", "árbol"} << "01-repaso-2026-12-06.txt"
-        << QByteArray("raton,4,ton,ó,\r\narbol,1,ar,á,\r\n") << 0;
     QTest::newRow("after the teacher's numbered lists")
         << QStringList{"03-agudas.txt", "07-letras.txt"} << QStringList{"casa"} << "08-repaso-2026-12-06.txt"
         << QByteArray("casa,2,ca,NO,\r\n") << 0;
@@ -136,7 +117,6 @@ void TestMissedList::savedList_data()
     QTest::newRow("a word the maker refuses is told and left out")
         << QStringList{} << QStringList{"casa", "c4sa"} << "01-repaso-2026-12-06.txt" << QByteArray("casa,2,ca,NO,\r\n")
         << 1;
-    QTest::newRow("no words, no list") << QStringList{"01-x.txt"} << QStringList{} << "" << QByteArray() << 0;
 }
 
 void TestMissedList::savedList()

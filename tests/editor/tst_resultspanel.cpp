@@ -10,18 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include "../support/files.h"
 
 using namespace tildora;
+using testing::writeFile;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QStringList rowsOf(const QTreeWidget *table)
 {

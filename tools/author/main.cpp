@@ -121,13 +121,20 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
     return failed == 0 ? Fine : Problems;
 }
 
-} // namespace
+// The options every command reads; they must outlive the parser that refers to them.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
+    QCommandLineOption content{QStringLiteral("content"),
+                               QStringLiteral("Content folder to check against or record into "
+                                              "(default: Tildora's own, and the teacher's)."),
+                               QStringLiteral("DIR")};
+    QCommandLineOption noDictionary{QStringLiteral("no-dictionary"), QStringLiteral("Check without the dictionary.")};
+    QCommandLineOption speed{QStringLiteral("speed"), QStringLiteral("Words per minute for say (default 125)."),
+                             QStringLiteral("WPM"), QStringLiteral("125")};
+};
 
-int main(int argc, char *argv[])
+void describe(QCommandLineParser &parser, const Options &options)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
-    QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Makes and checks Tildora exercise lines from real Spanish words.\n\n"
         "Commands:\n"
@@ -140,25 +147,30 @@ int main(int argc, char *argv[])
         "                     with --content DIR)\n"
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    const QCommandLineOption content(QStringLiteral("content"),
-                                     QStringLiteral("Content folder to check against or record into "
-                                                    "(default: Tildora's own, and the teacher's)."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption noDictionary(QStringLiteral("no-dictionary"), QStringLiteral("Check without the dictionary."));
-    const QCommandLineOption speed(QStringLiteral("speed"), QStringLiteral("Words per minute for say (default 125)."),
-                                   QStringLiteral("WPM"), QStringLiteral("125"));
-    parser.addOptions({help, content, noDictionary, speed});
+    parser.addOptions({options.help, options.content, options.noDictionary, options.speed});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("make, check, record or say"));
-    if (!parser.parse(app.arguments()))
-        return usage(parser, parser.errorText());
-    if (parser.isSet(help)) {
-        say(stdout, parser.helpText());
-        return Fine;
+}
+
+int speak(const QCommandLineParser &parser, const Options &options, const QStringList &args)
+{
+    bool ok = false;
+    const int wpm = parser.value(options.speed).toInt(&ok);
+    if (args.size() != 2 || !ok || wpm < 40 || wpm > 400)
+        return usage(parser, QStringLiteral("say needs OUT.wav and TEXT (and a speed of 40 to 400)"));
+    if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
+        say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
+        return Problems;
     }
-    QStringList args = parser.positionalArguments();
-    if (args.isEmpty())
-        return usage(parser, QStringLiteral("no command given"));
+    QString error;
+    if (!WordRecorder::say(args[0], args[1], wpm, &error)) {
+        say(stderr, QStringLiteral("tildora-author: %1").arg(error));
+        return Problems;
+    }
+    return Fine;
+}
+
+int runCommand(const QCommandLineParser &parser, const Options &options, QStringList args)
+{
     const QString command = args.takeFirst();
     if (command == QLatin1String("make")) {
         if (args.size() > 1)
@@ -168,30 +180,38 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("check")) {
         if (args.isEmpty())
             return usage(parser, QStringLiteral("check needs at least one exercise file"));
-        return check(args, contentFor(parser, content), !parser.isSet(noDictionary));
+        return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary));
     }
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
             return usage(parser, QStringLiteral("record needs at least one exercise file"));
-        const QString out = ContentLocator(parser.isSet(content) ? parser.value(content) : userContentFolder())
+        const QString out = ContentLocator(parser.isSet(options.content) ? parser.value(options.content)
+                                                                         : userContentFolder())
                                 .folder(ContentFolder::WordSounds);
-        return record(args, contentFor(parser, content), out);
+        return record(args, contentFor(parser, options.content), out);
     }
-    if (command == QLatin1String("say")) {
-        bool ok = false;
-        const int wpm = parser.value(speed).toInt(&ok);
-        if (args.size() != 2 || !ok || wpm < 40 || wpm > 400)
-            return usage(parser, QStringLiteral("say needs OUT.wav and TEXT (and a speed of 40 to 400)"));
-        if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
-            say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
-            return Problems;
-        }
-        QString error;
-        if (!WordRecorder::say(args[0], args[1], wpm, &error)) {
-            say(stderr, QStringLiteral("tildora-author: %1").arg(error));
-            return Problems;
-        }
+    if (command == QLatin1String("say"))
+        return speak(parser, options, args);
+    return usage(parser, QStringLiteral("unknown command '%1'").arg(command));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
+    QCommandLineParser parser;
+    const Options options;
+    describe(parser, options);
+    if (!parser.parse(app.arguments()))
+        return usage(parser, parser.errorText());
+    if (parser.isSet(options.help)) {
+        say(stdout, parser.helpText());
         return Fine;
     }
-    return usage(parser, QStringLiteral("unknown command '%1'").arg(command));
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usage(parser, QStringLiteral("no command given"));
+    return runCommand(parser, options, args);
 }
