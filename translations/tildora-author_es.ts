@@ -2,6 +2,138 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Author</name>
+    <message>
+        <location filename="../tools/author/main.cpp" line="+35" />
+        <source>Try 'tildora-author --help'.</source>
+        <translation>Prueba «tildora-author --help».</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>tildora-author: cannot read %1</source>
+        <translation>tildora-author: no se puede leer %1</translation>
+    </message>
+    <message>
+        <location line="+0" />
+        <source>standard input</source>
+        <translation>la entrada estándar</translation>
+    </message>
+    <message>
+        <location line="+24" />
+        <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
+        <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>tildora-author: %1: no such file</source>
+        <translation>tildora-author: %1: no existe ese archivo</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>%1 errors, %2 warnings in %3 files</source>
+        <translation>%1 errores, %2 avisos en %3 archivos</translation>
+    </message>
+    <message>
+        <location line="+21" />
+        <source>%1:%2: «%3» cannot name a file</source>
+        <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>made %1 («%2»)</source>
+        <translation>creado %1 («%2»)</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>%1 recordings made, %2 failed</source>
+        <translation>%1 grabaciones hechas, %2 fallidas</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>Show this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Content folder to check against or record into (default: Tildora's own, and the teacher's).</source>
+        <translation>Carpeta de contenido con la que revisar o en la que grabar (si no se da: la de Tildora y la del maestro).</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Check without the dictionary.</source>
+        <translation>Revisa sin el diccionario.</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Words per minute for say (default 125).</source>
+        <translation>Palabras por minuto para say (125 si no se da).</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>Makes and checks Tildora exercise lines from real Spanish words.
+
+Commands:
+  make [FILE]        words with their accents, one per line (UTF-8; standard input
+                     without FILE), to exercise lines on standard output
+  check FILE...      report every problem of exercise files as
+                     file:line: error|warning: message
+  record FILE...     make the missing word recordings of exercise files
+                     (into ~/.local/share/tildora/sonidospalabras, or DIR/sonidospalabras
+                     with --content DIR)
+  say OUT.wav TEXT   speak a text into a WAV file as recordings are made
+
+Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
+        <translation>Crea y revisa líneas de ejercicio de Tildora a partir de palabras reales en español.
+
+Órdenes:
+  make [ARCHIVO]     palabras con sus tildes, una por línea (UTF-8; la entrada estándar
+                     sin ARCHIVO), a líneas de ejercicio en la salida estándar
+  check ARCHIVO...   informa de cada problema de los archivos de ejercicios como
+                     archivo:línea: error|aviso: mensaje
+  record ARCHIVO...  crea las grabaciones de palabras que faltan en los archivos de ejercicios
+                     (en ~/.local/share/tildora/sonidospalabras, o en DIR/sonidospalabras
+                     con --content DIR)
+  say SALIDA.wav TEXTO  dice un texto en un archivo WAV como se hacen las grabaciones
+
+Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <source>make, check, record or say</source>
+        <translation>make, check, record o say</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>say needs OUT.wav and TEXT (and a speed of 40 to 400)</source>
+        <translation>say necesita SALIDA.wav y TEXTO (y una velocidad de 40 a 400)</translation>
+    </message>
+    <message>
+        <location line="+18" />
+        <source>make takes at most one file</source>
+        <translation>make admite como mucho un archivo</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>check needs at least one exercise file</source>
+        <translation>check necesita al menos un archivo de ejercicios</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>record needs at least one exercise file</source>
+        <translation>record necesita al menos un archivo de ejercicios</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>unknown command '%1'</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <location line="+22" />
+        <source>no command given</source>
+        <translation>no se ha dado ninguna orden</translation>
+    </message>
+</context>
+<context>
     <name>tildora::FileCheck</name>
     <message>
         <location filename="../src/authoring/filecheck.cpp" line="+28" />
