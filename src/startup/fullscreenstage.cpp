@@ -29,7 +29,9 @@ FullScreenStage::FullScreenStage(QWidget *game, const QImage &tile) : m_tile(til
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Letters are two-coloured pictures: smooth scaling keeps their edges
     // even at any size, where whole-pixel steps would make them uneven.
-    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    // Without antialiasing each control's edge falls on whole pixels, so
+    // controls that touch meet without a faint line of the game beneath.
+    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     setScene(new QGraphicsScene(this));
     game->hide();

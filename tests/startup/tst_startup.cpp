@@ -1,6 +1,7 @@
-// Start-up pieces that need no window: tiling, the support check
-// and the content locator's safety.
+// Start-up pieces: tiling, the full-screen stage's scaled drawing, the
+// support check and the content locator's safety.
 #include "content/contentlocator.h"
+#include "startup/fullscreenstage.h"
 #include "startup/supportcheck.h"
 #include "startup/tilebitmap.h"
 
@@ -17,6 +18,7 @@ class TestStartup : public QObject
 private slots:
     void tiling_data();
     void tiling();
+    void scaledControlsMeetWithoutSeams();
     void supportCheck();
     void locator_data();
     void locator();
@@ -47,6 +49,41 @@ void TestStartup::tiling()
     for (int y = 0; y < surface.height(); ++y)
         for (int x = 0; x < surface.width(); ++x)
             QCOMPARE(target.pixel(x, y), tileImage.pixel(x % tile.width(), y % tile.height()));
+}
+
+// Scaled by a fraction on a projector, controls that touch (the letters of a
+// word, the strip's panels) must not show a line of what lies beneath.
+void TestStartup::scaledControlsMeetWithoutSeams()
+{
+    QWidget game;
+    game.resize(100, 50);
+    auto paint = [](QWidget *w, Qt::GlobalColor colour) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, colour);
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+    };
+    paint(&game, Qt::black);
+    for (int i = 0; i < 2; ++i) {
+        auto *control = new QWidget(&game);
+        control->setGeometry(10 + 40 * i, 10, 40, 30);
+        paint(control, Qt::white);
+    }
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(Qt::black);
+    FullScreenStage stage(&game, tile);
+    stage.resize(443, 221);
+    stage.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&stage));
+    const StagePlacement placement = stage.placement();
+    QVERIFY(placement.scale > 4.4 && placement.scale < 4.43);
+    const QImage shot = stage.viewport()->grab().toImage();
+    const QRect inside = QRectF(placement.offset + QPointF(10, 10) * placement.scale, QSizeF(80, 30) * placement.scale)
+                             .toAlignedRect()
+                             .adjusted(2, 2, -2, -2);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            QCOMPARE(QColor(shot.pixel(x, y)), QColor(Qt::white));
 }
 
 void TestStartup::supportCheck()
