@@ -2,6 +2,7 @@
 #include "startup/classroomaccess.h"
 #include "startup/form1.h"
 #include "content/installlayout.h"
+#include "platform/languages.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -70,6 +71,15 @@ Options readCommandLine(const QCoreApplication &app)
     return {!parser.isSet(noResults), parser.value(child), parser.isSet(fullScreen)};
 }
 
+// The desktop's language, when it is not English and Tildora has it.
+void speakDesktopLanguage(QCoreApplication &app)
+{
+    if (tildora::speaksEnglish(QLocale()))
+        return;
+    const QString folder = tildora::contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations");
+    tildora::installLanguage(app, QLocale(), {QStringLiteral("tildora")}, folder);
+}
+
 // Help and version need no display.
 bool asksOnlyForText(int argc, char *argv[])
 {
@@ -87,10 +97,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Tildora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
     if (asksOnlyForText(argc, argv)) {
-        const QCoreApplication textOnly(argc, argv);
+        QCoreApplication textOnly(argc, argv);
+        speakDesktopLanguage(textOnly);
         readCommandLine(textOnly);
     }
     QApplication app(argc, argv);
+    speakDesktopLanguage(app);
     const Options options = readCommandLine(app);
 
     tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));

@@ -6,8 +6,13 @@
 #include "content/exerciseline.h"
 
 #include <QHash>
+#include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct FileCheck { Q_DECLARE_TR_FUNCTIONS(tildora::FileCheck) };
+} // namespace
 namespace {
 
 LineProblem warning(const QString &message) { return {LineProblem::Warning, message}; }
@@ -20,13 +25,13 @@ QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position)
     QString why;
     const auto expected = itemFromWord(written, &why);
     if (!expected)
-        return {warning(QStringLiteral("«%1» cannot be cut into syllables: %2").arg(written, why))};
+        return {warning(FileCheck::tr("«%1» cannot be cut into syllables: %2").arg(written, why))};
     if (expected->position != position)
-        return {warning(QStringLiteral("by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: "
+        return {warning(FileCheck::tr("by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: "
                                        "is a written accent missing or wrong?")
                             .arg(written).arg(expected->position).arg(fields.word[expected->position - 1]).arg(position))};
     if (expected->syllable != fields.syllable)
-        return {warning(QStringLiteral("by the syllable rules the stressed syllable of «%1» is \"%2\", not \"%3\"")
+        return {warning(FileCheck::tr("by the syllable rules the stressed syllable of «%1» is \"%2\", not \"%3\"")
                             .arg(written, expected->syllable, fields.syllable.toString()))};
     return {};
 }
@@ -40,16 +45,16 @@ QList<LineProblem> contentProblems(const ExerciseLine &fields, const ContentLoca
             continue;
         reported += c;
         if (content.letterPicture(QString(c)).isEmpty())
-            problems << error(QStringLiteral("no letter picture %1/%2.gif")
+            problems << error(FileCheck::tr("no letter picture %1/%2.gif")
                                   .arg(ContentLocator::folderName(ContentFolder::Letters), c));
     }
     const QString accent = fields.accent.toString();
     if (!isNoAccentMarker(accent) && content.accentedLetterPicture(accent).isEmpty())
-        problems << error(QStringLiteral("no accented-letter picture %1/%2.gif")
+        problems << error(FileCheck::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accent));
     const QString word = fields.word.toString();
     if (content.wordRecording(word).isEmpty())
-        problems << warning(QStringLiteral("no recording %1/%2.wav (tildora-author record makes it)")
+        problems << warning(FileCheck::tr("no recording %1/%2.wav (tildora-author record makes it)")
                                 .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
     return problems;
 }
@@ -66,7 +71,7 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
         const QStringView line = lines.at(i);
         const auto add = [&](const LineProblem &p) { found.append({number, p}); };
         if (line.isEmpty()) {
-            add(warning(QStringLiteral("empty line: Tildora shows the previous word again")));
+            add(warning(FileCheck::tr("empty line: Tildora shows the previous word again")));
             continue;
         }
         const QList<LineProblem> structure = checkExerciseLine(line);
@@ -77,7 +82,7 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
             continue;
         const QString word = fields.word.toString();
         if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
-            add(warning(QStringLiteral("«%1» is already on line %2").arg(word).arg(*seen)));
+            add(warning(FileCheck::tr("«%1» is already on line %2").arg(word).arg(*seen)));
         else
             firstLine.insert(word, number);
         if (content) {
@@ -93,8 +98,8 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
         if (dictionary && dictionary->isOpen() && !dictionary->knows(written)) {
             const QStringList better = dictionary->suggestions(written);
             add(warning(better.isEmpty()
-                            ? QStringLiteral("«%1» is not in the Spanish dictionary").arg(written)
-                            : QStringLiteral("«%1» is not in the Spanish dictionary; did you mean %2?")
+                            ? FileCheck::tr("«%1» is not in the Spanish dictionary").arg(written)
+                            : FileCheck::tr("«%1» is not in the Spanish dictionary; did you mean %2?")
                                   .arg(written, better.join(QStringLiteral(", ")))));
         }
     }
@@ -106,7 +111,7 @@ QString formatProblem(const QString &file, const FileProblem &p)
     return QStringLiteral("%1:%2: %3: %4")
         .arg(file)
         .arg(p.line)
-        .arg(p.problem.severity == LineProblem::Error ? QStringLiteral("error") : QStringLiteral("warning"),
+        .arg(p.problem.severity == LineProblem::Error ? FileCheck::tr("error") : FileCheck::tr("warning"),
              p.problem.message);
 }
 

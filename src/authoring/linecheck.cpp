@@ -1,8 +1,13 @@
 #include "authoring/linecheck.h"
 
 #include "content/exerciseline.h"
+#include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct LineCheck { Q_DECLARE_TR_FUNCTIONS(tildora::LineCheck) };
+} // namespace
 
 QChar accentedVowel(QChar vowel)
 {
@@ -38,13 +43,13 @@ QList<LineProblem> checkExerciseLine(QStringView line)
     const auto error = [&](const QString &message) { problems.append({LineProblem::Error, message}); };
     const ExerciseLine fields = splitExerciseLine(line);
     if (fields.closedFields < 4) {
-        error(QStringLiteral("fewer than four fields (each field ends with a comma)"));
+        error(LineCheck::tr("fewer than four fields (each field ends with a comma)"));
         return problems;
     }
     const QStringView word = fields.word;
     for (const QChar c : word) {
         if (isAccentedVowel(c))
-            error(QStringLiteral("the word has the accented vowel '%1'; write it without its accent").arg(c));
+            error(LineCheck::tr("the word has the accented vowel '%1'; write it without its accent").arg(c));
     }
 
     const QStringView digits = fields.position.trimmed();
@@ -52,33 +57,33 @@ QList<LineProblem> checkExerciseLine(QStringView line)
     for (const QChar c : digits)
         whole = whole && c >= u'0' && c <= u'9';
     if (!whole) {
-        error(QStringLiteral("position \"%1\" is not a whole number").arg(fields.position));
+        error(LineCheck::tr("position \"%1\" is not a whole number").arg(fields.position));
         return problems;
     }
     const int position = digits.toInt();
     if (position < 1 || position > word.size()) {
-        error(QStringLiteral("position %1 is outside the word (1 to %2)").arg(position).arg(word.size()));
+        error(LineCheck::tr("position %1 is outside the word (1 to %2)").arg(position).arg(word.size()));
         return problems;
     }
     const QChar vowel = word[position - 1];
     if (accentedVowel(vowel).isNull()) {
-        error(QStringLiteral("position %1 is '%2', not a vowel").arg(position).arg(vowel));
+        error(LineCheck::tr("position %1 is '%2', not a vowel").arg(position).arg(vowel));
         return problems;
     }
 
     const QStringView syllable = fields.syllable;
     if (syllable.isEmpty() || !word.contains(syllable)) {
-        error(QStringLiteral("stressed syllable \"%1\" is not in the word").arg(syllable));
+        error(LineCheck::tr("stressed syllable \"%1\" is not in the word").arg(syllable));
     } else {
         const int start = markedSyllableStart(word, syllable, position);
         const int end = start + int(syllable.size()) - 1;
         if (start < 1 || position < start || position > end)
-            error(QStringLiteral("the marked \"%1\" (letters %2 to %3) does not hold position %4")
+            error(LineCheck::tr("the marked \"%1\" (letters %2 to %3) does not hold position %4")
                       .arg(syllable).arg(start).arg(end).arg(position));
     }
 
     if (!isNoAccentMarker(fields.accent.toString()) && fields.accent != QStringView(QString(accentedVowel(vowel))))
-        error(QStringLiteral("accent \"%1\" is neither NO nor '%2', the accented '%3'")
+        error(LineCheck::tr("accent \"%1\" is neither NO nor '%2', the accented '%3'")
                   .arg(fields.accent).arg(accentedVowel(vowel)).arg(vowel));
     return problems;
 }

@@ -54,20 +54,20 @@ QList<LineProblem> LiveCheck::contentProblems(const ExerciseLine &fields)
             continue;
         reported += c;
         if (!has(QString(c), [&] { return m_content->letterPicture(QString(c)); }))
-            problems << LineProblem{LineProblem::Error, QStringLiteral("no letter picture %1/%2.gif")
+            problems << LineProblem{LineProblem::Error, QCoreApplication::translate("tildora::FileCheck", "no letter picture %1/%2.gif")
                                                             .arg(ContentLocator::folderName(ContentFolder::Letters), c)};
     }
     const QString accent = fields.accent.toString();
     if (!isNoAccentMarker(accent)
         && !has(QStringLiteral("accent ") + accent, [&] { return m_content->accentedLetterPicture(accent); }))
         problems << LineProblem{LineProblem::Error,
-                                QStringLiteral("no accented-letter picture %1/%2.gif")
+                                QCoreApplication::translate("tildora::FileCheck", "no accented-letter picture %1/%2.gif")
                                     .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accent)};
     const QString word = fields.word.toString();
     const QString file = (word + QStringLiteral(".wav")).toCaseFolded();
     if (!ContentLocator::isSafeName(word) || !m_recordings.contains(file))
         problems << LineProblem{LineProblem::Warning,
-                                QStringLiteral("no recording %1/%2.wav (tildora-author record makes it)")
+                                QCoreApplication::translate("tildora::FileCheck", "no recording %1/%2.wav (tildora-author record makes it)")
                                     .arg(ContentLocator::folderName(ContentFolder::WordSounds), word)};
     return problems;
 }

@@ -1,8 +1,13 @@
 #include "authoring/maker.h"
 
 #include "authoring/stress.h"
+#include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct Maker { Q_DECLARE_TR_FUNCTIONS(tildora::Maker) };
+} // namespace
 
 QByteArray makeExerciseLines(QStringView words, QStringList *problems)
 {
@@ -18,7 +23,7 @@ QByteArray makeExerciseLines(QStringView words, QStringList *problems)
         const auto item = itemFromWord(word, &why);
         if (!item) {
             if (problems)
-                *problems << QStringLiteral("line %1: «%2»: %3").arg(number).arg(word).arg(why);
+                *problems << Maker::tr("line %1: «%2»: %3").arg(number).arg(word).arg(why);
             continue;
         }
         out += formatExerciseLine(*item).toUtf8();

@@ -15,7 +15,8 @@
 namespace tildora {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("MissedList", text); }
+// Context of this file's messages for the translations.
+struct MissedList { Q_DECLARE_TR_FUNCTIONS(tildora::MissedList) };
 
 void addLinesOf(const QString &path, QHash<QString, QString> &lines)
 {
@@ -63,7 +64,7 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
         const auto line = lines.constFind(word.word);
         if (line == lines.cend()) {
             if (problems)
-                *problems << tr("«%1»: its exercise line was not found, so its accent is not known").arg(word.word);
+                *problems << MissedList::tr("«%1»: its exercise line was not found, so its accent is not known").arg(word.word);
             continue;
         }
         const ExerciseLine fields = splitExerciseLine(*line);
@@ -89,20 +90,20 @@ QString saveNewList(const QString &folder, const QString &title, const QStringLi
     };
     const QByteArray bytes = makeExerciseLines(words.join(QLatin1Char('\n')), problems);
     if (bytes.isEmpty())
-        return fail(tr("there are no words to make a list of"));
+        return fail(MissedList::tr("there are no words to make a list of"));
     if (!QDir().mkpath(folder))
-        return fail(tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
+        return fail(MissedList::tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
     // The name is taken first with a file of its own, so no list is ever
     // overwritten; the lines then replace it in one piece.
     const QString path = folder + QLatin1Char('/') + nextListName(folder, title);
     QFile claim(path);
     if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
+        return fail(MissedList::tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
     claim.close();
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         QFile::remove(path);
-        return fail(tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+        return fail(MissedList::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
     }
     return path;
 }

@@ -3,8 +3,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct WordRecorderText { Q_DECLARE_TR_FUNCTIONS(tildora::WordRecorderText) };
+} // namespace
 namespace {
 
 bool run(const QString &program, const QStringList &arguments, QString *error)
@@ -14,7 +19,7 @@ bool run(const QString &program, const QStringList &arguments, QString *error)
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         if (error)
-            *error = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAll()).trimmed());
+            *error = WordRecorderText::tr("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAll()).trimmed());
         return false;
     }
     return true;
@@ -30,8 +35,8 @@ QString WordRecorder::missingTools()
             missing << QLatin1String(tool);
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("%1 not installed; install with: sudo apt-get install %2")
-        .arg(missing.join(QStringLiteral(" and ")), missing.join(QLatin1Char(' ')));
+    return WordRecorderText::tr("%1 not installed; install with: sudo apt-get install %2")
+        .arg(missing.join(WordRecorderText::tr(" and ")), missing.join(QLatin1Char(' ')));
 }
 
 QList<WordRecorder::Step> WordRecorder::steps(const QString &workFolder, const QString &outPath, const QString &text,

@@ -5,8 +5,13 @@
 #include "content/exerciseline.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct Stress { Q_DECLARE_TR_FUNCTIONS(tildora::Stress) };
+} // namespace
 
 namespace {
 
@@ -96,15 +101,15 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
         return std::nullopt;
     };
     if (syllables.isEmpty())
-        return fail(QStringLiteral("no syllables"));
+        return fail(Stress::tr("no syllables"));
     const int stressed = stressedSyllableIndex(syllables);
     const int vowel = stressedVowelIndex(syllables[stressed]);
     if (vowel < 0)
-        return fail(QStringLiteral("the stressed syllable \"%1\" has no vowel").arg(syllables[stressed]));
+        return fail(Stress::tr("the stressed syllable \"%1\" has no vowel").arg(syllables[stressed]));
 
     const QChar written = syllables[stressed][vowel];
     if (!isAccentedVowel(written) && accentedVowel(written).isNull())
-        return fail(QStringLiteral("the stressed vowel '%1' cannot take a written accent").arg(written));
+        return fail(Stress::tr("the stressed vowel '%1' cannot take a written accent").arg(written));
 
     ExerciseItem item;
     int offset = 0;
@@ -117,10 +122,10 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
     // (quien, fue, guion); one typed with its accent (quién, él) keeps it.
     item.accent = isAccentedVowel(written) ? QString(written) : QStringLiteral("NO");
     if (item.position > 255)
-        return fail(QStringLiteral("the stressed vowel lies past letter 255"));
+        return fail(Stress::tr("the stressed vowel lies past letter 255"));
     const int start = markedSyllableStart(item.word, item.syllable, item.position);
     if (start < 1 || start + item.syllable.size() - 1 < item.position || start > item.position)
-        return fail(QStringLiteral("\"%1\" occurs too often in \"%2\": the marked one would not hold the stressed vowel")
+        return fail(Stress::tr("\"%1\" occurs too often in \"%2\": the marked one would not hold the stressed vowel")
                         .arg(item.syllable, item.word));
     return item;
 }
@@ -130,7 +135,7 @@ std::optional<ExerciseItem> itemFromWord(QStringView word, QString *why)
     for (const QChar c : word) {
         if (!c.isLetter()) {
             if (why)
-                *why = QStringLiteral("'%1' is not a letter").arg(c);
+                *why = Stress::tr("'%1' is not a letter").arg(c);
             return std::nullopt;
         }
     }

@@ -14,7 +14,8 @@ namespace {
 
 const QString WavExtension = QStringLiteral(".wav");
 
-QString tr(const char *text) { return QCoreApplication::translate("WordVoices", text); }
+// Context of this file's messages for the translations.
+struct WordVoices { Q_DECLARE_TR_FUNCTIONS(tildora::WordVoices) };
 
 } // namespace
 
@@ -72,13 +73,13 @@ QString saveWordRecording(const QString &folder, const QString &word, const Mono
         return QString();
     };
     if (word.isEmpty() || !ContentLocator::isSafeName(word))
-        return fail(tr("«%1» cannot name a file").arg(word));
+        return fail(WordVoices::tr("«%1» cannot name a file").arg(word));
     if (sound.samples.isEmpty())
-        return fail(tr("the recording is empty"));
+        return fail(WordVoices::tr("the recording is empty"));
     const QString path = folder + QLatin1Char('/') + word + WavExtension;
     QSaveFile out(path);
     if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || out.write(wavBytes(sound)) < 0 || !out.commit())
-        return fail(tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
     return path;
 }
 

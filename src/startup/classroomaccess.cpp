@@ -114,7 +114,7 @@ void ClassroomAccess::nameControls()
     describe(f.RichTextBox1, tr("Answer record"),
              tr("One line per answer: the word, with the part asked for in green or the wrong letter in red."));
     describe(f.Picture2, tr("Word"), tr("The letters of the word. Left and Right move between them, Space answers."));
-    describe(f.Picture4, tr("Credits card"), tr("Who made Tildora and how to reach them."));
+    describe(f.Picture4, tr("Credits card"), tr("Who made Tildora, under which licence, and where its guide is."));
     const std::array<QString, 2> counter{tr("Right answers"), tr("Wrong answers")};
     const std::array<QString, 2> animation{tr("Well done"), tr("Try again")};
     const std::array<QString, 2> still{tr("Thumbs up"), tr("Thumbs down")};

@@ -2,17 +2,22 @@
 
 #include "content/exerciselibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMovie>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct SupportCheck { Q_DECLARE_TR_FUNCTIONS(tildora::SupportCheck) };
+} // namespace
 
 QStringList missingGifSupport()
 {
     if (QMovie::supportedFormats().contains("gif"))
         return {};
-    return {QStringLiteral("Qt no puede animar imágenes GIF (falta el complemento «gif» de Qt): "
-                           "no se verán las animaciones de sí y no.")};
+    return {SupportCheck::tr("Qt cannot animate GIF pictures (Qt's \"gif\" plug-in is missing): "
+                             "the right and wrong animations will not be shown.")};
 }
 
 QStringList missingContent(const ContentLocator &locator, const QString &userExercises)
@@ -23,11 +28,11 @@ QStringList missingContent(const ContentLocator &locator, const QString &userExe
         if (!QDir(locator.folder(f)).exists())
             absent << ContentLocator::folderName(f);
     if (!absent.isEmpty())
-        missing << QStringLiteral("Faltan estas carpetas de contenido junto al programa (%1): %2.")
+        missing << SupportCheck::tr("These content folders are missing beside the program (%1): %2.")
                        .arg(QDir::toNativeSeparators(locator.programFolder()), absent.join(QStringLiteral(", ")));
     else if (listExerciseFiles(locator.folder(ContentFolder::Exercises)).isEmpty()
              && listExerciseFiles(userExercises).isEmpty())
-        missing << QStringLiteral("La carpeta «%1» no tiene ningún archivo de ejercicios.").arg(ContentLocator::folderName(ContentFolder::Exercises));
+        missing << SupportCheck::tr("The folder \"%1\" has no exercise files.").arg(ContentLocator::folderName(ContentFolder::Exercises));
     return missing;
 }
 

@@ -9,6 +9,7 @@
 #include "content/exerciseline.h"
 #include "content/installlayout.h"
 #include "content/textdecode.h"
+#include "platform/languages.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,6 +22,9 @@ using namespace tildora;
 
 namespace {
 
+// Context of this program's messages for the translations.
+struct Author { Q_DECLARE_TR_FUNCTIONS(Author) };
+
 enum Exit { Fine = 0, Problems = 1, BadUsage = 2 };
 
 void say(FILE *to, const QString &text) { std::fprintf(to, "%s\n", qPrintable(text)); }
@@ -28,7 +32,7 @@ void say(FILE *to, const QString &text) { std::fprintf(to, "%s\n", qPrintable(te
 int usage(const QCommandLineParser &parser, const QString &problem)
 {
     say(stderr, QStringLiteral("tildora-author: %1").arg(problem));
-    say(stderr, QStringLiteral("Try 'tildora-author --help'."));
+    say(stderr, Author::tr("Try 'tildora-author --help'."));
     Q_UNUSED(parser);
     return BadUsage;
 }
@@ -37,7 +41,7 @@ int make(const QStringList &files)
 {
     QFile in;
     if (files.isEmpty() ? !in.open(stdin, QIODevice::ReadOnly) : (in.setFileName(files.first()), !in.open(QIODevice::ReadOnly))) {
-        say(stderr, QStringLiteral("tildora-author: cannot read %1").arg(files.value(0, QStringLiteral("standard input"))));
+        say(stderr, Author::tr("tildora-author: cannot read %1").arg(files.value(0, Author::tr("standard input"))));
         return Problems;
     }
     QStringList problems;
@@ -61,7 +65,7 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     if (useDictionary) {
         dictionary = std::make_unique<SpanishDictionary>();
         if (!dictionary->isOpen())
-            say(stderr, QStringLiteral("tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): "
+            say(stderr, Author::tr("tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): "
                                        "spelling not checked"));
         // Words the system dictionary lacks: the content's list and the teacher's.
         for (const QString &folder : {content.programFolder(), content.userFolder()})
@@ -71,7 +75,7 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     int errors = 0, warnings = 0;
     for (const QString &file : files) {
         if (!QFileInfo(file).isFile()) {
-            say(stderr, QStringLiteral("tildora-author: %1: no such file").arg(file));
+            say(stderr, Author::tr("tildora-author: %1: no such file").arg(file));
             ++errors;
             continue;
         }
@@ -80,7 +84,7 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
             (p.problem.severity == LineProblem::Error ? errors : warnings)++;
         }
     }
-    say(stderr, QStringLiteral("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
+    say(stderr, Author::tr("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
     return errors + warnings == 0 ? Fine : Problems;
 }
 
@@ -101,7 +105,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
                 || !content.wordRecording(word).isEmpty())
                 continue;
             if (!ContentLocator::isSafeName(word)) {
-                say(stderr, QStringLiteral("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
+                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
                 ++failed;
                 continue;
             }
@@ -109,7 +113,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
             const QString out = outFolder + QLatin1Char('/') + word + QStringLiteral(".wav");
             QString error;
             if (WordRecorder::say(out, spoken, 125, &error)) {
-                say(stdout, QStringLiteral("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
+                say(stdout, Author::tr("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
                 ++made;
             } else {
                 say(stderr, QStringLiteral("%1:%2: %3").arg(file).arg(i + 1).arg(error));
@@ -117,25 +121,25 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
             }
         }
     }
-    say(stderr, QStringLiteral("%1 recordings made, %2 failed").arg(made).arg(failed));
+    say(stderr, Author::tr("%1 recordings made, %2 failed").arg(made).arg(failed));
     return failed == 0 ? Fine : Problems;
 }
 
 // The options every command reads; they must outlive the parser that refers to them.
 struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Author::tr("Show this help.")};
     QCommandLineOption content{QStringLiteral("content"),
-                               QStringLiteral("Content folder to check against or record into "
+                               Author::tr("Content folder to check against or record into "
                                               "(default: Tildora's own, and the teacher's)."),
                                QStringLiteral("DIR")};
-    QCommandLineOption noDictionary{QStringLiteral("no-dictionary"), QStringLiteral("Check without the dictionary.")};
-    QCommandLineOption speed{QStringLiteral("speed"), QStringLiteral("Words per minute for say (default 125)."),
+    QCommandLineOption noDictionary{QStringLiteral("no-dictionary"), Author::tr("Check without the dictionary.")};
+    QCommandLineOption speed{QStringLiteral("speed"), Author::tr("Words per minute for say (default 125)."),
                              QStringLiteral("WPM"), QStringLiteral("125")};
 };
 
 void describe(QCommandLineParser &parser, const Options &options)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(Author::tr(
         "Makes and checks Tildora exercise lines from real Spanish words.\n\n"
         "Commands:\n"
         "  make [FILE]        words with their accents, one per line (UTF-8; standard input\n"
@@ -148,7 +152,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
     parser.addOptions({options.help, options.content, options.noDictionary, options.speed});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("make, check, record or say"));
+    parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record or say"));
 }
 
 int speak(const QCommandLineParser &parser, const Options &options, const QStringList &args)
@@ -156,7 +160,7 @@ int speak(const QCommandLineParser &parser, const Options &options, const QStrin
     bool ok = false;
     const int wpm = parser.value(options.speed).toInt(&ok);
     if (args.size() != 2 || !ok || wpm < 40 || wpm > 400)
-        return usage(parser, QStringLiteral("say needs OUT.wav and TEXT (and a speed of 40 to 400)"));
+        return usage(parser, Author::tr("say needs OUT.wav and TEXT (and a speed of 40 to 400)"));
     if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
         say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
         return Problems;
@@ -174,17 +178,17 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     const QString command = args.takeFirst();
     if (command == QLatin1String("make")) {
         if (args.size() > 1)
-            return usage(parser, QStringLiteral("make takes at most one file"));
+            return usage(parser, Author::tr("make takes at most one file"));
         return make(args);
     }
     if (command == QLatin1String("check")) {
         if (args.isEmpty())
-            return usage(parser, QStringLiteral("check needs at least one exercise file"));
+            return usage(parser, Author::tr("check needs at least one exercise file"));
         return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary));
     }
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
-            return usage(parser, QStringLiteral("record needs at least one exercise file"));
+            return usage(parser, Author::tr("record needs at least one exercise file"));
         const QString out = ContentLocator(parser.isSet(options.content) ? parser.value(options.content)
                                                                          : userContentFolder())
                                 .folder(ContentFolder::WordSounds);
@@ -192,7 +196,7 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     }
     if (command == QLatin1String("say"))
         return speak(parser, options, args);
-    return usage(parser, QStringLiteral("unknown command '%1'").arg(command));
+    return usage(parser, Author::tr("unknown command '%1'").arg(command));
 }
 
 } // namespace
@@ -201,6 +205,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
+    installLanguage(app, QLocale(), {QStringLiteral("tildora-author")},
+                    contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations"));
     QCommandLineParser parser;
     const Options options;
     describe(parser, options);
@@ -212,6 +218,6 @@ int main(int argc, char *argv[])
     }
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usage(parser, QStringLiteral("no command given"));
+        return usage(parser, Author::tr("no command given"));
     return runCommand(parser, options, args);
 }

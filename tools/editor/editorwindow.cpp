@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace tildora {
@@ -50,6 +51,8 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
     m_lists = new ListPanel(m_content.folder(ContentFolder::Exercises), teacherListFolder());
     m_words = new WordPanel(m_model, m_content);
     m_tabs->addTab(m_words, tr("&Words"));
+    m_tabs->addTab(new QWidget, tr("&Voices"));
+    m_tabs->addTab(new QWidget, tr("&Results"));
     auto *split = new QSplitter;
     split->addWidget(m_lists);
     split->addWidget(m_tabs);
@@ -58,8 +61,6 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
     setCentralWidget(split);
     statusBar()->addPermanentWidget(m_status);
     buildMenus();
-    VoicePanel::attachTo(this);
-    ResultsPanel::attachTo(this);
 
     connect(m_lists, &ListPanel::openRequested, this, [this](const QString &path) {
         if (path != m_path && !openFile(path))
@@ -97,6 +98,35 @@ EditorWindow::~EditorWindow()
     // The undo stack is a child: it says it is clean again as it is destroyed,
     // when this window is no longer an EditorWindow.
     disconnect(m_undo, nullptr, this, nullptr);
+}
+
+void EditorWindow::setTabPanel(Tab tab, QWidget *panel)
+{
+    QWidget *placeholder = m_tabs->widget(tab);
+    const bool current = m_tabs->currentIndex() == tab;
+    const QString label = m_tabs->tabText(tab);
+    m_tabs->removeTab(tab);
+    m_tabs->insertTab(tab, panel, label);
+    if (current)
+        m_tabs->setCurrentIndex(tab);
+    delete placeholder;
+}
+
+void EditorWindow::attachPanels()
+{
+    if (m_panelsAttached)
+        return;
+    m_panelsAttached = true;
+    VoicePanel::attachTo(this);
+    ResultsPanel::attachTo(this);
+    emit panelsAttached();
+}
+
+bool EditorWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_panelsAttached)
+        QTimer::singleShot(0, this, &EditorWindow::attachPanels);
+    return QMainWindow::event(event);
 }
 
 QString EditorWindow::teacherListFolder() const

@@ -41,6 +41,13 @@ public:
     QMenu *resultsMenu() const { return m_resultsMenu; }
     QTabWidget *tabs() const { return m_tabs; }
 
+    // The tabs after the words; each stands empty until its panel takes it.
+    enum Tab { WordsTab, VoicesTab, ResultsTab };
+    void setTabPanel(Tab tab, QWidget *panel);
+    // Makes the voices and results panels, once. The window does this itself
+    // just after its first frame: they read folders and bring in sound.
+    void attachPanels();
+
     // Takes the dictionary once it has loaded (in the background), and
     // re-checks the list with it.
     void setDictionary(std::shared_ptr<const SpanishDictionary> dictionary);
@@ -58,8 +65,11 @@ signals:
     void currentFileChanged(const QString &path);
     void currentRowChanged(int row);
     void fileSaved(const QString &path);
+    // The first frame is on screen and the panels are made.
+    void panelsAttached();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -85,6 +95,7 @@ private:
     QLabel *m_status;
     QString m_path;
     bool m_convertedUnsaved = false;
+    bool m_panelsAttached = false;
 };
 
 } // namespace tildora

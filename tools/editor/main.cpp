@@ -12,6 +12,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
+#include <utility>
 
 using namespace tildora;
 
@@ -77,13 +78,22 @@ int main(int argc, char *argv[])
             if (window)
                 window->setDictionary(dictionary);
     });
-    loading.setFuture(QtConcurrent::run([content] {
-        auto dictionary = std::make_shared<SpanishDictionary>();
-        // Words the system dictionary lacks: the content's list and the teacher's.
-        for (const QString &folder : {content.programFolder(), content.userFolder()})
-            if (!folder.isEmpty())
-                dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
-        return dictionary;
-    }));
+    // It starts once the first window is on screen: on a machine with few
+    // cores it would otherwise hold the window up.
+    bool started = false;
+    const auto startLoading = [&loading, &started, content] {
+        if (std::exchange(started, true))
+            return;
+        loading.setFuture(QtConcurrent::run([content] {
+            auto dictionary = std::make_shared<SpanishDictionary>();
+            // Words the system dictionary lacks: the content's list and the teacher's.
+            for (const QString &folder : {content.programFolder(), content.userFolder()})
+                if (!folder.isEmpty())
+                    dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
+            return dictionary;
+        }));
+    };
+    for (const QPointer<EditorWindow> &window : std::as_const(windows))
+        QObject::connect(window, &EditorWindow::panelsAttached, &app, startLoading);
     return app.exec();
 }

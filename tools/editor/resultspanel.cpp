@@ -96,7 +96,7 @@ ResultsPanel *ResultsPanel::attachTo(EditorWindow *window)
     const ContentLocator &content = window->content();
     auto *panel = new ResultsPanel(content.userFolder() + QStringLiteral("/resultados"),
                                    {window->teacherListFolder(), content.folder(ContentFolder::Exercises)}, window);
-    window->tabs()->addTab(panel, tr("&Results"));
+    window->setTabPanel(EditorWindow::ResultsTab, panel);
     connect(panel, &ResultsPanel::listCreated, window, &EditorWindow::openFile);
     QMenu *menu = window->resultsMenu();
     menu->addAction(tr("&Show the results"), panel, [window, panel] { window->tabs()->setCurrentWidget(panel); });

@@ -1,21 +1,13 @@
 #include "translations.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include "platform/languages.h"
 
 namespace tildora {
 
 bool installTranslations(QCoreApplication &app, const QLocale &locale, const QString &folder)
 {
-    auto *ours = new QTranslator(&app);
-    const bool found = ours->load(locale, QStringLiteral("tildora"), QStringLiteral("_"), folder);
-    if (found)
-        QCoreApplication::installTranslator(ours);
-    auto *qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    return found;
+    // The editor shows the findings and messages of the authoring code too.
+    return installLanguage(app, locale, {QStringLiteral("tildora-editor"), QStringLiteral("tildora-author")}, folder);
 }
 
 } // namespace tildora

@@ -88,7 +88,7 @@ QString VoicePanel::teacherFolder() const
 VoicePanel *VoicePanel::attachTo(EditorWindow *window)
 {
     auto *panel = new VoicePanel(window->content(), window);
-    window->tabs()->addTab(panel, tr("&Voices"));
+    window->setTabPanel(EditorWindow::VoicesTab, panel);
     WordListModel *model = window->model();
     connect(model, &WordListModel::rechecked, panel, [panel, model] { panel->setLines(model->lines()); });
     connect(window, &EditorWindow::currentRowChanged, panel, [panel, model](int row) {
