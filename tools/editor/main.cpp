@@ -1,4 +1,5 @@
 // tildora-editor: the teacher's window for making and checking exercise lists.
+#include "deferredicons.h"
 #include "editorwindow.h"
 #include "translations.h"
 
@@ -40,6 +41,7 @@ protected:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QApplication::setApplicationName(QStringLiteral("tildora-editor"));
     QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
