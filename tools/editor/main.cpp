@@ -1,5 +1,6 @@
 // tildora-editor: the teacher's window for making and checking exercise lists.
 #include "deferredicons.h"
+#include "editoraudio.h"
 #include "editorwindow.h"
 #include "translations.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
     const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
+    setEditorAudioFolders(soundModuleFolders(QCoreApplication::applicationDirPath()));
     installTranslations(app, QLocale(), bundled + QStringLiteral("/translations"));
 
     QCommandLineParser parser;
