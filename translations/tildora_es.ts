@@ -165,13 +165,13 @@
     </message>
     <message>
         <location line="+1" />
-        <source>Right answers</source>
-        <translation>Aciertos</translation>
+        <source>Right answers: %1</source>
+        <translation>Aciertos: %1</translation>
     </message>
     <message>
         <location line="+0" />
-        <source>Wrong answers</source>
-        <translation>Fallos</translation>
+        <source>Wrong answers: %1</source>
+        <translation>Fallos: %1</translation>
     </message>
     <message>
         <location line="+1" />

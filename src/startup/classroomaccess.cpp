@@ -115,14 +115,21 @@ void ClassroomAccess::nameControls()
              tr("One line per answer: the word, with the part asked for in green or the wrong letter in red."));
     describe(f.Picture2, tr("Word"), tr("The letters of the word. Left and Right move between them, Space answers."));
     describe(f.Picture4, tr("Credits card"), tr("Who made Tildora, under which licence, and where its guide is."));
-    const std::array<QString, 2> counter{tr("Right answers"), tr("Wrong answers")};
     const std::array<QString, 2> animation{tr("Well done"), tr("Try again")};
     const std::array<QString, 2> still{tr("Thumbs up"), tr("Thumbs down")};
     for (int i = 0; i < 2; ++i) {
-        describe(f.Label1[i], counter[i], tr("Counted since the program started."));
+        f.Label1[i]->setAccessibleDescription(tr("Counted since the program started."));
+        counterShown(i);
         describe(f.Image1[i], still[i], QString());
         describe(f.Gif89a1[i], animation[i], QString());
     }
+}
+
+void ClassroomAccess::counterShown(int which)
+{
+    const QString count = m_form.Label1[which]->text();
+    m_form.Label1[which]->setAccessibleName(which == 0 ? tr("Right answers: %1").arg(count)
+                                                       : tr("Wrong answers: %1").arg(count));
 }
 
 void ClassroomAccess::afterAnswerAtCentre(int index)

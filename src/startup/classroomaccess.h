@@ -25,6 +25,10 @@ public:
     bool isFullScreen() const { return m_stage != nullptr; }
     FullScreenStage *stage() const { return m_stage.get(); }
 
+    // A counter shows a new number: its name carries it, so a screen reader
+    // says "Right answers: 3" rather than a bare number or no number at all.
+    void counterShown(int which);
+
 public slots:
     void enterFullScreen();
     void leaveFullScreen();

@@ -2,6 +2,8 @@
 // or writes what answering decided.
 #include "startup/form1.h"
 
+#include "startup/classroomaccess.h"
+
 #include "platform/floodfill.h"
 #include "platform/gifview.h"
 #include "platform/letterstrip.h"
@@ -53,7 +55,12 @@ void Form1::showModeButtons(int chosen)
 void Form1::showNextItem() { NextItem(); }
 void Form1::startBounce(int index) { m_bounce->start(index); }
 QString Form1::counterCaption(Counter counter) const { return Label1[int(counter)]->text(); }
-void Form1::setCounterCaption(Counter counter, const QString &caption) { Label1[int(counter)]->setText(caption); }
+void Form1::setCounterCaption(Counter counter, const QString &caption)
+{
+    Label1[int(counter)]->setText(caption);
+    if (m_classroom)
+        m_classroom->counterShown(int(counter));
+}
 
 void Form1::showAnimation(Animation shown)
 {

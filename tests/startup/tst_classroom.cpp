@@ -281,6 +281,9 @@ void TestClassroom::accessiblePressAnswers()
     QCOMPARE(f.Label1[0]->text(), QString("1"));
     QCOMPARE(f.Picture2->letter(1)->keptImage().pixelColor(15, 52), QColor(Qt::blue));
     QVERIFY(a->state().disabled);
+    // The counters are read out with their numbers.
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[0])->text(QAccessible::Name), QString("Right answers: 1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[1])->text(QAccessible::Name), QString("Wrong answers: 0"));
 }
 
 void TestClassroom::fullScreenComesAndGoes()
