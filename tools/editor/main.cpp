@@ -1,4 +1,6 @@
 // tildora-editor: the teacher's window for making and checking exercise lists.
+#include "deferredicons.h"
+#include "editoraudio.h"
 #include "editorwindow.h"
 #include "translations.h"
 
@@ -40,10 +42,12 @@ protected:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QApplication::setApplicationName(QStringLiteral("tildora-editor"));
     QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
     const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
+    setEditorAudioFolders(soundModuleFolders(QCoreApplication::applicationDirPath()));
     installTranslations(app, QLocale(), bundled + QStringLiteral("/translations"));
 
     QCommandLineParser parser;

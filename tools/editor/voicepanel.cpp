@@ -3,22 +3,18 @@
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"
 #include "content/exerciseline.h"
+#include "editoraudio.h"
 #include "editorwindow.h"
 #include "voicerecorderdialog.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tildora {
@@ -184,32 +180,17 @@ void VoicePanel::say(const QString &text)
     m_notice->setText(text);
 }
 
-void VoicePanel::ensurePlayer()
-{
-    if (m_player)
-        return;
-    // Made on first use: the audio back end takes a moment to start, which the
-    // window should not wait for.
-    m_player = new QMediaPlayer(this);
-    m_output = new QAudioOutput(this);
-    m_player->setAudioOutput(m_output);
-    connect(m_player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString &text) { say(tr("Cannot play the recording: %1").arg(text)); });
-}
-
 void VoicePanel::playSelected()
 {
     const int row = m_table->currentItem() ? m_table->indexOfTopLevelItem(m_table->currentItem()) : -1;
     if (row < 0 || row >= m_voices.size() || m_voices.at(row).path.isEmpty())
         return;
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!editorAudio().hasOutput()) {
         say(tr("No loudspeaker or headphones were found, so nothing can be played."));
         return;
     }
-    ensurePlayer();
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(m_voices.at(row).path));
-    m_player->play();
+    editorAudio().playFile(m_voices.at(row).path, this,
+                           [this](const QString &text) { say(tr("Cannot play the recording: %1").arg(text)); });
 }
 
 void VoicePanel::recordMissing()
@@ -251,12 +232,11 @@ void VoicePanel::recordOwnVoice()
     const int row = m_table->currentItem() ? m_table->indexOfTopLevelItem(m_table->currentItem()) : -1;
     if (row < 0 || row >= m_voices.size())
         return;
-    if (QMediaDevices::audioInputs().isEmpty()) {
+    if (!editorAudio().hasInput()) {
         say(tr("No microphone was found. Connect one to record your own voice; everything else works without it."));
         return;
     }
-    if (m_player)
-        m_player->stop();
+    editorAudio().stopFile();
     VoiceRecorderDialog dialog(m_voices.at(row).word, m_voices.at(row).spoken, teacherFolder(), this);
     if (dialog.exec() == QDialog::Accepted) {
         say(tr("Your recording of «%1» is saved; Tildora plays it from now on.").arg(m_voices.at(row).spoken));

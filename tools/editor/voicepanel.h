@@ -6,9 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
-class QAudioOutput;
 class QLabel;
-class QMediaPlayer;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -60,7 +58,6 @@ private:
     void jobFinished(int made, int failed, bool cancelled);
     void updateButtons();
     void say(const QString &text);
-    void ensurePlayer();
 
     ContentLocator m_content;
     QStringList m_lines;
@@ -75,8 +72,6 @@ private:
     QProgressBar *m_progress;
     QLabel *m_notice;
     RecordingJob *m_job;
-    QMediaPlayer *m_player = nullptr;
-    QAudioOutput *m_output = nullptr;
 };
 
 } // namespace tildora

@@ -2,14 +2,10 @@
 
 #include "authoring/wordvoices.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QAudioSource>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMediaDevices>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,16 +16,6 @@ namespace {
 // A word takes a second or two; a take left running stops by itself.
 constexpr int LongestTakeMs = 10000;
 constexpr int MeterSteps = 100;
-
-SampleKind kindOf(QAudioFormat::SampleFormat format)
-{
-    switch (format) {
-    case QAudioFormat::UInt8: return SampleKind::UInt8;
-    case QAudioFormat::Int32: return SampleKind::Int32;
-    case QAudioFormat::Float: return SampleKind::Float;
-    default: return SampleKind::Int16;
-    }
-}
 
 } // namespace
 
@@ -76,29 +62,18 @@ VoiceRecorderDialog::VoiceRecorderDialog(const QString &word, const QString &spo
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(&m_limit, &QTimer::timeout, this, &VoiceRecorderDialog::stopRecording);
 
-    const QAudioDevice microphone = QMediaDevices::defaultAudioInput();
-    if (microphone.isNull()) {
+    if (!editorAudio().hasInput()) {
         m_record->setEnabled(false);
         showState(tr("No microphone was found. Connect one and open this window again."));
         return;
     }
-    // One channel of 16-bit samples where the microphone offers it; anything
-    // else it offers is turned into that afterwards.
-    m_format = microphone.preferredFormat();
-    QAudioFormat mono = m_format;
-    mono.setChannelCount(1);
-    mono.setSampleFormat(QAudioFormat::Int16);
-    if (microphone.isFormatSupported(mono))
-        m_format = mono;
     showState(tr("Press Record, say the word, then press Stop."));
 }
 
 VoiceRecorderDialog::~VoiceRecorderDialog()
 {
-    if (m_source)
-        m_source->stop();
-    if (m_sink)
-        m_sink->stop();
+    editorAudio().stopInput();
+    editorAudio().stopSamples();
 }
 
 void VoiceRecorderDialog::showState(const QString &text)
@@ -108,7 +83,7 @@ void VoiceRecorderDialog::showState(const QString &text)
 
 void VoiceRecorderDialog::toggleRecording()
 {
-    if (m_source && m_source->state() != QAudio::StoppedState)
+    if (editorAudio().isRecording())
         stopRecording();
     else
         startRecording();
@@ -116,13 +91,10 @@ void VoiceRecorderDialog::toggleRecording()
 
 void VoiceRecorderDialog::startRecording()
 {
-    if (m_sink)
-        m_sink->stop();
-    delete m_source;
+    editorAudio().stopSamples();
     m_raw.clear();
     m_take = {};
-    m_source = new QAudioSource(QMediaDevices::defaultAudioInput(), m_format, this);
-    m_input = m_source->start();
+    m_input = editorAudio().startInput(&m_format);
     if (!m_input) {
         showState(tr("The microphone could not be opened."));
         return;
@@ -146,22 +118,20 @@ void VoiceRecorderDialog::readInput()
         return;
     m_raw += chunk;
     const MonoSound part =
-        monoFromRaw(chunk, kindOf(m_format.sampleFormat()), m_format.channelCount(), m_format.sampleRate());
+        monoFromRaw(chunk, m_format.kind, m_format.channels, m_format.sampleRate);
     m_meter->setValue(int(meterFraction(peakOf(part.samples)) * MeterSteps));
 }
 
 void VoiceRecorderDialog::stopRecording()
 {
     m_limit.stop();
-    if (m_source) {
-        readInput();
-        m_source->stop();
-    }
+    readInput();
+    editorAudio().stopInput();
     m_input = nullptr;
     m_meter->setValue(0);
     m_record->setText(tr("&Record again"));
     m_take = preparedVoice(
-        monoFromRaw(m_raw, kindOf(m_format.sampleFormat()), m_format.channelCount(), m_format.sampleRate()));
+        monoFromRaw(m_raw, m_format.kind, m_format.channels, m_format.sampleRate));
     const bool heard = !m_take.samples.isEmpty();
     m_play->setEnabled(heard);
     m_keep->setEnabled(heard);
@@ -174,23 +144,11 @@ void VoiceRecorderDialog::play()
 {
     if (m_take.samples.isEmpty())
         return;
-    const QAudioDevice speaker = QMediaDevices::defaultAudioOutput();
-    if (speaker.isNull()) {
+    if (!editorAudio().hasOutput()) {
         showState(tr("No loudspeaker or headphones were found, so the take cannot be played."));
         return;
     }
-    QAudioFormat format;
-    format.setSampleRate(m_take.sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (m_sink)
-        m_sink->stop();
-    delete m_sink;
-    m_sink = new QAudioSink(speaker, format, this);
-    m_playback.close();
-    m_playback.setData(wavBytes(m_take).mid(44)); // the samples, without the header
-    m_playback.open(QIODevice::ReadOnly);
-    m_sink->start(&m_playback);
+    editorAudio().playSamples(wavBytes(m_take).mid(44), m_take.sampleRate); // the samples, without the header
 }
 
 void VoiceRecorderDialog::keep()

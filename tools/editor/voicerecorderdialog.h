@@ -1,14 +1,11 @@
 #pragma once
 
 #include "authoring/wavtools.h"
+#include "editoraudio.h"
 
-#include <QAudioFormat>
-#include <QBuffer>
 #include <QDialog>
 #include <QTimer>
 
-class QAudioSink;
-class QAudioSource;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -41,11 +38,8 @@ private:
     QString m_spoken;
     QString m_folder;
     QString m_savedPath;
-    QAudioFormat m_format;
-    QAudioSource *m_source = nullptr;
+    RawAudioFormat m_format;
     QIODevice *m_input = nullptr;
-    QAudioSink *m_sink = nullptr;
-    QBuffer m_playback;
     QByteArray m_raw;
     MonoSound m_take;
     QTimer m_limit;
