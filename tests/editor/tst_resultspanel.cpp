@@ -1,12 +1,11 @@
 // The Results tab: answers per child and day, words most missed first,
-// broken rows skipped, and a new list of the missed words in one step.
+// and broken rows skipped.
 #include "resultspanel.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -40,7 +39,6 @@ private slots:
     void init();
     void summaries_data();
     void summaries();
-    void newListOfMissedWords();
     void noAnswersYet();
 
 private:
@@ -90,25 +88,6 @@ void TestResultsPanel::summaries()
         row = row.section(": ", 1);  // the day as the locale writes it
     QCOMPARE(shownDays, days);
     QCOMPARE(rowsOf(panel.words()), words);
-}
-
-void TestResultsPanel::newListOfMissedWords()
-{
-    ResultsPanel panel(m_results, {m_teacher, m_bundled});
-    panel.reload();
-    QSignalSpy created(&panel, &ResultsPanel::listCreated);
-    const QString path = panel.newListFromMissedWords();
-    QVERIFY2(!path.isEmpty(), qPrintable(panel.notice()->text()));
-    QCOMPARE(created.size(), 1);
-    QCOMPARE(created[0][0].toString(), path);
-    QVERIFY(path.startsWith(m_teacher + "/01-repaso-"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("arbol,1,ar,á,\r\nraton,4,ton,ó,\r\n"));
-    // A second time makes a second list, never over the first.
-    const QString again = panel.newListFromMissedWords();
-    QVERIFY(again.startsWith(m_teacher + "/02-repaso-"));
-    QCOMPARE(QDir(m_teacher).entryList(QDir::Files).size(), 2);
 }
 
 void TestResultsPanel::noAnswersYet()

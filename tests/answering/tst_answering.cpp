@@ -1,12 +1,16 @@
-// Answering without a window: what each press asks of the view, in order.
+// Answering without a window: what each press asks of the view, in order;
+// the record panel's offsets and colours, and the praise draw.
 #include "answering/answering.h"
-#include "content/exerciseline.h"
+#include "answering/praise.h"
+#include "answering/record.h"
 #include "content/exerciselibrary.h"
+#include "content/exerciseline.h"
+#include "fakeanswerview.h"
 #include "presentation/worddrawing.h"
 
-#include "fakeanswerview.h"
-
+#include <QApplication>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace tildora;
 
@@ -36,7 +40,7 @@ struct Stage {
 
 } // namespace
 
-class TestAnswers : public QObject
+class TestAnswering : public QObject
 {
     Q_OBJECT
 private slots:
@@ -46,9 +50,11 @@ private slots:
     void modes();
     void countersCountOn_data();
     void countersCountOn();
+    void panelCountsOneCharacterPerBreak();
+    void praiseSequence();
 };
 
-void TestAnswers::presses_data()
+void TestAnswering::presses_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("line");
@@ -105,7 +111,7 @@ void TestAnswers::presses_data()
     QTest::newRow("not an answer mode: painted and locked only") << 3 << "casa,2,ca,NO," << QList<int>{1} << "fill1@2,2";
 }
 
-void TestAnswers::presses()
+void TestAnswering::presses()
 {
     QFETCH(int, mode);
     QFETCH(QString, line);
@@ -116,7 +122,7 @@ void TestAnswers::presses()
     QCOMPARE(s.state.AnswerMode, std::uint8_t(presses.contains(NoAccentButton) ? AccentMode : mode));
 }
 
-void TestAnswers::modes_data()
+void TestAnswering::modes_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("button");
@@ -129,7 +135,7 @@ void TestAnswers::modes_data()
     QTest::newRow("negative button keeps the mode") << 1 << -1 << 1 << "next";
 }
 
-void TestAnswers::modes()
+void TestAnswering::modes()
 {
     QFETCH(int, from);
     QFETCH(int, button);
@@ -149,7 +155,7 @@ void TestAnswers::modes()
     QCOMPARE(s.view.log, QStringList{s.state.AnswerMode == AccentMode ? "noaccent:on" : "noaccent:off"});
 }
 
-void TestAnswers::countersCountOn_data()
+void TestAnswering::countersCountOn_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("raised");
@@ -159,7 +165,7 @@ void TestAnswers::countersCountOn_data()
     QTest::newRow("half rounds to even first") << "2.5" << "3";
 }
 
-void TestAnswers::countersCountOn()
+void TestAnswering::countersCountOn()
 {
     QFETCH(QString, caption);
     Stage s("casa,2,ca,NO,", VowelMode);
@@ -170,5 +176,59 @@ void TestAnswers::countersCountOn()
     QCOMPARE(s.view.captions[1], caption);
 }
 
-QTEST_MAIN(TestAnswers)
-#include "tst_answers.moc"
+void TestAnswering::panelCountsOneCharacterPerBreak()
+{
+    QTextEdit edit;
+    RecordPanel panel(&edit);
+    ExerciseState s;
+    s.CurrentWord = "casa";
+    s.ClickedPosition = 2;
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
+    QCOMPARE(panel.length(), 5);  // four letters and one line break
+    s.CurrentWord = "arbol";
+    s.AnswerMode = AccentMode;
+    s.ClickedPosition = 1;
+    s.AccentLetter = QString("á");
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
+    QCOMPARE(panel.text(), QString("casa\nárbol\n"));
+    QCOMPARE(panel.colorAt(5), QColor(Qt::green));
+    // After a coloured letter the next text is in the panel's own colour.
+    QCOMPARE(panel.colorAt(6), QColor());
+    // A longer accent field replaces the one letter with all its characters.
+    s.CurrentWord = "sol";
+    s.AccentLetter = "óó";
+    writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
+    QCOMPARE(panel.text(), QString("casa\nárbol\nóóol\n"));
+    QCOMPARE(panel.colorAt(12), QColor(Qt::green));
+    QCOMPARE(panel.colorAt(13), QColor());
+    // Selections outside the text are cut to it.
+    panel.select(-5, 3);
+    panel.setSelectionColor(Qt::red);
+    panel.replaceSelection("x");
+    QCOMPARE(panel.text(), QString("xa\nárbol\nóóol\n"));
+}
+
+void TestAnswering::praiseSequence()
+{
+    // The same sequence every run: the classic generator's first values.
+    PraiseDraw draw;
+    QCOMPARE(draw.nextUniform(), 0.7055475f);
+    QCOMPARE(draw.nextUniform(), 0.533424f);
+    QCOMPARE(draw.nextUniform(), 0.5795186f);
+    PraiseDraw sounds;
+    QList<int> first;
+    for (int i = 0; i < 6; ++i)
+        first << sounds.nextSound();
+    QCOMPARE(first, (QList<int>{8, 6, 6, 3, 4, 8}));
+    // Never 0 or 11, and every sound of 1 to 10 comes.
+    QList<int> seen(12, 0);
+    for (int i = 0; i < 1 << 16; ++i)
+        ++seen[sounds.nextSound()];
+    QCOMPARE(seen[0], 0);
+    QCOMPARE(seen[11], 0);
+    for (int n = 1; n <= 10; ++n)
+        QVERIFY(seen[n] > 5000);
+}
+
+QTEST_MAIN(TestAnswering)
+#include "tst_answering.moc"

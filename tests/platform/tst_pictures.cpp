@@ -1,0 +1,384 @@
+// Pictures: our GIF and BMP decoding against Qt's readers, the GIF writer
+// read back by Qt, the flood fill of a press, and animations that play on.
+#include "platform/floodfill.h"
+#include "platform/gifview.h"
+#include "platform/gifwriter.h"
+#include "platform/imagedecode.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QMovie>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gif_lib.h>
+
+using namespace tildora;
+
+namespace {
+
+QImage sample(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.fillRect(QRect(1, 1, w / 2, h / 3), QColor(200, 30, 60));
+    p.fillRect(QRect(w / 3, h / 2, w / 2, h / 3), Qt::black);
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage viaQt(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
+}
+
+int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+// A GIF made with giflib itself, to reach what our writer never writes: an
+// interlaced frame, or a frame of another size than its canvas. Row y has
+// colour y % 4.
+QByteArray gifOf(QSize canvas, QSize frame, bool interlaced)
+{
+    QByteArray bytes;
+    int error = 0;
+    GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &error);
+    const GifColorType colours[4] = {{250, 0, 0}, {0, 240, 0}, {0, 0, 230}, {20, 20, 20}};
+    ColorMapObject *map = GifMakeMapObject(4, colours);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, canvas.width(), canvas.height(), 2, 3, map);
+    EGifPutImageDesc(gif, 0, 0, frame.width(), frame.height(), interlaced, nullptr);
+    // Interlaced rows go in the order of the four passes.
+    const auto passes = interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                   : std::vector<std::pair<int, int>>{{0, 1}};
+    for (const auto &[offset, jump] : passes) {
+        for (int y = offset; y < frame.height(); y += jump) {
+            std::vector<GifPixelType> row(std::size_t(frame.width()), GifPixelType(y % 4));
+            EGifPutLine(gif, row.data(), frame.width());
+        }
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return bytes;
+}
+
+
+QImage twoColours(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(QRect(w / 4, h / 4, w / 2, h / 2), Qt::black);
+    return image;
+}
+
+QImage gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / (w - 1), y * 255 / (h - 1), 128));
+    return image;
+}
+
+int maxChannelError(const QImage &a, const QImage &b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+
+// A picture from rows of characters: '#' black, '.' white, 'o' grey.
+QImage picture(const QStringList &rows)
+{
+    QImage image(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QChar c = rows[y][x];
+            image.setPixel(x, y, c == u'#' ? qRgb(0, 0, 0) : c == u'o' ? qRgb(128, 128, 128) : qRgb(255, 255, 255));
+        }
+    return image;
+}
+
+QStringList rowsOf(const QImage &image)
+{
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            row += p == qRgb(0, 0, 0) ? u'#' : p == qRgb(255, 0, 0) ? u'R' : p == qRgb(128, 128, 128) ? u'o' : u'.';
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+
+// The application block the writer puts after the screen descriptor: loop
+// forever. Files from other editors carry another count, or no block at all.
+const QByteArray ForeverBlock = QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("03010000" "00");
+
+// A two-frame animation, 20 ms a frame, with the given loop block in place
+// of the writer's own.
+QByteArray twoFrameGif(const QString &folder, const QByteArray &loopBlock)
+{
+    QList<GifFrame> frames;
+    for (const QColor colour : {Qt::red, Qt::blue}) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(colour);
+        frames.append({image, 2});
+    }
+    const QString path = folder + "/written.gif";
+    if (!writeGif(path, frames))
+        return {};
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = written.readAll();
+    const qsizetype at = bytes.indexOf(ForeverBlock);
+    return at < 0 ? QByteArray() : bytes.replace(at, ForeverBlock.size(), loopBlock);
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+private slots:
+    void matchesQt_data();
+    void matchesQt();
+    void refusesOtherBytes_data();
+    void refusesOtherBytes();
+    void sideLimit_data();
+    void sideLimit();
+    void readPictureFallsBackToQt();
+    void roundTrips_data();
+    void roundTrips();
+    void refusesBadInput();
+    void fills_data();
+    void fills();
+    void shownAnimationPlaysOn_data();
+    void shownAnimationPlaysOn();
+};
+
+void TestPictures::matchesQt_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("gif");
+    QTemporaryDir dir;
+    writeGif(dir.filePath("a.gif"), sample(37, 21));
+    QFile gif(dir.filePath("a.gif"));
+    gif.open(QIODevice::ReadOnly);
+    QTest::newRow("GIF written by us") << gif.readAll() << true;
+    QFile animation(QStringLiteral(TILDORA_SOURCE_DIR "/content/gifs/si.gif"));
+    animation.open(QIODevice::ReadOnly);
+    QTest::newRow("first frame of an animation") << animation.readAll() << true;
+    QTest::newRow("interlaced GIF") << gifOf(QSize(6, 17), QSize(6, 17), true) << true;
+    QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP") << false;
+    QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP") << false;
+    QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP") << false;
+    QFile credits(QStringLiteral(TILDORA_SOURCE_DIR "/resources/creditos.bmp"));
+    credits.open(QIODevice::ReadOnly);
+    QTest::newRow("BMP, 4 bits (the credits card)") << credits.readAll() << false;
+}
+
+void TestPictures::matchesQt()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, gif);
+    const QImage ours = gif ? decodeGif(bytes) : decodeBmp(bytes);
+    const QImage theirs = viaQt(bytes);
+    QVERIFY(!theirs.isNull());
+    QCOMPARE(ours.size(), theirs.size());
+    QCOMPARE(ours.convertToFormat(QImage::Format_RGB32), theirs);
+}
+
+void TestPictures::refusesOtherBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("casa,2,ca,NO,");
+    QTest::newRow("cut GIF") << QByteArray("GIF89a\x10\x00\x10\x00", 10);
+    QTest::newRow("cut BMP") << QByteArray("BM") + QByteArray(60, '\x01');
+    QTest::newRow("PNG") << encoded(sample(5, 5), "PNG");
+    // Two-colour 1 x 1 canvas whose only frame claims 65535 x 65535 pixels.
+    QTest::newRow("GIF frame of 65535 x 65535 pixels")
+        << QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
+                      "\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x4c\x01\x00\x3b", 33);
+    QTest::newRow("BMP whose height is the lowest 32-bit integer")
+        << QByteArray::fromBase64("Qk3iMgAAAAAAAAAA/13/VwAAAAAAAAAAAIAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAPn/AAA=");
+}
+
+void TestPictures::refusesOtherBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(decodeGif(bytes).isNull());
+    QVERIFY(decodeBmp(bytes).isNull());
+}
+
+void TestPictures::sideLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("gif");
+    QTest::addColumn<bool>("read");
+    const QSize wide(8192, 1), tooWide(8193, 1), tooHigh(1, 8193);
+    QTest::newRow("GIF 8192 pixels wide") << gifOf(wide, wide, false) << true << true;
+    QTest::newRow("GIF canvas 8193 pixels wide") << gifOf(tooWide, QSize(1, 1), false) << true << false;
+    QTest::newRow("GIF canvas 8193 pixels high") << gifOf(tooHigh, QSize(1, 1), false) << true << false;
+    QTest::newRow("GIF frame 8193 pixels wide on a canvas of 8192") << gifOf(wide, tooWide, false) << true << false;
+    QTest::newRow("BMP 8192 pixels wide") << encoded(sample(8192, 2), "BMP") << false << true;
+    QTest::newRow("BMP 8193 pixels high") << encoded(sample(2, 8193), "BMP") << false << false;
+}
+
+// Sides over 8192 pixels are refused; 8192 itself is read.
+void TestPictures::sideLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, gif);
+    const QImage image = gif ? decodeGif(bytes) : decodeBmp(bytes);
+    QTEST(!image.isNull(), "read");
+}
+
+void TestPictures::readPictureFallsBackToQt()
+{
+    QTemporaryDir dir;
+    // A PNG named .gif, as a teacher's picture might be.
+    QFile f(dir.filePath("x.gif"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(encoded(sample(9, 7), "PNG"));
+    f.close();
+    QCOMPARE(readPicture(dir.filePath("x.gif")).size(), QSize(9, 7));
+    QVERIFY(readPicture(dir.filePath("missing.gif")).isNull());
+}
+
+void TestPictures::roundTrips_data()
+{
+    QTest::addColumn<QList<QImage>>("frames");
+    QTest::addColumn<int>("tolerance");  // per colour channel
+    QTest::newRow("still, two colours, exact") << QList<QImage>{twoColours(31, 17)} << 0;
+    QTest::newRow("one pixel") << QList<QImage>{twoColours(1, 1)} << 0;
+    QTest::newRow("still, 4096 colours, close") << QList<QImage>{gradient(64, 64)} << 24;
+    QTest::newRow("three frames") << QList<QImage>{twoColours(20, 20), gradient(20, 20), twoColours(20, 20).mirrored()}
+                                  << 24;
+}
+
+void TestPictures::roundTrips()
+{
+    QFETCH(QList<QImage>, frames);
+    QFETCH(int, tolerance);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ñ.gif");  // letter files have such names
+    QList<GifFrame> gifFrames;
+    for (const QImage &f : frames)
+        gifFrames.append({f, 10});
+    QVERIFY(writeGif(path, gifFrames));
+
+    QImageReader reader(path);
+    QCOMPARE(reader.format(), QByteArray("gif"));
+    QCOMPARE(reader.imageCount(), int(frames.size()));
+    for (const QImage &expected : frames) {
+        const QImage got = reader.read().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(got.size(), expected.size());
+        QVERIFY(maxChannelError(got, expected) <= tolerance);
+    }
+}
+
+void TestPictures::refusesBadInput()
+{
+    QTemporaryDir dir;
+    QVERIFY(!writeGif(dir.filePath("a.gif"), QList<GifFrame>{}));
+    QVERIFY(!writeGif(dir.filePath("b.gif"), QImage()));
+    QVERIFY(!writeGif(dir.filePath("c.gif"), QList<GifFrame>{{twoColours(4, 4), 10}, {twoColours(5, 4), 10}}));
+    QVERIFY(!writeGif(dir.filePath("no/such/folder/d.gif"), twoColours(4, 4)));
+}
+
+void TestPictures::fills_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<int>("painted");
+    QTest::newRow("stroke only") << QStringList{"..#..", ".###.", "..#.."} << QPoint(2, 1)
+                                 << QStringList{"..R..", ".RRR.", "..R.."} << 5;
+    QTest::newRow("background around the stroke") << QStringList{"..#..", ".###.", "..#.."} << QPoint(0, 0)
+                                                   << QStringList{"RR#..", "R###.", "RR#.."} << 5;
+    QTest::newRow("diagonal neighbours stay") << QStringList{"#..", ".#.", "..#"} << QPoint(0, 0)
+                                              << QStringList{"R..", ".#.", "..#"} << 1;
+    QTest::newRow("a hole is its own region") << QStringList{"#####", "#...#", "#####", "....."} << QPoint(0, 3)
+                                              << QStringList{"#####", "#...#", "#####", "RRRRR"} << 5;
+    QTest::newRow("only the exact colour") << QStringList{"..o..", "....."} << QPoint(0, 0)
+                                           << QStringList{"RRoRR", "RRRRR"} << 9;
+    QTest::newRow("winding region") << QStringList{"#.###", "#.#.#", "#...#", "#####"} << QPoint(1, 0)
+                                    << QStringList{"#R###", "#R#R#", "#RRR#", "#####"} << 6;
+    QTest::newRow("start outside") << QStringList{"..", ".."} << QPoint(5, 0) << QStringList{"..", ".."} << 0;
+    QTest::newRow("negative start") << QStringList{"..", ".."} << QPoint(-1, -1) << QStringList{"..", ".."} << 0;
+}
+
+void TestPictures::fills()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QPoint, start);
+    QImage image = picture(before);
+    QTEST(floodFill(image, start, qRgb(255, 0, 0)), "painted");
+    QTEST(rowsOf(image), "after");
+    // Filling with the colour already there changes nothing.
+    QImage again = image;
+    QCOMPARE(floodFill(again, QPoint(0, 0), again.pixel(0, 0)), 0);
+    QCOMPARE(again, image);
+}
+
+void TestPictures::shownAnimationPlaysOn_data()
+{
+    QTest::addColumn<QByteArray>("loopBlock");
+    QTest::newRow("no loop block") << QByteArray();
+    QTest::newRow("loop block: once more") << QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("0301010000");
+    QTest::newRow("loop block: forever") << ForeverBlock;
+}
+
+void TestPictures::shownAnimationPlaysOn()
+{
+    QFETCH(QByteArray, loopBlock);
+    QTemporaryDir dir;
+    const QByteArray bytes = twoFrameGif(dir.path(), loopBlock);
+    QVERIFY(!bytes.isEmpty());
+    QFile file(dir.filePath("animation.gif"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    GifView view;
+    view.setFile(file.fileName());
+    view.show();
+    QVERIFY(view.movie());
+    QCOMPARE(view.movie()->frameCount(), 2);
+    // Three rounds of both frames: more than any of these files asks for.
+    QSignalSpy frames(view.movie(), &QMovie::frameChanged);
+    QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 5000);
+    QCOMPARE(view.movie()->state(), QMovie::Running);
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
