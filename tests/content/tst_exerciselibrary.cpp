@@ -19,11 +19,8 @@ private slots:
     void missingFolderListsNothing();
     void splitsLines_data();
     void splitsLines();
-    void decodesBothEncodingsAlike_data();
-    void decodesBothEncodingsAlike();
     void loadsFiles_data();
     void loadsFiles();
-    void oneMillionLines();
 };
 
 void TestExerciseLibrary::listsOrdinaryFilesByName_data()
@@ -79,26 +76,6 @@ void TestExerciseLibrary::splitsLines()
     QTEST(splitExerciseLines(text).toStringList(), "lines");
 }
 
-void TestExerciseLibrary::decodesBothEncodingsAlike_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::newRow("á") << QString("arbol,1,ar,á,");
-    QTest::newRow("all accents") << QString("áéíóúüñÁÉÍÓÚÜÑ,1,á,á,");
-}
-
-// The same words saved as UTF-8, UTF-8 with BOM and Windows-1252 give the same fields.
-void TestExerciseLibrary::decodesBothEncodingsAlike()
-{
-    QFETCH(QString, line);
-    const QByteArray utf8 = (line + "\r\n").toUtf8();
-    const QByteArray bom = QByteArray("\xEF\xBB\xBF") + utf8;
-    const QByteArray cp1252 = (line + "\r\n").toLatin1();  // these letters are the same in both
-    for (const QByteArray &bytes : {utf8, bom, cp1252}) {
-        const QStringList lines = splitExerciseLines(decodeExerciseText(bytes)).toStringList();
-        QCOMPARE(lines, QStringList{line});
-    }
-}
-
 void TestExerciseLibrary::loadsFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -120,27 +97,6 @@ void TestExerciseLibrary::loadsFiles()
     QTemporaryDir dir;
     writeFile(dir.filePath("f.txt"), bytes);
     QTEST(loadExerciseLines(dir.filePath("f.txt")).toStringList(), "lines");
-}
-
-void TestExerciseLibrary::oneMillionLines()
-{
-    QTemporaryDir dir;
-    QByteArray bytes;
-    bytes.reserve(1'000'000 * 15);
-    for (int i = 0; i < 1'000'000; ++i)
-        bytes += "casa,2,ca,NO,\r\n";
-    writeFile(dir.filePath("big.txt"), bytes);
-    const ExerciseLines lines = loadExerciseLines(dir.filePath("big.txt"));
-    QCOMPARE(lines.size(), 1'000'000);
-    // The index reaches the end of a long file and wraps without overflow.
-    ExerciseState s;
-    s.ItemIndex = 999'999;
-    parseCurrentItem(s, lines);
-    QCOMPARE(s.ItemIndex, 999'999);
-    s.ItemIndex = 1'000'000;
-    parseCurrentItem(s, lines);
-    QCOMPARE(s.ItemIndex, 0);
-    QCOMPARE(s.CurrentWord, QString("casa"));
 }
 
 QTEST_APPLESS_MAIN(TestExerciseLibrary)

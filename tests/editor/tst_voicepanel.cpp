@@ -51,7 +51,6 @@ void TestVoicePanel::wordsAndTheirRecordings_data()
     QTest::newRow("bundled, the teacher's and missing")
         << QStringList{"sol,2,sol,NO,", "casa,2,ca,NO,", "raton,4,ton,ó,"}
         << QStringList{"sol: bundled with Tildora", "casa: in your folder", "raton: missing"} << true;
-    QTest::newRow("nothing missing") << QStringList{"sol,2,sol,NO,"} << QStringList{"sol: bundled with Tildora"} << false;
 }
 
 void TestVoicePanel::wordsAndTheirRecordings()

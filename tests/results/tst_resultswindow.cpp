@@ -1,6 +1,6 @@
 // Answers kept through the window: short games in each mode write the
-// expected rows, presses that are not judged write nothing, a cut day file is
-// mended, and a folder that refuses leaves the game exactly as it was.
+// expected rows, presses that are not judged write nothing, and a folder that
+// refuses leaves the game exactly as it was.
 #include "results/resultrow.h"
 #include "startup/form1.h"
 
@@ -79,7 +79,6 @@ private slots:
     void gamesWriteTheirRows_data();
     void gamesWriteTheirRows();
     void nothingBeforeTheFirstAnswer();
-    void cutRowIsMended();
     void refusingFolderLeavesTheGameAlone();
 };
 
@@ -147,22 +146,6 @@ void TestResultsWindow::nothingBeforeTheFirstAnswer()
     game.press(1);
     QCOMPARE(answered(parseResults(game.dayFile())), QStringList{"casa,vocal,2,a,bien,1,0"});
     QCOMPARE(parseResults(game.dayFile()).value(0).child, QString());
-}
-
-void TestResultsWindow::cutRowIsMended()
-{
-    Game game({"casa,2,ca,NO,"}, 0);
-    const QByteArray earlier = resultsHeader() + "2026-12-06T09:00:00,Ana,01.txt,sol,vocal,2,o,bien,1,0\n";
-    const QByteArray cut = "2026-12-06T09:00:07,Ana,01.txt,pan,vocal,2,a,bi";
-    QVERIFY(QDir().mkpath(game.folder()));
-    QFile f(game.folder() + "/" + resultsFileName(QDate::currentDate()));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(earlier + cut);
-    f.close();
-    game.press(0);
-    const QByteArray bytes = game.dayFile();
-    QVERIFY2(bytes.startsWith(earlier + cut + ",\n"), bytes.constData());
-    QCOMPARE(answered(parseResults(bytes)), QStringList({"sol,vocal,2,o,bien,1,0", "casa,vocal,1,c,mal,0,1"}));
 }
 
 void TestResultsWindow::refusingFolderLeavesTheGameAlone()

@@ -247,7 +247,6 @@ void TestClassroom::shortcuts_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("recordingsPlayed");
     QTest::newRow("N: the next word") << int(Qt::Key_N) << "Command1" << "sol" << 0 << 1;
-    QTest::newRow("R: the word again") << int(Qt::Key_R) << "Command3" << "casa" << 0 << 2;
     QTest::newRow("2: syllable mode, the same word") << int(Qt::Key_2) << "Command2(1)" << "casa" << 1 << 2;
 }
 

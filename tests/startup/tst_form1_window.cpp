@@ -22,33 +22,11 @@ class TestForm1Window : public QObject
 {
     Q_OBJECT
 private slots:
-    void startUpState();
     void nextWalksAndWraps();
     void recordingsAndReplay();
     void hostileLineOpensNothingOutside();
     void startUpWithoutContent();
 };
-
-void TestForm1Window::startUpState()
-{
-    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
-    w.tree.recording("casa");
-    w.form->Form_Load();
-    Form1 &f = *w.form;
-    QCOMPARE(w.state().CurrentWord, QString("casa"));
-    QCOMPARE(w.state().ItemIndex, 1);
-    QVERIFY(f.Command3->isEnabled());
-    QCOMPARE(w.sound.played, QStringList{w.tree.path("sonidospalabras/casa.wav")});
-    QVERIFY(f.Gif89a1[0]->isHidden() && f.Gif89a1[1]->isHidden());
-    QVERIFY(!f.Command4->isEnabled());
-    QVERIFY(f.Picture4->isHidden());
-    QVERIFY(f.startupProblems().isEmpty());
-    // The background is tiled from its top-left corner with the texture.
-    const QImage window = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(window.pixel(0, 0), f.Picture3.pixel(0, 0));
-    QCOMPARE(window.pixel(730, 480), f.Picture3.pixel(730 % 125, 480 % 117));
-    QVERIFY(f.windowTitle().startsWith("Tildora 1.1"));
-}
 
 void TestForm1Window::nextWalksAndWraps()
 {

@@ -30,7 +30,6 @@ void TestStartup::tiling_data()
     QTest::addColumn<QSize>("tile");
     QTest::addColumn<int>("copies");
     QTest::newRow("window and tile of the design") << QSize(739, 491) << QSize(125, 117) << 6 * 5;
-    QTest::newRow("tile larger than the surface") << QSize(20, 20) << QSize(50, 30) << 1;
 }
 
 void TestStartup::tiling()

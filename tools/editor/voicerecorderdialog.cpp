@@ -112,6 +112,10 @@ void VoiceRecorderDialog::readInput()
     if (!m_input)
         return;
     const QByteArray chunk = m_input->readAll();
+    // The device also says data is waiting when none is; the meter keeps
+    // the last level heard rather than dropping to nothing in between.
+    if (chunk.isEmpty())
+        return;
     m_raw += chunk;
     const MonoSound part =
         monoFromRaw(chunk, m_format.kind, m_format.channels, m_format.sampleRate);
