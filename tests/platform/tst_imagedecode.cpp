@@ -48,8 +48,9 @@ int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
 }
 
 // A GIF made with giflib itself, to reach what our writer never writes: an
-// interlaced frame. Row y has colour y % 4.
-QByteArray interlacedGif(int width, int height)
+// interlaced frame, or a frame of another size than its canvas. Row y has
+// colour y % 4.
+QByteArray gifOf(QSize canvas, QSize frame, bool interlaced)
 {
     QByteArray bytes;
     int error = 0;
@@ -57,13 +58,15 @@ QByteArray interlacedGif(int width, int height)
     const GifColorType colours[4] = {{250, 0, 0}, {0, 240, 0}, {0, 0, 230}, {20, 20, 20}};
     ColorMapObject *map = GifMakeMapObject(4, colours);
     EGifSetGifVersion(gif, true);
-    EGifPutScreenDesc(gif, width, height, 2, 3, map);
-    EGifPutImageDesc(gif, 0, 0, width, height, true, nullptr);
+    EGifPutScreenDesc(gif, canvas.width(), canvas.height(), 2, 3, map);
+    EGifPutImageDesc(gif, 0, 0, frame.width(), frame.height(), interlaced, nullptr);
     // Interlaced rows go in the order of the four passes.
-    for (const auto &[offset, jump] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
-        for (int y = offset; y < height; y += jump) {
-            std::vector<GifPixelType> row(std::size_t(width), GifPixelType(y % 4));
-            EGifPutLine(gif, row.data(), width);
+    const auto passes = interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                   : std::vector<std::pair<int, int>>{{0, 1}};
+    for (const auto &[offset, jump] : passes) {
+        for (int y = offset; y < frame.height(); y += jump) {
+            std::vector<GifPixelType> row(std::size_t(frame.width()), GifPixelType(y % 4));
+            EGifPutLine(gif, row.data(), frame.width());
         }
     }
     EGifCloseFile(gif, &error);
@@ -81,6 +84,8 @@ private slots:
     void matchesQt();
     void refusesOtherBytes_data();
     void refusesOtherBytes();
+    void sideLimit_data();
+    void sideLimit();
     void readPictureFallsBackToQt();
 };
 
@@ -96,7 +101,7 @@ void TestImageDecode::matchesQt_data()
     QFile animation(QStringLiteral(TILDORA_SOURCE_DIR "/content/gifs/si.gif"));
     animation.open(QIODevice::ReadOnly);
     QTest::newRow("first frame of an animation") << animation.readAll() << true;
-    QTest::newRow("interlaced GIF") << interlacedGif(6, 17) << true;
+    QTest::newRow("interlaced GIF") << gifOf(QSize(6, 17), QSize(6, 17), true) << true;
     QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP") << false;
     QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP") << false;
     QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP") << false;
@@ -137,6 +142,29 @@ void TestImageDecode::refusesOtherBytes()
     QFETCH(QByteArray, bytes);
     QVERIFY(decodeGif(bytes).isNull());
     QVERIFY(decodeBmp(bytes).isNull());
+}
+
+void TestImageDecode::sideLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("gif");
+    QTest::addColumn<bool>("read");
+    const QSize wide(8192, 1), tooWide(8193, 1), tooHigh(1, 8193);
+    QTest::newRow("GIF 8192 pixels wide") << gifOf(wide, wide, false) << true << true;
+    QTest::newRow("GIF canvas 8193 pixels wide") << gifOf(tooWide, QSize(1, 1), false) << true << false;
+    QTest::newRow("GIF canvas 8193 pixels high") << gifOf(tooHigh, QSize(1, 1), false) << true << false;
+    QTest::newRow("GIF frame 8193 pixels wide on a canvas of 8192") << gifOf(wide, tooWide, false) << true << false;
+    QTest::newRow("BMP 8192 pixels wide") << encoded(sample(8192, 2), "BMP") << false << true;
+    QTest::newRow("BMP 8193 pixels high") << encoded(sample(2, 8193), "BMP") << false << false;
+}
+
+// Sides over 8192 pixels are refused; 8192 itself is read.
+void TestImageDecode::sideLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, gif);
+    const QImage image = gif ? decodeGif(bytes) : decodeBmp(bytes);
+    QTEST(!image.isNull(), "read");
 }
 
 void TestImageDecode::readPictureFallsBackToQt()
