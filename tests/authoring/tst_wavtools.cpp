@@ -111,6 +111,7 @@ void TestWavTools::wavReading_data()
     QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
                                                       << 22050 << QList<float>{0.5f};
     QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
+    QTest::newRow("64-bit float is refused") << wavOf(3, 1, 44100, 64, QByteArray(16, 1)) << 0 << QList<float>{};
     QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
 }
 

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <gif_lib.h>
 
@@ -174,6 +175,7 @@ private slots:
     void refusesOtherBytes();
     void sideLimit_data();
     void sideLimit();
+    void bmpIndexPastThePalette();
     void readPictureFallsBackToQt();
     void roundTrips_data();
     void roundTrips();
@@ -260,6 +262,22 @@ void TestPictures::sideLimit()
     QFETCH(bool, gif);
     const QImage image = gif ? decodeGif(bytes) : decodeBmp(bytes);
     QTEST(!image.isNull(), "read");
+}
+
+// A BMP whose pixel names a colour its palette does not hold shows the
+// first colour, not whatever bytes follow the palette.
+void TestPictures::bmpIndexPastThePalette()
+{
+    QImage image(4, 1, QImage::Format_Indexed8);
+    image.setColorTable({qRgb(200, 0, 0), qRgb(0, 200, 0)});
+    image.fill(1);
+    QByteArray bytes = encoded(image, "BMP");
+    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 46), 2u);  // two colours in the palette
+    const quint32 pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
+    bytes[pixels] = 0x21;  // 4 bits a pixel: the first names colour 2, the second colour 1
+    const QImage decoded = decodeBmp(bytes);
+    QCOMPARE(decoded.pixel(0, 0), qRgb(200, 0, 0));
+    QCOMPARE(decoded.pixel(1, 0), qRgb(0, 200, 0));
 }
 
 void TestPictures::readPictureFallsBackToQt()

@@ -30,6 +30,7 @@ void TestStartup::tiling_data()
     QTest::addColumn<QSize>("tile");
     QTest::addColumn<int>("copies");
     QTest::newRow("window and tile of the design") << QSize(739, 491) << QSize(125, 117) << 6 * 5;
+    QTest::newRow("a missing tile draws nothing") << QSize(30, 20) << QSize(0, 0) << 0;
 }
 
 void TestStartup::tiling()
@@ -45,10 +46,11 @@ void TestStartup::tiling()
     QPainter painter(&target);
     QTEST(TileBitmap(painter, target.size(), tileImage), "copies");
     painter.end();
-    // Covered from the top-left corner, no gap, no overlap.
+    // Covered from the top-left corner, no gap, no overlap; untouched without a tile.
     for (int y = 0; y < surface.height(); ++y)
         for (int x = 0; x < surface.width(); ++x)
-            QCOMPARE(target.pixel(x, y), tileImage.pixel(x % tile.width(), y % tile.height()));
+            QCOMPARE(target.pixel(x, y),
+                     tile.isEmpty() ? qRgb(0, 0, 0) : tileImage.pixel(x % tile.width(), y % tile.height()));
 }
 
 // Scaled by a fraction on a projector, controls that touch (the letters of a
