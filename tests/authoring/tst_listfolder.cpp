@@ -64,6 +64,7 @@ void TestListFolder::names_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("two digits and a dash") << QStringLiteral("07-letras.txt") << 7 << QStringLiteral("letras");
     QTest::newRow("no number") << QStringLiteral("animales.txt") << -1 << QStringLiteral("animales");
+    QTest::newRow("only a number keeps it as title") << QStringLiteral("12.txt") << 12 << QStringLiteral("12");
     QTest::newRow("no extension") << QStringLiteral("03-agudas") << 3 << QStringLiteral("agudas");
 }
 

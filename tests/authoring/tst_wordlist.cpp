@@ -141,6 +141,8 @@ void TestWordList::editsUndoAndRedo()
     QCOMPARE(model.data(model.index(2, WordListModel::WordColumn)).toString(), QStringLiteral("mesa"));
     undo.redo();
     QCOMPARE(model.lines(), after);
+    model.editLine(0, after.first());  // no change, no step to undo
+    QCOMPARE(undo.count(), 1);
     QCOMPARE(model.data(model.index(0, WordListModel::LineColumn)).toString(), after.first());
 }
 

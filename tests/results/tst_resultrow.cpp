@@ -75,6 +75,12 @@ void TestResultRow::writesAndReadsBack_data()
     QTest::newRow("no-accent button: empty position")
         << row("casa", "tilde", 0, "sin-tilde", "bien", 2, 0)
         << QByteArray("2026-12-06T11:24:05,,01.txt,casa,tilde,,sin-tilde,bien,2,0\n");
+    QTest::newRow("carriage return in the child's name is quoted")
+        << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\rBel")
+        << QByteArray("2026-12-06T11:24:05,\"Ana\rBel\",01.txt,sol,vocal,1,s,mal,0,1\n");
+    QTest::newRow("quote in the child's name is doubled")
+        << row("sol", "vocal", 2, "o", "bien", 1, 0, "Ana \"la peque\"")
+        << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0\n");
     QTest::newRow("comma in the file name is quoted")
         << row("sol", "silaba", 1, "s", "acierto-parcial", 0, 0, "", "lista 2, martes.txt")
         << QByteArray("2026-12-06T11:24:05,,\"lista 2, martes.txt\",sol,silaba,1,s,acierto-parcial,0,0\n");
