@@ -10,7 +10,7 @@ packages=(
   libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-  desktop-file-utils appstream file
+  desktop-file-utils appstream file python3
   espeak-ng sox
   debhelper dpkg-dev fakeroot lintian man-db qt6-l10n-tools qt6-tools-dev
   clang-14 libclang-rt-14-dev
