@@ -13,6 +13,8 @@
 #include <QSplitter>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace tildora {
 
 WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent)
@@ -24,6 +26,11 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::AnyKeyPressed);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Wide enough for each heading in any language; measured once, while the
+    // list is still empty, so pasting many words costs nothing more.
+    m_table->horizontalHeader()->setMinimumSectionSize(60);
+    for (int column = 0; column + 1 < model->columnCount(); ++column)
+        m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), 100));
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
