@@ -5,12 +5,11 @@
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
 #include "content/contentlocator.h"
+#include "firstframe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTableView>
 
 #include <algorithm>
@@ -37,31 +36,6 @@ QString thousandWords()
     for (int i = int(words.size()); i < 1000; ++i)  // no dictionary: made-up words still cost a check each
         words << QStringLiteral("palabra%1").arg(QChar(u'a' + i % 26)).repeated(1 + i % 3);
     return words.join(QLatin1Char('\n'));
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double firstFrame(const QString &program)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TILDORA_QUIT_AFTER_FIRST_FRAME"), QStringLiteral("1"));
-    if (!env.contains(QStringLiteral("DISPLAY")) && !env.contains(QStringLiteral("WAYLAND_DISPLAY")))
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, {});
-    double painted = -1;
-    while (painted < 0 && process.waitForReadyRead(30000))
-        if (process.canReadLine())
-            painted = double(timer.nsecsElapsed()) / 1e6;
-    process.waitForFinished(30000);
-    return painted;
 }
 
 } // namespace
@@ -93,21 +67,16 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "only %d lines were made\n", model.rowCount());
     }
     std::printf("pasting 1000 words until lines and problems show, median of %zu: %7.1f ms  (goal <= 200)\n",
-                paste.size(), median(paste));
+                paste.size(), bench::median(paste));
 
-    const QString editor = QStringLiteral(EDITOR_EXE), bare = QStringLiteral(BARE_EXE);
-    firstFrame(editor);  // warm the file cache for both
-    firstFrame(bare);
-    std::vector<double> e, b;
-    for (int i = 0; i < 11; ++i) {
-        e.push_back(firstFrame(editor));
-        b.push_back(firstFrame(bare));
-        if (e.back() < 0 || b.back() < 0) {
-            std::fprintf(stderr, "a window did not report its first frame\n");
-            return 1;
-        }
+    constexpr int Rounds = 11;
+    const bench::StartTimes times = bench::compareWithBare(QStringLiteral(EDITOR_EXE), QStringLiteral(BARE_EXE),
+                                                           QStringLiteral("TILDORA_QUIT_AFTER_FIRST_FRAME"), Rounds);
+    if (times.program < 0) {
+        std::fprintf(stderr, "a window did not report its first frame\n");
+        return 1;
     }
-    std::printf("first window, median of %zu runs: editor %7.1f ms, bare Qt window %7.1f ms, ratio %.2f  (goal <= 1.5)\n",
-                e.size(), median(e), median(b), median(e) / median(b));
+    std::printf("first window, median of %d runs: editor %7.1f ms, bare Qt window %7.1f ms, ratio %.2f  (goal <= 1.5)\n",
+                Rounds, times.program, times.bare, times.program / times.bare);
     return 0;
 }
