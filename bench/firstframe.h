@@ -20,7 +20,7 @@ inline double median(std::vector<double> v)
 }
 
 // Milliseconds until the first line, or -1 when the program failed.
-inline double untilFirstLine(const QString &program, const QString &quitVariable)
+inline double untilFirstLine(const QString &program, const QString &quitVariable, const QStringList &arguments = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -30,7 +30,7 @@ inline double untilFirstLine(const QString &program, const QString &quitVariable
     process.setProcessEnvironment(env);
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {});
+    process.start(program, arguments);
     double painted = -1;
     while (painted < 0 && process.waitForReadyRead(30000))
         if (process.canReadLine())
@@ -52,14 +52,14 @@ struct StartTimes {
 // of each, so that the file cache and the machine's load treat them alike.
 // Both medians are -1 when a run failed.
 inline StartTimes compareWithBare(const QString &program, const QString &bare, const QString &quitVariable,
-                                  int rounds)
+                                  int rounds, const QStringList &bareArguments = {})
 {
     untilFirstLine(program, quitVariable);
-    untilFirstLine(bare, quitVariable);
+    untilFirstLine(bare, quitVariable, bareArguments);
     std::vector<double> p, b;
     for (int i = 0; i < rounds; ++i) {
         p.push_back(untilFirstLine(program, quitVariable));
-        b.push_back(untilFirstLine(bare, quitVariable));
+        b.push_back(untilFirstLine(bare, quitVariable, bareArguments));
         if (p.back() < 0 || b.back() < 0)
             return {};
     }
