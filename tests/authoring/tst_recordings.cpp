@@ -56,21 +56,6 @@ QByteArray wavOf(quint16 format, quint16 channels, quint32 rate, quint16 bits, c
     QByteArray body = "WAVE" + QByteArray("fmt ") + le32(16) + fmt + "data" + le32(quint32(data.size())) + data;
     return "RIFF" + le32(quint32(body.size())) + body;
 }
-
-// Puts PATH back when a test is over, whatever it did.
-struct PathGuard {
-    QByteArray saved = qgetenv("PATH");
-    ~PathGuard() { qputenv("PATH", saved); }
-};
-
-QStringList wordsOf(const QList<RecordingRequest> &requests)
-{
-    QStringList out;
-    for (const RecordingRequest &r : requests)
-        out << r.word;
-    return out;
-}
-
 } // namespace
 
 class TestRecordings : public QObject
@@ -100,8 +85,7 @@ private slots:
         QFETCH(QByteArray, raw);
         QFETCH(int, kind);
         QFETCH(int, channels);
-        QFETCH(QList<float>, expected);
-        QCOMPARE(monoFromRaw(raw, SampleKind(kind), channels, 44100).samples, expected);
+        QTEST(monoFromRaw(raw, SampleKind(kind), channels, 44100).samples, "expected");
     }
 
     void wavReading_data()
@@ -127,11 +111,9 @@ private slots:
     void wavReading()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, rate);
-        QFETCH(QList<float>, expected);
         const MonoSound sound = soundFromWav(bytes);
-        QCOMPARE(sound.sampleRate, rate);
-        QCOMPARE(sound.samples, expected);
+        QTEST(sound.sampleRate, "rate");
+        QTEST(sound.samples, "expected");
     }
 
     void writtenWavReadsBack_data()
@@ -149,30 +131,26 @@ private slots:
     {
         QFETCH(int, rate);
         QFETCH(QList<float>, samples);
-        QFETCH(QList<float>, expected);
         const QByteArray bytes = wavBytes({rate, samples});
         QCOMPARE(bytes.size(), 44 + 2 * samples.size());
         const MonoSound back = soundFromWav(bytes);
         QCOMPARE(back.sampleRate, rate);
-        QCOMPARE(back.samples, expected);
+        QTEST(back.samples, "expected");
     }
 
     void soxAgreesWithWrittenFile()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
             QSKIP("sox is not installed");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tono.wav"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(wavBytes(normalisedPeak({22050, tone(440, 22050, 0.5, 0.2f)})));
-        file.close();
+        const QString path = m_dir.filePath(QStringLiteral("tono.wav"));
+        writeFile(path, wavBytes(normalisedPeak({22050, tone(440, 22050, 0.5, 0.2f)})));
         QProcess sox;
         sox.start(QStringLiteral("sox"), {path, QStringLiteral("-n"), QStringLiteral("stat")});
         QVERIFY(sox.waitForFinished(30000));
         const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
         QVERIFY2(report.contains(QStringLiteral("Samples read:             11025")), qPrintable(report));
-        const QRegularExpressionMatch peak = QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)")).match(report);
+        const QRegularExpressionMatch peak =
+            QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)")).match(report);
         QVERIFY2(peak.hasMatch(), qPrintable(report));
         QVERIFY2(std::abs(peak.captured(1).toDouble() - 0.891) < 0.002, qPrintable(report));
     }
@@ -231,31 +209,29 @@ private slots:
             QVERIFY2(peak < 0.01f, qPrintable(QString::number(peak)));
         } else {
             QVERIFY2(std::abs(peak - expectedPeak) < 0.01, qPrintable(QString::number(peak)));
-            QVERIFY2(std::abs(measuredFrequency(middle) - frequency) < 2.0, qPrintable(QString::number(measuredFrequency(middle))));
+            QVERIFY2(std::abs(measuredFrequency(middle) - frequency) < 2.0,
+                     qPrintable(QString::number(measuredFrequency(middle))));
         }
     }
 
     void preparedTake_data()
     {
-        QTest::addColumn<int>("rate");
         QTest::addColumn<float>("floor");  // the microphone's noise level
         QTest::addColumn<float>("voice");
-        QTest::addColumn<bool>("expectVoice");
-        QTest::newRow("quiet room, soft voice at 48 kHz") << 48000 << 0.002f << 0.1f << true;
-        QTest::newRow("nothing said") << 48000 << 0.001f << 0.0f << false;
+        QTest::newRow("quiet room, soft voice at 48 kHz") << 0.002f << 0.1f;
+        QTest::newRow("nothing said") << 0.001f << 0.0f;
     }
 
     void preparedTake()
     {
-        QFETCH(int, rate);
         QFETCH(float, floor);
         QFETCH(float, voice);
-        QFETCH(bool, expectVoice);
         // Half a second of room, half a second of a 300 Hz "voice", 0.4 s of room.
+        const int rate = 48000;
         QList<float> take = tone(3000, rate, 0.5, floor) + tone(300, rate, 0.5, voice) + tone(3000, rate, 0.4, floor);
         const MonoSound out = preparedVoice({rate, take});
         QCOMPARE(out.sampleRate, 22050);
-        if (!expectVoice) {
+        if (voice == 0.0f) {
             QVERIFY(out.samples.isEmpty());
             return;
         }
@@ -277,44 +253,42 @@ private slots:
         writeFile(teacher + QStringLiteral("/sonidospalabras/Luna.wav"), "teacher");
         writeFile(teacher + QStringLiteral("/sonidospalabras/casa.wav"), "teacher");
         m_content = ContentLocator(bundled, teacher);
+        m_path = qgetenv("PATH");
     }
+
+    void cleanup() { qputenv("PATH", m_path); }
 
     void wordsNeedingARecording_data()
     {
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("words");
-        QTest::addColumn<QStringList>("spoken");
+        QTest::addColumn<QStringList>("requests");  // what is said, and into which file
         QTest::newRow("bundled and teacher's recordings are not made again")
-            << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar"} << QStringList{"mar"};
+            << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
         QTest::newRow("spoken with the written accent") << QStringList{"arbol,1,ar,á,", "raton,4,ton,ó,"}
-                                                        << QStringList{"arbol", "raton"} << QStringList{"árbol", "ratón"};
+            << QStringList{"árbol: /salida/arbol.wav", "ratón: /salida/raton.wav"};
         QTest::newRow("a repeated word is made once, whatever its case")
-            << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar"} << QStringList{"mar"};
+            << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
         QTest::newRow("a word that cannot name a file is left out")
-            << QStringList{"../casa,2,ca,NO,", "a/b,1,a,NO,", "..,1,a,NO,"} << QStringList{} << QStringList{};
+            << QStringList{"../casa,2,ca,NO,", "a/b,1,a,NO,", "..,1,a,NO,"} << QStringList{};
     }
 
     void wordsNeedingARecording()
     {
         QFETCH(QStringList, lines);
-        QFETCH(QStringList, words);
-        QFETCH(QStringList, spoken);
-        const QList<RecordingRequest> requests =
-            missingRecordings(ExerciseLines::fromStringList(lines), m_content, QStringLiteral("/salida"));
-        QCOMPARE(wordsOf(requests), words);
-        for (qsizetype i = 0; i < requests.size(); ++i) {
-            QCOMPARE(requests[i].spoken, spoken[i]);
-            QCOMPARE(requests[i].outPath, QStringLiteral("/salida/%1.wav").arg(words[i]));
-        }
+        QStringList requests;
+        for (const RecordingRequest &r :
+             missingRecordings(ExerciseLines::fromStringList(lines), m_content, QStringLiteral("/salida")))
+            requests << r.spoken + ": " + r.outPath;
+        QTEST(requests, "requests");
     }
 
     void sourcesOfTheWords()
     {
-        const QList<WordVoice> voices = wordVoices(
-            ExerciseLines::fromStringList({"sol,2,sol,NO,", "casa,2,ca,NO,", "Luna,2,Lu,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,"}),
-            m_content);
+        const QList<WordVoice> voices = wordVoices(ExerciseLines::fromStringList(
+            {"sol,2,sol,NO,", "casa,2,ca,NO,", "Luna,2,Lu,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,"}), m_content);
         QCOMPARE(voices.size(), 4);
-        const QList<VoiceSource> expected{VoiceSource::Bundled, VoiceSource::Teacher, VoiceSource::Teacher, VoiceSource::Missing};
+        const QList<VoiceSource> expected{VoiceSource::Bundled, VoiceSource::Teacher, VoiceSource::Teacher,
+                                          VoiceSource::Missing};
         for (qsizetype i = 0; i < voices.size(); ++i)
             QVERIFY2(voices[i].source == expected[i], qPrintable(voices[i].word));
         QCOMPARE(voices[3].spoken, QStringLiteral("ratón"));
@@ -338,16 +312,13 @@ private slots:
         QFETCH(bool, saved);
         QTemporaryDir dir;
         const QString folder = dir.filePath("sonidospalabras");
-        const MonoSound take{22050, QList<float>(samples, 0.5f)};
         QString error;
-        const QString path = saveWordRecording(folder, word, take, &error);
+        const QString path = saveWordRecording(folder, word, {22050, QList<float>(samples, 0.5f)}, &error);
         QCOMPARE(path.isEmpty(), !saved);
         QCOMPARE(error.isEmpty(), saved);
         if (saved) {
             QCOMPARE(path, folder + "/" + word + ".wav");
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(soundFromWav(file.readAll()).samples.size(), qsizetype(samples));
+            QCOMPARE(soundFromWav(testing::readFile(path)).samples.size(), qsizetype(samples));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{}); // nothing outside
     }
@@ -365,15 +336,12 @@ private slots:
     {
         QFETCH(QByteArray, speech);
         QTemporaryDir bin, out;
-        writeFile(bin.filePath("espeak-ng"), speech, true);
-        writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
-        PathGuard guard;
-        qputenv("PATH", bin.path().toLocal8Bit());
+        useSpeechProgram(bin, speech);
         RecordingJob job;
         QSignalSpy failed(&job, &RecordingJob::wordFailed);
         QSignalSpy progress(&job, &RecordingJob::progressed);
         QSignalSpy finished(&job, &RecordingJob::finished);
-        QVERIFY(job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}}));
+        QVERIFY(startTwoWords(job, out));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
         QCOMPARE(finished[0], (QVariantList{0, 2, false}));
         QCOMPARE(failed.size(), 2);
@@ -389,17 +357,12 @@ private slots:
         QTemporaryDir bin, out;
         const QString pidFile = bin.filePath("pid");
         // A speech program that hangs, telling which process it is.
-        writeFile(bin.filePath("espeak-ng"), QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec /bin/sleep 60\n").arg(pidFile).toUtf8(), true);
-        writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
-        PathGuard guard;
-        qputenv("PATH", bin.path().toLocal8Bit());
+        useSpeechProgram(bin, QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec /bin/sleep 60\n").arg(pidFile).toUtf8());
         RecordingJob job;
         QSignalSpy finished(&job, &RecordingJob::finished);
-        QVERIFY(job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}}));
+        QVERIFY(startTwoWords(job, out));
         QTRY_VERIFY_WITH_TIMEOUT(QFile(pidFile).size() > 0, 20000);
-        QFile file(pidFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const int pid = file.readAll().trimmed().toInt();
+        const int pid = testing::readFile(pidFile).trimmed().toInt();
         job.cancel();
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished[0], (QVariantList{0, 0, true}));
@@ -421,9 +384,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
         QCOMPARE(finished[0], (QVariantList{1, 0, false}));
         QCOMPARE(recorded[0], (QVariantList{"arbol", folder + "/arbol.wav"}));
-        QFile file(folder + "/arbol.wav");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const MonoSound sound = soundFromWav(file.readAll());
+        const MonoSound sound = soundFromWav(testing::readFile(folder + "/arbol.wav"));
         QCOMPARE(sound.sampleRate, 22050);
         QVERIFY2(sound.seconds() > 0.2 && sound.seconds() < 2.0, qPrintable(QString::number(sound.seconds())));
         QVERIFY2(std::abs(peakOf(sound.samples) - 0.891f) < 0.01f, qPrintable(QString::number(peakOf(sound.samples))));
@@ -431,8 +392,22 @@ private slots:
     }
 
 private:
+    // The speech program in place of espeak-ng, and a sox that does nothing; PATH is put back after the test.
+    void useSpeechProgram(const QTemporaryDir &bin, const QByteArray &speech)
+    {
+        writeFile(bin.filePath("espeak-ng"), speech, true);
+        writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
+        qputenv("PATH", bin.path().toLocal8Bit());
+    }
+
+    static bool startTwoWords(RecordingJob &job, const QTemporaryDir &out)
+    {
+        return job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}});
+    }
+
     QTemporaryDir m_dir;
     ContentLocator m_content;
+    QByteArray m_path;
 };
 
 QTEST_GUILESS_MAIN(TestRecordings)
