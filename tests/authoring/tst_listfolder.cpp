@@ -82,19 +82,16 @@ private slots:
     void copyOfABundledList()
     {
         QTemporaryDir bundled;
-        QFile source(bundled.path() + QStringLiteral("/05-esdrujulas.txt"));
-        QVERIFY(source.open(QIODevice::WriteOnly));
-        source.write("pajaro,2,pa,á,\r\n");
-        source.close();
-        QVERIFY(source.setPermissions(QFile::ReadOwner));
+        const QString source = bundled.filePath(QStringLiteral("05-esdrujulas.txt"));
+        testing::writeFile(source, "pajaro,2,pa,á,\r\n");
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner));
         put(QStringLiteral("01-mias.txt"));
         QString error;
-        const QString copy = copyList(source.fileName(), m_folder, &error);
+        const QString copy = copyList(source, m_folder, &error);
         QCOMPARE(copy, m_folder + QStringLiteral("/02-esdrujulas.txt"));
-        QFile made(copy);
-        QVERIFY(made.open(QIODevice::ReadWrite));  // editable, though the bundled one is not
-        QCOMPARE(made.readAll(), QByteArray("pajaro,2,pa,á,\r\n"));
-        QVERIFY(source.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(testing::readFile(copy), QByteArray("pajaro,2,pa,á,\r\n"));
+        QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);  // editable, though the bundled one is not
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner));
     }
 
     void renameKeepsTheNumber_data()
@@ -155,11 +152,8 @@ private slots:
         QCOMPARE(moved, !blocked);
         QCOMPARE(error.isEmpty(), !blocked);
         QCOMPARE(files(), after);
-        for (const QString &name : after) {  // each file keeps its own lines
-            QFile file(m_folder + QLatin1Char('/') + name);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), listTitle(name).toUtf8());
-        }
+        for (const QString &name : after)  // each file keeps its own lines
+            QCOMPARE(testing::readFile(m_folder + QLatin1Char('/') + name), listTitle(name).toUtf8());
     }
 
     void trashKeepsTheFile()
@@ -168,9 +162,8 @@ private slots:
         QString error;
         QVERIFY2(trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error), qPrintable(error));
         QVERIFY(files().isEmpty());
-        QFile trashed(m_home.path() + QStringLiteral("/Trash/files/01-borrar.txt"));
-        QVERIFY(trashed.open(QIODevice::ReadOnly));
-        QCOMPARE(trashed.readAll(), QByteArray("casa,2,ca,NO,\r\n"));
+        QCOMPARE(testing::readFile(m_home.path() + QStringLiteral("/Trash/files/01-borrar.txt")),
+                 QByteArray("casa,2,ca,NO,\r\n"));
         QVERIFY(!trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error));
     }
 
