@@ -62,32 +62,6 @@ class TestRecordings : public QObject
 {
     Q_OBJECT
 private slots:
-    void rawToMono_data()
-    {
-        QTest::addColumn<QByteArray>("raw");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<QList<float>>("expected");
-        QTest::newRow("stereo 16-bit is averaged")
-            << le16(16384) + le16(0) + le16(quint16(-16384)) + le16(quint16(-16384)) << int(SampleKind::Int16) << 2
-            << QList<float>{0.25f, -0.5f};
-        QTest::newRow("8-bit silence sits at 128") << QByteArray("\x80\x00\xff", 3) << int(SampleKind::UInt8) << 1
-                                                   << QList<float>{0.0f, -1.0f, 127.0f / 128.0f};
-        QByteArray floats(12, 0);
-        const float values[] = {0.5f, std::numeric_limits<float>::quiet_NaN(), 4.0f};
-        memcpy(floats.data(), values, 12);
-        QTest::newRow("float: NaN is silence, beyond full scale clipped")
-            << floats << int(SampleKind::Float) << 1 << QList<float>{0.5f, 0.0f, 1.0f};
-    }
-
-    void rawToMono()
-    {
-        QFETCH(QByteArray, raw);
-        QFETCH(int, kind);
-        QFETCH(int, channels);
-        QTEST(monoFromRaw(raw, SampleKind(kind), channels, 44100).samples, "expected");
-    }
-
     void wavReading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -95,12 +69,18 @@ private slots:
         QTest::addColumn<QList<float>>("expected");
         QTest::newRow("16-bit mono") << wavOf(1, 1, 22050, 16, le16(16384) + le16(quint16(-32768))) << 22050
                                      << QList<float>{0.5f, -1.0f};
+        QTest::newRow("16-bit stereo is averaged")
+            << wavOf(1, 2, 22050, 16, le16(16384) + le16(0) + le16(quint16(-16384)) + le16(quint16(-16384))) << 22050
+            << QList<float>{0.25f, -0.5f};
+        QTest::newRow("8-bit silence sits at 128") << wavOf(1, 1, 8000, 8, QByteArray("\x80\x00\xff", 3)) << 8000
+                                                   << QList<float>{0.0f, -1.0f, 127.0f / 128.0f};
         QTest::newRow("24-bit mono") << wavOf(1, 1, 48000, 24, QByteArray("\x00\x00\x40\x00\x00\xc0", 6)) << 48000
                                      << QList<float>{0.5f, -0.5f};
-        QByteArray floats(4, 0);
-        const float quarter = 0.25f;
-        memcpy(floats.data(), &quarter, 4);
-        QTest::newRow("32-bit float") << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.25f};
+        QByteArray floats(12, 0);
+        const float values[] = {0.5f, std::numeric_limits<float>::quiet_NaN(), 4.0f};
+        memcpy(floats.data(), values, 12);
+        QTest::newRow("32-bit float: NaN is silence, beyond full scale clipped")
+            << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.5f, 0.0f, 1.0f};
         QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
                                                           << 22050 << QList<float>{0.5f};
         QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
