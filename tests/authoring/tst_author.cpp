@@ -46,12 +46,12 @@ private slots:
         QTest::newRow("position outside the word") << "casa,9,ca,NO," << "error: position 9 is outside the word (1 to 4)";
         QTest::newRow("position not a vowel") << "casa,3,ca,NO," << "error: position 3 is 's', not a vowel";
         QTest::newRow("syllable absent") << "casa,2,co,NO," << "error: stressed syllable \"co\" is not in the word";
-        QTest::newRow("accent of another vowel") << QString("arbol,1,ar,é,")
-                                                 << QString("error: accent \"é\" is neither NO nor 'á', the accented 'a'");
+        QTest::newRow("accent of another vowel") << "arbol,1,ar,é,"
+                                                 << "error: accent \"é\" is neither NO nor 'á', the accented 'a'";
         QTest::newRow("forgotten tilde, told by the rules and the dictionary")
-            << "cancion,5,cion,NO," << QString("warning: «cancion» is not in the Spanish dictionary; did you mean canción");
+            << "cancion,5,cion,NO," << "warning: «cancion» is not in the Spanish dictionary; did you mean canción";
         QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
-                                                     << QString("warning: by the syllable rules the stressed syllable");
+                                                     << "warning: by the syllable rules the stressed syllable";
     }
 
     void brokenLines()

@@ -35,10 +35,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("title");
-        QTest::newRow("two digits and a dash") << QStringLiteral("07-letras.txt") << 7 << QStringLiteral("letras");
-        QTest::newRow("no number") << QStringLiteral("animales.txt") << -1 << QStringLiteral("animales");
-        QTest::newRow("only a number keeps it as title") << QStringLiteral("12.txt") << 12 << QStringLiteral("12");
-        QTest::newRow("no extension") << QStringLiteral("03-agudas") << 3 << QStringLiteral("agudas");
+        QTest::newRow("two digits and a dash") << "07-letras.txt" << 7 << "letras";
+        QTest::newRow("no number") << "animales.txt" << -1 << "animales";
+        QTest::newRow("only a number keeps it as title") << "12.txt" << 12 << "12";
+        QTest::newRow("no extension") << "03-agudas" << 3 << "agudas";
     }
 
     void names()
@@ -54,9 +54,9 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("clean");
-        QTest::newRow("a folder separator cannot climb out") << QStringLiteral("../../etc") << QStringLiteral("-..-etc");
-        QTest::newRow("characters Windows refuses") << QStringLiteral("a:b*c?") << QStringLiteral("a-b-c-");
-        QTest::newRow("a leading dot would hide it") << QStringLiteral(".oculto") << QStringLiteral("oculto");
+        QTest::newRow("a folder separator cannot climb out") << "../../etc" << "-..-etc";
+        QTest::newRow("characters Windows refuses") << "a:b*c?" << "a-b-c-";
+        QTest::newRow("a leading dot would hide it") << ".oculto" << "oculto";
     }
 
     void cleanTitles()
@@ -98,8 +98,8 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("expected");  // empty: refused
-        QTest::newRow("a new title") << QStringLiteral("animales del mar") << QStringLiteral("02-animales del mar.txt");
-        QTest::newRow("the title of another list") << QStringLiteral("colores") << QString();
+        QTest::newRow("a new title") << "animales del mar" << "02-animales del mar.txt";
+        QTest::newRow("the title of another list") << "colores" << QString();
     }
 
     void renameKeepsTheNumber()
@@ -126,12 +126,10 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::addColumn<bool>("blocked");  // a folder where the list being moved is set aside
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("the last one up")
-            << 2 << 1 << false << QStringList{QStringLiteral("01-a.txt"), QStringLiteral("02-c.txt"), QStringLiteral("03-b.txt")};
-        QTest::newRow("the first one to the end")
-            << 0 << 2 << false << QStringList{QStringLiteral("01-b.txt"), QStringLiteral("02-c.txt"), QStringLiteral("03-a.txt")};
+        QTest::newRow("the last one up") << 2 << 1 << false << QStringList{"01-a.txt", "02-c.txt", "03-b.txt"};
+        QTest::newRow("the first one to the end") << 0 << 2 << false << QStringList{"01-b.txt", "02-c.txt", "03-a.txt"};
         QTest::newRow("a list that cannot be renamed: nothing changes")
-            << 2 << 1 << true << QStringList{QStringLiteral("01-a.txt"), QStringLiteral("05-b.txt"), QStringLiteral("c.txt")};
+            << 2 << 1 << true << QStringList{"01-a.txt", "05-b.txt", "c.txt"};
     }
 
     void reorder()
@@ -187,10 +185,10 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("exercise lines are kept line for line, blank ones too")
             << QByteArray("casa,2,ca,NO,\r\n\r\nmesa,2,me,NO,\r\n") << true << false
-            << QStringList{QStringLiteral("casa,2,ca,NO,"), QString(), QStringLiteral("mesa,2,me,NO,")};
+            << QStringList{"casa,2,ca,NO,", QString(), "mesa,2,me,NO,"};
         QTest::newRow("a word list in Windows-1252 becomes exercise lines")
             << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
-            << QStringList{QStringLiteral("arbol,1,ar,á,"), QStringLiteral("camion,5,mion,ó,")};
+            << QStringList{"arbol,1,ar,á,", "camion,5,mion,ó,"};
         QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
     }
 

@@ -32,7 +32,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("sound, repeated and broken lines")
-            << QStringList{QStringLiteral("casa,2,ca,NO,"), QStringLiteral("casa,2,ca,NO,"), QStringLiteral("sofa,4,fa,á,"),
+            << QStringList{"casa,2,ca,NO,", "casa,2,ca,NO,", "sofa,4,fa,á,",
                            QStringLiteral("mesa,7,me,NO,"), QString(), QStringLiteral("arbol,1,ar,é,"), QStringLiteral("xyz")};
         QTest::newRow("every bundled list") << QStringList();
     }

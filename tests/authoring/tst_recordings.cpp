@@ -280,9 +280,9 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("samples");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("a word with an accent letter") << QStringLiteral("pingüino") << 100 << true;
-        QTest::newRow("a name leaving the folder") << QStringLiteral("../casa") << 100 << false;
-        QTest::newRow("an empty take") << QStringLiteral("mar") << 0 << false;
+        QTest::newRow("a word with an accent letter") << "pingüino" << 100 << true;
+        QTest::newRow("a name leaving the folder") << "../casa" << 100 << false;
+        QTest::newRow("an empty take") << "mar" << 0 << false;
     }
 
     void savingATake()

@@ -107,8 +107,8 @@ private slots:
         QTest::newRow("a blank") << "buenos días" << "is not a letter";
         QTest::newRow("a digit") << "casa2" << "is not a letter";
         QTest::newRow("no vowel") << "psst" << "has no vowel";
-        QTest::newRow("third occurrence") << QString("cacacá") << "occurs too often";
-        QTest::newRow("stressed ü, which has no accented form: olÜlo") << QString("olÜlo") << "cannot take a written accent";
+        QTest::newRow("third occurrence") << "cacacá" << "occurs too often";
+        QTest::newRow("stressed ü, which has no accented form: olÜlo") << "olÜlo" << "cannot take a written accent";
     }
 
     void refusals()

@@ -116,8 +116,8 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("line");
-        QTest::newRow("a word with its accent: canción") << QStringLiteral("canción") << QStringLiteral("cancion,6,cion,ó,");
-        QTest::newRow("not a word: the line stays") << QStringLiteral("12") << QStringLiteral("casa,2,ca,NO,");
+        QTest::newRow("a word with its accent: canción") << "canción" << "cancion,6,cion,ó,";
+        QTest::newRow("not a word: the line stays") << "12" << "casa,2,ca,NO,";
     }
 
     void editingTheWordRemakesTheLine()

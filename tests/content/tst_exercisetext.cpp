@@ -52,28 +52,25 @@ private slots:
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QString>("text");
         QTest::newRow("UTF-16 LE with mark: árbol")
-            << bytes({0xFF, 0xFE, 0xE1, 0, 'r', 0, 'b', 0, 'o', 0, 'l', 0}) << QStringLiteral("árbol");
-        QTest::newRow("UTF-16 BE with mark: niño")
-            << bytes({0xFE, 0xFF, 0, 'n', 0, 'i', 0, 0xF1, 0, 'o'}) << QStringLiteral("niño");
+            << bytes({0xFF, 0xFE, 0xE1, 0, 'r', 0, 'b', 0, 'o', 0, 'l', 0}) << "árbol";
+        QTest::newRow("UTF-16 BE with mark: niño") << bytes({0xFE, 0xFF, 0, 'n', 0, 'i', 0, 0xF1, 0, 'o'}) << "niño";
         QTest::newRow("UTF-16 LE letter beyond the first plane")
-            << bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE, 'x', 0}) << QStringLiteral("\U0001F600x");
+            << bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE, 'x', 0}) << "\U0001F600x";
         QTest::newRow("UTF-16 mark alone is an empty file") << bytes({0xFF, 0xFE}) << QString();
-        QTest::newRow("UTF-16 odd last byte becomes a replacement")
-            << bytes({0xFF, 0xFE, 'a', 0, 'b'}) << QStringLiteral("a\uFFFD");
+        QTest::newRow("UTF-16 odd last byte becomes a replacement") << bytes({0xFF, 0xFE, 'a', 0, 'b'}) << "a\uFFFD";
         QTest::newRow("UTF-16 lone high surrogate before a letter")
-            << bytes({0xFF, 0xFE, 0x3D, 0xD8, 'x', 0}) << QStringLiteral("\uFFFDx");
-        QTest::newRow("UTF-16 high surrogate at the end") << bytes({0xFF, 0xFE, 'z', 0, 0x3D, 0xD8})
-                                                         << QStringLiteral("z\uFFFD");
+            << bytes({0xFF, 0xFE, 0x3D, 0xD8, 'x', 0}) << "\uFFFDx";
+        QTest::newRow("UTF-16 high surrogate at the end") << bytes({0xFF, 0xFE, 'z', 0, 0x3D, 0xD8}) << "z\uFFFD";
         QTest::newRow("UTF-8 with mark: pingüino") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("pingüino").toUtf8()
-                                                   << QStringLiteral("pingüino");
-        QTest::newRow("Windows-1252: canción") << QByteArray("canci\xF3n") << QStringLiteral("canción");
-        QTest::newRow("Windows-1252 euro and quotes") << QByteArray("\x80\x93x\x94") << QString("\u20AC\u201Cx\u201D");
+                                                   << "pingüino";
+        QTest::newRow("Windows-1252: canción") << QByteArray("canci\xF3n") << "canción";
+        QTest::newRow("Windows-1252 euro and quotes") << QByteArray("\x80\x93x\x94") << "\u20AC\u201Cx\u201D";
         QTest::newRow("invalid UTF-8 falls back to Windows-1252")
-            << QByteArray("\xC3\xB1o\xF1o") << QString("\u00C3\u00B1o\u00F1o");
+            << QByteArray("\xC3\xB1o\xF1o") << "\u00C3\u00B1o\u00F1o";
         QTest::newRow("NUL bytes without mark stay single bytes: á as UTF-16 LE")
             << bytes({0xE1, 0, 'r', 0}) << QStringLiteral("á") + QChar(0) + u'r' + QChar(0);
-        QTest::newRow("FF alone is Windows-1252") << bytes({0xFF}) << QStringLiteral("ÿ");
-        QTest::newRow("FE FF later in the file is not a mark") << bytes({'a', 0xFE, 0xFF}) << QStringLiteral("aþÿ");
+        QTest::newRow("FF alone is Windows-1252") << bytes({0xFF}) << "ÿ";
+        QTest::newRow("FE FF later in the file is not a mark") << bytes({'a', 0xFE, 0xFF}) << "aþÿ";
     }
 
     void decodes()
@@ -124,8 +121,8 @@ private slots:
             << QStringList{".oculto.txt", "01-agudas.txt"} << QStringList{"sub", ".git"}
             << QStringList{"01-agudas.txt"};
         QTest::newRow("accented capitals fold too")
-            << QStringList{QString("Ñu.txt"), QString("ña.txt")} << QStringList{}
-            << QStringList{QString("ña.txt"), QString("Ñu.txt")};
+            << QStringList{"Ñu.txt", "ña.txt"} << QStringList{}
+            << QStringList{"ña.txt", "Ñu.txt"};
     }
 
     void listsOrdinaryFilesByName()
@@ -180,7 +177,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("fields");  // word|position|syllable|accent after reading the line over "sol"
         QTest::newRow("llana sin tilde: casa") << "casa,2,ca,NO," << "casa|2|ca|NO";
-        QTest::newRow("ñ and ü kept") << QString("pingüino,6,güi,NO,") << QString("pingüino|6|güi|NO");
+        QTest::newRow("ñ and ü kept") << "pingüino,6,güi,NO," << "pingüino|6|güi|NO";
         QTest::newRow("no fourth comma keeps the accent") << "casa,2,ca,NO" << "casa|2|ca|NO";
         QTest::newRow("one comma sets the word") << "pan,7" << "pan|2|sol|NO";
         QTest::newRow("no comma changes nothing") << "casa" << "sol|2|sol|NO";
@@ -251,7 +248,7 @@ private slots:
         QTest::addColumn<double>("expected");
         QTest::newRow("blanks inside the number") << "  3 .5" << 3.5;
         QTest::newRow("blanks between sign and digits") << " - 2" << -2.0;
-        QTest::newRow("tab and no-break space") << QString("\t1\u00A02") << 12.0;
+        QTest::newRow("tab and no-break space") << "\t1\u00A02" << 12.0;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;
         QTest::newRow("comma is no decimal separator") << "2,5" << 2.0;
         QTest::newRow("no leading number") << "x" << 0.0;
@@ -266,7 +263,7 @@ private slots:
         QTest::newRow("large exponent") << "1e300" << 1e300;
         QTest::newRow("underflow is zero") << "1e-400" << 0.0;
         QTest::newRow("tiny without exponent") << "0." + QString(400, '0') + "1" << 0.0;
-        QTest::newRow("full-width digit is no digit") << QString("\uFF12") << 0.0;
+        QTest::newRow("full-width digit is no digit") << "\uFF12" << 0.0;
     }
 
     void readsLeadingNumber()
