@@ -230,17 +230,6 @@ private slots:
         QCOMPARE(summarizeByWord(rows), expected);
     }
 
-    void opensNothingBeforeTheFirstAnswer()
-    {
-        QTemporaryDir home;
-        const QString folder = home.filePath("tildora/resultados");
-        ResultsLog log(folder);
-        QVERIFY(!QFileInfo::exists(home.filePath("tildora")));
-        QVERIFY(log.append(answer("casa", 1)));
-        // Each row is in the file as soon as append returns, while the log is open.
-        QCOMPARE(readFile(folder + "/2026-12-06.csv"), Header + formatResultRow(answer("casa", 1)));
-    }
-
     void appendsToTheDayFile_data()
     {
         QTest::addColumn<QByteArray>("before");  // "(none)": no file yet
@@ -252,27 +241,31 @@ private slots:
         QTest::newRow("row cut inside quotes") << earlier + "2026-12-06T10:00:02,\"Ana, la" << QByteArray("\",\n") << 1;
     }
 
+    // Nothing is made before the first answer; each row is in the file as soon
+    // as append returns; a reader finds the rows of before and the new ones,
+    // never a cut one.
     void appendsToTheDayFile()
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, mend);
         QFETCH(int, wholeBefore);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("2026-12-06.csv");
+        QTemporaryDir home;
+        const QString folder = home.filePath("tildora/resultados"), path = folder + "/2026-12-06.csv";
         if (before != "(none)")
             writeFile(path, before);
         else
             before.clear();
+        const QByteArray rows = formatResultRow(answer("casa", 2)) + formatResultRow(answer("luz", 3));
         {
-            ResultsLog log(dir.path());
+            ResultsLog log(folder);
+            QCOMPARE(QFileInfo::exists(home.filePath("tildora")), !before.isEmpty());
             QVERIFY(log.append(answer("casa", 2)));
+            QCOMPARE(readFile(path), before + mend + formatResultRow(answer("casa", 2)));
             QVERIFY(log.append(answer("luz", 3)));
             QVERIFY(!log.problemSaid());
         }
-        const QByteArray rows = formatResultRow(answer("casa", 2)) + formatResultRow(answer("luz", 3));
         const QByteArray after = readFile(path);
         QCOMPARE(after, before + mend + rows);
-        // A reader finds the whole rows of before and the two new ones, never the cut one.
         const QList<ResultRow> read = parseResults(after);
         QCOMPARE(read.size(), wholeBefore + 2);
         QCOMPARE(read.mid(wholeBefore), QList<ResultRow>({answer("casa", 2), answer("luz", 3)}));
