@@ -13,28 +13,26 @@ class TestEditorAudio : public QObject
 {
     Q_OBJECT
 private slots:
-    void loadsFromTheProgramFolder();
-    void noModuleNoAudio();
+    void loadsFromTheProgramFolder()
+    {
+        QObject owner;
+        const QStringList folders{QStringLiteral("/nonexistent"), QStringLiteral(TILDORA_BINARY_DIR)};
+        EditorAudio *audio = loadEditorAudio(folders, &owner);
+        QVERIFY(audio);
+        QCOMPARE(audio->hasInput(), !QMediaDevices::audioInputs().isEmpty());
+        QCOMPARE(audio->hasOutput(), !QMediaDevices::audioOutputs().isEmpty());
+        if (audio->hasInput())
+            return;
+        RawAudioFormat format;
+        QCOMPARE(audio->startInput(&format), nullptr);
+        QVERIFY(!audio->isRecording());
+    }
+
+    void noModuleNoAudio()
+    {
+        QCOMPARE(loadEditorAudio({QDir::tempPath()}, this), nullptr);
+    }
 };
-
-void TestEditorAudio::loadsFromTheProgramFolder()
-{
-    QObject owner;
-    EditorAudio *audio = loadEditorAudio({QStringLiteral("/nonexistent"), QStringLiteral(TILDORA_BINARY_DIR)}, &owner);
-    QVERIFY(audio);
-    QCOMPARE(audio->hasInput(), !QMediaDevices::audioInputs().isEmpty());
-    QCOMPARE(audio->hasOutput(), !QMediaDevices::audioOutputs().isEmpty());
-    if (audio->hasInput())
-        return;
-    RawAudioFormat format;
-    QCOMPARE(audio->startInput(&format), nullptr);
-    QVERIFY(!audio->isRecording());
-}
-
-void TestEditorAudio::noModuleNoAudio()
-{
-    QCOMPARE(loadEditorAudio({QDir::tempPath()}, this), nullptr);
-}
 
 QTEST_MAIN(TestEditorAudio)
 #include "tst_editoraudio.moc"
