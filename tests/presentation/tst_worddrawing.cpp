@@ -154,24 +154,6 @@ private slots:
         QCOMPARE(s.strip.twipWidth(), width);
         QCOMPARE(s.strip.left(), (9000 - width) / 2);
     }
-
-    void drawingStopsTheBounceAndResets()
-    {
-        Stage s;
-        s.tree.alphabet();
-        s.draw("casa", 2, "ca");
-        s.timer.start(5);
-        s.state.AnimLetter = 3;
-        s.strip.letter(0)->move(120, 1300);  // displaced by a bounce
-        s.strip.letter(0)->setEnabled(false);
-        s.state.BounceUp = true;
-        s.draw("mesa", 2, "me");
-        QVERIFY(!s.timer.isActive());
-        QCOMPARE(s.state.AnimLetter, 0);
-        QCOMPARE(s.strip.letter(0)->top(), 600);
-        QVERIFY(s.strip.letter(3)->isEnabled());
-        QVERIFY(s.state.BounceUp);  // left as it was
-    }
 };
 
 QTEST_MAIN(TestWordDrawing)

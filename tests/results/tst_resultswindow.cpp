@@ -93,9 +93,9 @@ private slots:
         const QStringList casaSol{"casa,2,ca,NO,", "sol,2,sol,NO,"};
             QTest::newRow("vowel: a locked word writes nothing more")
             << 0 << casaSol << QList<int>{1, 0, 3} << QStringList{"casa,vocal,2,a,bien,1,0"};
-        QTest::newRow("vowel: next word, counters run on")
-            << 0 << casaSol << QList<int>{1, NextWord, 0}
-            << QStringList{"casa,vocal,2,a,bien,1,0", "sol,vocal,1,s,mal,1,1"};
+        QTest::newRow("vowel: wrong, right, then the next word with its letters open again")
+            << 0 << casaSol << QList<int>{0, 1, NextWord, 0}
+            << QStringList{"casa,vocal,1,c,mal,0,1", "casa,vocal,2,a,bien,1,1", "sol,vocal,1,s,mal,1,2"};
         QTest::newRow("syllable: letters before the last are partial hits")
             << 1 << casaSol << QList<int>{0, 1}
             << QStringList{"casa,silaba,1,c,acierto-parcial,0,0", "casa,silaba,2,a,bien,1,0"};

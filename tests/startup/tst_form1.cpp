@@ -255,6 +255,7 @@ private slots:
         QVERIFY(w.state().BounceUp);
         f.Command1_Click();
         QVERIFY(!f.Timer1->isActive());
+        QCOMPARE(w.state().AnimLetter, 0);
         QCOMPARE(f.Picture2->letter(0)->top(), 600);
         QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, Corner);  // sol: o
         QCOMPARE(w.state().CurrentWord, QString("sol"));
