@@ -38,60 +38,55 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 private slots:
-    void answersWithoutAWindow_data();
-    void answersWithoutAWindow();
-    void startUpOpensNoResults_data();
-    void startUpOpensNoResults();
+    void answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");  // a piece of standard output
+        QTest::addColumn<QString>("err");  // a piece of standard error
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
+        QTest::newRow("help names the switch that keeps nothing")
+            << QStringList{"-h"} << 0 << "--no-results" << "";
+        QTest::newRow("unknown option") << QStringList{"--results", "--help"} << 1 << "" << "Unknown option 'results'";
+    }
+
+    void answersWithoutAWindow()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir data;
+        const Run run = tildora(args, withoutDisplay(data.path()));
+        QTEST(run.exit, "exit");
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        if (out.endsWith('\n'))
+            QCOMPARE(run.out, out);
+        else
+            QVERIFY2(run.out.contains(out), qPrintable(run.out));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    void startUpOpensNoResults_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("a child's name that looks like a path") << QStringList{"--child", "../../etc/Ana"};
+        QTest::newRow("keeping turned off") << QStringList{"--no-results", "--child", "Ana"};
+    }
+
+    // Nothing of the answers is opened before the first frame: the data folder
+    // stays as it was until a child answers.
+    void startUpOpensNoResults()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir data;
+        QProcessEnvironment env = withoutDisplay(data.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TILDORA_QUIT_AFTER_FIRST_WORD", "1");
+        const Run run = tildora(args, env);
+        QCOMPARE(run.exit, 0);
+        QVERIFY2(run.out.contains("first word drawn"), qPrintable(run.out + run.err));
+        QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
 };
-
-void TestCommandLine::answersWithoutAWindow_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exit");
-    QTest::addColumn<QString>("out");  // a piece of standard output
-    QTest::addColumn<QString>("err");  // a piece of standard error
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
-    QTest::newRow("help names the switch that keeps nothing")
-        << QStringList{"-h"} << 0 << "--no-results" << "";
-    QTest::newRow("unknown option") << QStringList{"--results", "--help"} << 1 << "" << "Unknown option 'results'";
-}
-
-void TestCommandLine::answersWithoutAWindow()
-{
-    QFETCH(QStringList, args);
-    QTemporaryDir data;
-    const Run run = tildora(args, withoutDisplay(data.path()));
-    QTEST(run.exit, "exit");
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    if (out.endsWith('\n'))
-        QCOMPARE(run.out, out);
-    else
-        QVERIFY2(run.out.contains(out), qPrintable(run.out));
-    QVERIFY2(run.err.contains(err), qPrintable(run.err));
-}
-
-void TestCommandLine::startUpOpensNoResults_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("a child's name that looks like a path") << QStringList{"--child", "../../etc/Ana"};
-    QTest::newRow("keeping turned off") << QStringList{"--no-results", "--child", "Ana"};
-}
-
-// Nothing of the answers is opened before the first frame: the data folder
-// stays as it was until a child answers.
-void TestCommandLine::startUpOpensNoResults()
-{
-    QFETCH(QStringList, args);
-    QTemporaryDir data;
-    QProcessEnvironment env = withoutDisplay(data.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("TILDORA_QUIT_AFTER_FIRST_WORD", "1");
-    const Run run = tildora(args, env);
-    QCOMPARE(run.exit, 0);
-    QVERIFY2(run.out.contains("first word drawn"), qPrintable(run.out + run.err));
-    QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-}
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

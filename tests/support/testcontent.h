@@ -6,8 +6,9 @@
 #include "platform/soundplayer.h"
 #include "startup/form1.h"
 
+#include "files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QStringList>
@@ -42,12 +43,7 @@ struct ContentTree {
             QDir().mkpath(root + "/" + f);
     }
     QString path(const QString &relative) const { return root + "/" + relative; }
-    void write(const QString &relative, const QByteArray &bytes) const
-    {
-        QFile f(path(relative));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-    }
+    void write(const QString &relative, const QByteArray &bytes) const { writeFile(path(relative), bytes); }
     void letter(const QString &ch, int width, int height = 105) const
     {
         tildora::writeGif(path("letrasgifs/" + ch + ".gif"), letterImage(width, height));
