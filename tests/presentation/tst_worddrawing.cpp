@@ -57,130 +57,104 @@ class TestWordDrawing : public QObject
 {
     Q_OBJECT
 private slots:
-    void casaLayout();
-    void syllableMarks_data();
-    void syllableMarks();
-    void shorterWordLeavesFewerPictures();
-    void missingPicturesKeepTheirImage();
-    void emptyWord();
-    void drawingStopsTheBounceAndResets();
+    void casaLayout()
+    {
+        Stage s;
+        s.tree.letter("c", 30);  // 450 twips
+        s.tree.letter("a", 25);  // 375 twips
+        s.tree.letter("s", 30);
+        s.draw("casa", 2, "ca");
+        QCOMPARE(s.lefts(), (QList<int>{120, 570, 945, 1395}));
+        QCOMPARE(s.strip.twipWidth(), 1395 + 375 + 100);
+        QCOMPARE(s.strip.left(), (11085 - 1870) / 2);
+        QCOMPARE(s.state.LetterCount, 4);
+    }
+
+    void syllableMarks_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("syllable");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("casa: first ca") << "casa" << 2 << "ca" << 1 << QList<int>{1, 2};
+        QTest::newRow("papa stressed at 4: second pa") << "papa" << 4 << "pa" << 3 << QList<int>{3, 4};
+        QTest::newRow("syllable missing marks 0..L-1") << "casa" << 2 << "xyz" << 0 << QList<int>{0, 1, 2};
+        QTest::newRow("empty syllable marks nothing") << "casa" << 2 << "" << 2 << QList<int>{};
+        QTest::newRow("case-sensitive search") << "Casa" << 2 << "ca" << 0 << QList<int>{0, 1};
+    }
+
+    void syllableMarks()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, position);
+        QFETCH(QString, syllable);
+        ExerciseState s;
+        s.CurrentWord = word;
+        s.StressPosition = std::uint8_t(position);
+        s.StressedSyllable = syllable;
+        s.SyllableHits = 3;
+        markStressedSyllable(s);
+        QTEST(s.SyllableStart, "start");
+        QTEST(marked(s), "positions");
+        QCOMPARE(s.SyllableHits, 0);
+    }
+
+    void shorterWordLeavesFewerPictures()
+    {
+        Stage s;
+        s.tree.alphabet();
+        s.draw("mariposa");
+        QCOMPARE(s.strip.count(), 8);
+        s.draw("sol");
+        QCOMPARE(s.strip.count(), 3);
+        QCOMPARE(s.lefts(), (QList<int>{120, 570, 1020}));
+        // A word of 300 letters is drawn, and its syllable marked past letter 255.
+        const QString longWord = QString(249, QLatin1Char('b')) + "cas" + QString(48, QLatin1Char('b'));
+        s.draw(longWord, 251, "cas");
+        QCOMPARE(s.strip.count(), 300);
+        QCOMPARE(s.state.SyllableStart, 250);
+        QCOMPARE(marked(s.state), (QList<int>{250, 251, 252}));
+        // A megabyte-long "word" (a binary file read as exercises) draws a bounded row.
+        s.draw(QString(1 << 20, QLatin1Char('b')) + "a", 1, "b");
+        QCOMPARE(s.strip.count(), MaxLetterPictures);
+        QCOMPARE(s.state.LetterCount, MaxLetterPictures);
+    }
+
+    void missingPicturesKeepTheirImage()
+    {
+        Stage s;
+        s.tree.letter("s", 20);
+        s.tree.letter("o", 40);
+        // First word, first letter missing: the template has no image yet.
+        s.draw("xo");
+        QVERIFY(s.strip.letter(0)->picture().isNull());
+        QCOMPARE(s.strip.letter(1)->picture().width(), 40);
+        s.draw("so");
+        QCOMPARE(s.strip.letter(0)->picture().width(), 20);
+        // Missing letters: the template keeps the previous first letter, and a
+        // new letter shows the copy of the template it started with.
+        s.draw("x?o");
+        QCOMPARE(s.strip.letter(0)->picture().width(), 20);
+        QCOMPARE(s.strip.letter(1)->picture().width(), 20);
+        QCOMPARE(s.strip.letter(2)->left(), 120 + 300 + 300);
+    }
+
+    void emptyWord()
+    {
+        Stage s;
+        s.tree.alphabet(30);
+        s.draw("sol", 2, "sol");
+        const int width = s.strip.twipWidth();
+        const QImage first = s.strip.letter(0)->picture();
+        s.draw("", 0, "", 9000);
+        QCOMPARE(s.state.LetterCount, 0);
+        QCOMPARE(s.strip.count(), 1);
+        QCOMPARE(s.strip.letter(0)->picture(), first);
+        QCOMPARE(s.strip.twipWidth(), width);
+        QCOMPARE(s.strip.left(), (9000 - width) / 2);
+    }
 };
-
-void TestWordDrawing::casaLayout()
-{
-    Stage s;
-    s.tree.letter("c", 30);  // 450 twips
-    s.tree.letter("a", 25);  // 375 twips
-    s.tree.letter("s", 30);
-    s.draw("casa", 2, "ca");
-    QCOMPARE(s.lefts(), (QList<int>{120, 570, 945, 1395}));
-    QCOMPARE(s.strip.twipWidth(), 1395 + 375 + 100);
-    QCOMPARE(s.strip.left(), (11085 - 1870) / 2);
-    QCOMPARE(s.state.LetterCount, 4);
-}
-
-void TestWordDrawing::syllableMarks_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("syllable");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<QList<int>>("positions");
-    QTest::newRow("casa: first ca") << "casa" << 2 << "ca" << 1 << QList<int>{1, 2};
-    QTest::newRow("papa stressed at 4: second pa") << "papa" << 4 << "pa" << 3 << QList<int>{3, 4};
-    QTest::newRow("syllable missing marks 0..L-1") << "casa" << 2 << "xyz" << 0 << QList<int>{0, 1, 2};
-    QTest::newRow("empty syllable marks nothing") << "casa" << 2 << "" << 2 << QList<int>{};
-    QTest::newRow("case-sensitive search") << "Casa" << 2 << "ca" << 0 << QList<int>{0, 1};
-}
-
-void TestWordDrawing::syllableMarks()
-{
-    QFETCH(QString, word);
-    QFETCH(int, position);
-    QFETCH(QString, syllable);
-    ExerciseState s;
-    s.CurrentWord = word;
-    s.StressPosition = std::uint8_t(position);
-    s.StressedSyllable = syllable;
-    s.SyllableHits = 3;
-    markStressedSyllable(s);
-    QTEST(s.SyllableStart, "start");
-    QTEST(marked(s), "positions");
-    QCOMPARE(s.SyllableHits, 0);
-}
-
-void TestWordDrawing::shorterWordLeavesFewerPictures()
-{
-    Stage s;
-    s.tree.alphabet();
-    s.draw("mariposa");
-    QCOMPARE(s.strip.count(), 8);
-    s.draw("sol");
-    QCOMPARE(s.strip.count(), 3);
-    QCOMPARE(s.lefts(), (QList<int>{120, 570, 1020}));
-    // A word of 300 letters is drawn, and its syllable marked past letter 255.
-    const QString longWord = QString(249, QLatin1Char('b')) + "cas" + QString(48, QLatin1Char('b'));
-    s.draw(longWord, 251, "cas");
-    QCOMPARE(s.strip.count(), 300);
-    QCOMPARE(s.state.SyllableStart, 250);
-    QCOMPARE(marked(s.state), (QList<int>{250, 251, 252}));
-    // A megabyte-long "word" (a binary file read as exercises) draws a bounded row.
-    s.draw(QString(1 << 20, QLatin1Char('b')) + "a", 1, "b");
-    QCOMPARE(s.strip.count(), MaxLetterPictures);
-    QCOMPARE(s.state.LetterCount, MaxLetterPictures);
-}
-
-void TestWordDrawing::missingPicturesKeepTheirImage()
-{
-    Stage s;
-    s.tree.letter("s", 20);
-    s.tree.letter("o", 40);
-    // First word, first letter missing: the template has no image yet.
-    s.draw("xo");
-    QVERIFY(s.strip.letter(0)->picture().isNull());
-    QCOMPARE(s.strip.letter(1)->picture().width(), 40);
-    s.draw("so");
-    QCOMPARE(s.strip.letter(0)->picture().width(), 20);
-    // Missing letters: the template keeps the previous first letter, and a
-    // new letter shows the copy of the template it started with.
-    s.draw("x?o");
-    QCOMPARE(s.strip.letter(0)->picture().width(), 20);
-    QCOMPARE(s.strip.letter(1)->picture().width(), 20);
-    QCOMPARE(s.strip.letter(2)->left(), 120 + 300 + 300);
-}
-
-void TestWordDrawing::emptyWord()
-{
-    Stage s;
-    s.tree.alphabet(30);
-    s.draw("sol", 2, "sol");
-    const int width = s.strip.twipWidth();
-    const QImage first = s.strip.letter(0)->picture();
-    s.draw("", 0, "", 9000);
-    QCOMPARE(s.state.LetterCount, 0);
-    QCOMPARE(s.strip.count(), 1);
-    QCOMPARE(s.strip.letter(0)->picture(), first);
-    QCOMPARE(s.strip.twipWidth(), width);
-    QCOMPARE(s.strip.left(), (9000 - width) / 2);
-}
-
-void TestWordDrawing::drawingStopsTheBounceAndResets()
-{
-    Stage s;
-    s.tree.alphabet();
-    s.draw("casa", 2, "ca");
-    s.timer.start(5);
-    s.state.AnimLetter = 3;
-    s.strip.letter(0)->move(120, 1300);  // displaced by a bounce
-    s.strip.letter(0)->setEnabled(false);
-    s.state.BounceUp = true;
-    s.draw("mesa", 2, "me");
-    QVERIFY(!s.timer.isActive());
-    QCOMPARE(s.state.AnimLetter, 0);
-    QCOMPARE(s.strip.letter(0)->top(), 600);
-    QVERIFY(s.strip.letter(3)->isEnabled());
-    QVERIFY(s.state.BounceUp);  // left as it was
-}
 
 QTEST_MAIN(TestWordDrawing)
 #include "tst_worddrawing.moc"

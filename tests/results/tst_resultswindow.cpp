@@ -4,9 +4,11 @@
 #include "results/resultrow.h"
 #include "startup/form1.h"
 
+#include "platform/gifview.h"
 #include "platform/letterstrip.h"
 #include "platform/picturebutton.h"
 
+#include "../support/files.h"
 #include "../support/testcontent.h"
 
 #include <QDir>
@@ -75,104 +77,92 @@ class TestResultsWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void gamesWriteTheirRows_data();
-    void gamesWriteTheirRows();
-    void nothingBeforeTheFirstAnswer();
-    void refusingFolderLeavesTheGameAlone();
-};
-
-void TestResultsWindow::initTestCase()
-{
-    // Whatever goes wrong, nothing lands in the real home.
-    static QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-}
-
-void TestResultsWindow::gamesWriteTheirRows_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QList<int>>("presses");
-    QTest::addColumn<QStringList>("rows");
-    const QStringList casaSol{"casa,2,ca,NO,", "sol,2,sol,NO,"};
-    QTest::newRow("vowel: wrong, then right on casa")
-        << 0 << casaSol << QList<int>{0, 1} << QStringList{"casa,vocal,1,c,mal,0,1", "casa,vocal,2,a,bien,1,1"};
-    QTest::newRow("vowel: a locked word writes nothing more")
-        << 0 << casaSol << QList<int>{1, 0, 3} << QStringList{"casa,vocal,2,a,bien,1,0"};
-    QTest::newRow("vowel: next word, counters run on")
-        << 0 << casaSol << QList<int>{1, NextWord, 0}
-        << QStringList{"casa,vocal,2,a,bien,1,0", "sol,vocal,1,s,mal,1,1"};
-    QTest::newRow("syllable: letters before the last are partial hits")
-        << 1 << casaSol << QList<int>{0, 1}
-        << QStringList{"casa,silaba,1,c,acierto-parcial,0,0", "casa,silaba,2,a,bien,1,0"};
-    QTest::newRow("accent: wrong letter, then the no-accent button")
-        << 2 << casaSol << QList<int>{1, NoAccentButton}
-        << QStringList{"casa,tilde,2,a,mal,0,1", "casa,tilde,,sin-tilde,bien,1,1"};
-    QTest::newRow("accent: no-accent button wrong twice, counters as shown")
-        << 2 << QStringList{"arbol,1,ar,á,"} << QList<int>{NoAccentButton, NoAccentButton}
-        << QStringList{"arbol,tilde,,sin-tilde,mal,0,0", "arbol,tilde,,sin-tilde,mal,0,0"};
-}
-
-void TestResultsWindow::gamesWriteTheirRows()
-{
-    QFETCH(int, mode);
-    QFETCH(QStringList, lines);
-    QFETCH(QList<int>, presses);
-    QFETCH(QStringList, rows);
-    Game game(lines, mode, QStringLiteral("Núria"));
-    for (const int what : presses)
-        game.press(what);
-    const QByteArray bytes = game.dayFile();
-    QVERIFY2(bytes.startsWith(resultsHeader()), bytes.constData());
-    const QList<ResultRow> kept = parseResults(bytes);
-    QCOMPARE(answered(kept), rows);
-    const QDateTime ended = QDateTime::currentDateTime().addSecs(1);
-    for (const ResultRow &r : kept) {
-        QVERIFY(r.time >= game.started && r.time <= ended);
-        QCOMPARE(r.child, QString("Núria"));
-        QCOMPARE(r.exerciseFile, QString("01.txt"));
+    void initTestCase()
+    {
+        // Whatever goes wrong, nothing lands in the real home.
+        static QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
     }
-    // The window's counters are the last row's.
-    QCOMPARE(QString::number(kept.last().right), game.w.form->Label1[0]->text());
-    QCOMPARE(QString::number(kept.last().wrong), game.w.form->Label1[1]->text());
-}
 
-void TestResultsWindow::nothingBeforeTheFirstAnswer()
-{
-    Game game({"casa,2,ca,NO,"}, 0);
-    game.press(NextWord);
-    QVERIFY(!QFileInfo::exists(game.data.filePath("tildora")));
-    game.press(1);
-    QCOMPARE(answered(parseResults(game.dayFile())), QStringList{"casa,vocal,2,a,bien,1,0"});
-    QCOMPARE(parseResults(game.dayFile()).value(0).child, QString());
-}
+    void gamesWriteTheirRows_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<int>>("presses");
+        QTest::addColumn<QStringList>("rows");
+        const QStringList casaSol{"casa,2,ca,NO,", "sol,2,sol,NO,"};
+            QTest::newRow("vowel: a locked word writes nothing more")
+            << 0 << casaSol << QList<int>{1, 0, 3} << QStringList{"casa,vocal,2,a,bien,1,0"};
+        QTest::newRow("vowel: wrong, right, then the next word with its letters open again")
+            << 0 << casaSol << QList<int>{0, 1, NextWord, 0}
+            << QStringList{"casa,vocal,1,c,mal,0,1", "casa,vocal,2,a,bien,1,1", "sol,vocal,1,s,mal,1,2"};
+        QTest::newRow("syllable: letters before the last are partial hits")
+            << 1 << casaSol << QList<int>{0, 1}
+            << QStringList{"casa,silaba,1,c,acierto-parcial,0,0", "casa,silaba,2,a,bien,1,0"};
+        QTest::newRow("accent: wrong letter, then the no-accent button")
+            << 2 << casaSol << QList<int>{1, NoAccentButton}
+            << QStringList{"casa,tilde,2,a,mal,0,1", "casa,tilde,,sin-tilde,bien,1,1"};
+        QTest::newRow("accent: no-accent button wrong twice, counters as shown")
+            << 2 << QStringList{"arbol,1,ar,á,"} << QList<int>{NoAccentButton, NoAccentButton}
+            << QStringList{"arbol,tilde,,sin-tilde,mal,0,0", "arbol,tilde,,sin-tilde,mal,0,0"};
+    }
 
-void TestResultsWindow::refusingFolderLeavesTheGameAlone()
-{
-    QTemporaryDir data;
-    const QString folder = data.filePath("resultados");
-    QFile blocker(folder);  // a file where the folder should be
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    void gamesWriteTheirRows()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, presses);
+        QFETCH(QStringList, rows);
+        Game game(lines, mode, QStringLiteral("Núria"));
+        for (const int what : presses)
+            game.press(what);
+        const QByteArray bytes = game.dayFile();
+        QVERIFY2(bytes.startsWith(resultsHeader()), bytes.constData());
+        const QList<ResultRow> kept = parseResults(bytes);
+        QCOMPARE(answered(kept), rows);
+        const QDateTime ended = QDateTime::currentDateTime().addSecs(1);
+        for (const ResultRow &r : kept) {
+            QVERIFY(r.time >= game.started && r.time <= ended);
+            QCOMPARE(r.child, QString("Núria"));
+            QCOMPARE(r.exerciseFile, QString("01.txt"));
+        }
+        // The window's counters are the last row's.
+        QCOMPARE(QString::number(kept.last().right), game.w.form->Label1[0]->text());
+        QCOMPARE(QString::number(kept.last().wrong), game.w.form->Label1[1]->text());
+    }
 
-    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
-    w.form->keepAnswers(folder, QStringLiteral("Ana"));
-    w.load();
-    w.form->show();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("answers are not kept in .*resultados"));
-    QTest::failOnWarning(QRegularExpression("answers are not kept"));
-    w.sound.played.clear();
-    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);
-    QTest::mouseClick(w.form->Picture2->letter(1), Qt::LeftButton, {}, Corner);
-    QTest::mouseClick(w.form->Command1, Qt::LeftButton);
-    QTest::mouseClick(w.form->Picture2->letter(0), Qt::LeftButton, {}, Corner);
-    QCOMPARE(w.form->Label1[0]->text(), QString("1"));
-    QCOMPARE(w.form->Label1[1]->text(), QString("2"));
-    QCOMPARE(w.played().mid(0, 2), QStringList({"fallo.wav", "8.wav"}));  // 8: the first praise drawn
-    QCOMPARE(w.form->record().text(), QString("casa\ncasa\nsol\n"));
-    QVERIFY(QFileInfo(folder).isFile());
-}
+    void nothingBeforeTheFirstAnswer()
+    {
+        Game game({"casa,2,ca,NO,"}, 0);
+        game.press(NextWord);
+        QVERIFY(!QFileInfo::exists(game.data.filePath("tildora")));
+        game.press(1);
+        QCOMPARE(answered(parseResults(game.dayFile())), QStringList{"casa,vocal,2,a,bien,1,0"});
+        QCOMPARE(parseResults(game.dayFile()).value(0).child, QString());
+    }
+
+    void refusingFolderLeavesTheGameAlone()
+    {
+        Game game({"casa,2,ca,NO,", "sol,2,sol,NO,"}, 0, QStringLiteral("Ana"));
+        testing::writeFile(game.folder());  // a file where the folder should be
+        Form1 &f = *game.w.form;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("answers are not kept in .*resultados"));
+        QTest::failOnWarning(QRegularExpression("answers are not kept"));
+        game.press(0);
+        game.press(1);
+        QVERIFY(f.Gif89a1[0]->isVisible() && !f.Gif89a1[1]->isVisible());
+        game.press(NextWord);
+        game.press(0);
+        QVERIFY(!f.Gif89a1[0]->isVisible() && f.Gif89a1[1]->isVisible());
+        QCOMPARE(f.Label1[0]->text(), QString("1"));
+        QCOMPARE(f.Label1[1]->text(), QString("2"));
+        // 8: the first praise drawn
+        const QStringList sounds{game.w.tree.path("sonidos/fallo.wav"), game.w.tree.path("sonidos/8.wav")};
+        QCOMPARE(game.w.sound.played.mid(0, 2), sounds);
+        QCOMPARE(f.record().text(), QString("casa\ncasa\nsol\n"));
+        QVERIFY(QFileInfo(game.folder()).isFile());
+    }
+};
 
 QTEST_MAIN(TestResultsWindow)
 #include "tst_resultswindow.moc"

@@ -76,237 +76,235 @@ class TestClassroom : public QObject
 {
     Q_OBJECT
 private slots:
-    void pressLandsWhereSeen_data();
-    void pressLandsWhereSeen();
-    void keyAnswersAsPressAtCentre_data();
-    void keyAnswersAsPressAtCentre();
-    void keysMoveTheFocus_data();
-    void keysMoveTheFocus();
-    void focusMarkStaysOutOfTheFill();
-    void shortcuts_data();
-    void shortcuts();
-    void accessiblePressAnswers();
-    void fullScreenComesAndGoes();
-};
-
-void TestClassroom::pressLandsWhereSeen_data()
-{
-    // Letters are 30 x 105 with a black block at (7..21, 26..77); the word is
-    // casa in vowel mode, so the a at position 2 is right.
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<int>("letter");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("fill");
-    QTest::newRow("full HD, the stressed vowel, on its ink") << QSize(1920, 1080) << 1 << QPoint(15, 50) << QColor(Qt::blue);
-    QTest::newRow("4K, the last letter, under its ink") << QSize(3840, 2160) << 3 << QPoint(14, 90) << QColor(Qt::red);
-    QTest::newRow("portrait, the s, on its ink") << QSize(1080, 1920) << 2 << QPoint(20, 76) << QColor(Qt::red);
-}
-
-void TestClassroom::pressLandsWhereSeen()
-{
-    QFETCH(QSize, screen);
-    QFETCH(int, letter);
-    QFETCH(QPoint, at);
-    QFETCH(QColor, fill);
-    Window w({"casa,2,ca,NO,"});
-    w.load();
-    Form1 &f = *w.form;
-    FullScreenStage stage(&f, f.Picture3);
-    stage.resize(screen);
-    stage.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&stage));
-    LetterPicture *pressed = f.Picture2->letter(letter);
-    const QPointF inGame = QPointF(pressed->mapTo(&f, QPoint(0, 0))) + QPointF(at) + QPointF(0.5, 0.5);
-    const QPoint onScreen = stage.mapFromScene(stage.proxy()->mapToScene(inGame));
-    QTest::mouseClick(stage.viewport(), Qt::LeftButton, {}, onScreen);
-    const QColor kept = pressed->keptImage().pixelColor(at);
-    QCOMPARE(kept, fill);
-    // What the child sees at that point of the screen is the fill too.
-    const QImage seen = stage.viewport()->grab().toImage();
-    QCOMPARE(seen.pixelColor(onScreen), fill);
-    QCOMPARE(f.Label1[fill == QColor(Qt::blue) ? 0 : 1]->text(), QString("1"));
-    QCOMPARE(stage.release(), &f);
-}
-
-void TestClassroom::keyAnswersAsPressAtCentre_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("letter");
-    QTest::addColumn<int>("key");
-    QTest::newRow("vowel mode, Space on the stressed vowel: casa") << "casa,2,ca,NO," << 0 << 1 << int(Qt::Key_Space);
-    QTest::newRow("vowel mode, Enter on a wrong letter: casa") << "casa,2,ca,NO," << 0 << 3 << int(Qt::Key_Enter);
-    QTest::newRow("syllable mode, Return on a letter of the syllable: árbol") << "arbol,1,ar,á," << 1 << 0
-                                                                               << int(Qt::Key_Return);
-    QTest::newRow("accent mode, a word without accent: casa") << "casa,2,ca,NO," << 2 << 1 << int(Qt::Key_Return);
-}
-
-void TestClassroom::keyAnswersAsPressAtCentre()
-{
-    QFETCH(QString, line);
-    QFETCH(int, mode);
-    QFETCH(int, letter);
-    QFETCH(int, key);
-    Window byKey({line});
-    Window byMouse({line});
-    for (Window *w : {&byKey, &byMouse}) {
-        showActive(*w);
-        w->form->Command2_Click(mode);
+    void pressLandsWhereSeen_data()
+    {
+        // Letters are 30 x 105 with a black block at (7..21, 26..77); the word is
+        // casa in vowel mode, so the a at position 2 is right.
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("letter");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("fill");
+        QTest::newRow("full HD, the stressed vowel, on its ink")
+            << QSize(1920, 1080) << 1 << QPoint(15, 50) << QColor(Qt::blue);
+        QTest::newRow("4K, the last letter, under its ink")
+            << QSize(3840, 2160) << 3 << QPoint(14, 90) << QColor(Qt::red);
+        QTest::newRow("portrait, the s, on its ink") << QSize(1080, 1920) << 2 << QPoint(20, 76) << QColor(Qt::red);
     }
-    byKey.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(byKey.form.get()));
-    LetterPicture *focused = byKey.form->Picture2->letter(letter);
-    focused->setFocus();
-    QVERIFY(focused->hasFocus());
-    QTest::keyClick(focused, Qt::Key(key));
-    const LetterPicture *clicked = byMouse.form->Picture2->letter(letter);
-    byMouse.form->Picture1_Mousedown(letter, Qt::LeftButton, {}, clicked->width() / 2.0, clicked->height() / 2.0);
-    byMouse.form->Picture1_Click(letter);
-    const Outcome keyed = outcomeOf(byKey, letter);
-    const Outcome pressed = outcomeOf(byMouse, letter);
-    QVERIFY(keyed == pressed);
-    // The answer was judged: something changed besides the focus.
-    QVERIFY(keyed.right != "0" || keyed.wrong != "0" || keyed.syllableHits > 0);
-    QVERIFY(!byKey.form->Picture2->letter(letter)->isEnabled());
-}
 
-void TestClassroom::keysMoveTheFocus_data()
-{
-    // casa in vowel mode with its recording: every letter but the first a is
-    // wrong, and a wrong press locks just that letter. The no-accent button is
-    // disabled in vowel mode and is passed over.
-    QTest::addColumn<QList<int>>("locked");
-    QTest::addColumn<int>("start");  // a letter, or -1 for the window's first focus
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QString>("focus");
-    const int L = Qt::Key_Left, R = Qt::Key_Right, T = Qt::Key_Tab, B = Qt::Key_Backtab, S = Qt::Key_Space;
-    QTest::newRow("Right moves to the next letter") << QList<int>{} << 0 << QList<int>{R} << "letter 1";
-    QTest::newRow("Left at the first letter stays") << QList<int>{} << 0 << QList<int>{L} << "letter 0";
-    QTest::newRow("Right skips a letter already answered") << QList<int>{2} << 1 << QList<int>{R} << "letter 3";
-    QTest::newRow("Left finds no letter before an answered first") << QList<int>{0} << 1 << QList<int>{L} << "letter 1";
-    QTest::newRow("3 Tabs: the first letter") << QList<int>{} << -1 << QList<int>{T, T, T} << "letter 0";
-    QTest::newRow("9 Tabs: replay") << QList<int>{} << -1 << QList<int>(9, T) << "Command3";
-    QTest::newRow("11 Tabs: credits, past the disabled no-accent button")
-        << QList<int>{} << -1 << QList<int>(11, T) << "Command5";
-    QTest::newRow("Shift+Tab: the credits") << QList<int>{} << -1 << QList<int>{B} << "Command5";
-    QTest::newRow("4 Shift+Tabs: syllable mode") << QList<int>{} << -1 << QList<int>(4, B) << "Command2(1)";
-    QTest::newRow("a wrong letter answered: on to the next letter") << QList<int>{} << 0 << QList<int>{S} << "letter 1";
-    QTest::newRow("a wrong last letter answered: round to the first")
-        << QList<int>{} << 3 << QList<int>{S} << "letter 0";
-    QTest::newRow("the right letter answered: on to the next word") << QList<int>{} << 1 << QList<int>{S}
-                                                                    << "Command1";
-}
+    void pressLandsWhereSeen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, letter);
+        QFETCH(QPoint, at);
+        QFETCH(QColor, fill);
+        Window w({"casa,2,ca,NO,"});
+        w.load();
+        Form1 &f = *w.form;
+        FullScreenStage stage(&f, f.Picture3);
+        stage.resize(screen);
+        stage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage));
+        LetterPicture *pressed = f.Picture2->letter(letter);
+        const QPointF inGame = QPointF(pressed->mapTo(&f, QPoint(0, 0))) + QPointF(at) + QPointF(0.5, 0.5);
+        const QPoint onScreen = stage.mapFromScene(stage.proxy()->mapToScene(inGame));
+        QTest::mouseClick(stage.viewport(), Qt::LeftButton, {}, onScreen);
+        const QColor kept = pressed->keptImage().pixelColor(at);
+        QCOMPARE(kept, fill);
+        // What the child sees at that point of the screen is the fill too.
+        const QImage seen = stage.viewport()->grab().toImage();
+        QCOMPARE(seen.pixelColor(onScreen), fill);
+        QCOMPARE(f.Label1[fill == QColor(Qt::blue) ? 0 : 1]->text(), QString("1"));
+        QCOMPARE(stage.release(), &f);
+    }
 
-void TestClassroom::keysMoveTheFocus()
-{
-    QFETCH(QList<int>, locked);
-    QFETCH(int, start);
-    QFETCH(QList<int>, keys);
-    Window w({"casa,2,ca,NO,"});
-    showActive(w);
-    Form1 &f = *w.form;
-    for (const int i : locked)
-        f.Picture1_Mousedown(i, Qt::LeftButton, {}, 1, 1);
-    if (start >= 0)
-        f.Picture2->letter(start)->setFocus();
-    for (const int key : keys)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-    const QWidget *focus = QApplication::focusWidget();
-    QString name = focus == f.Command1 ? "Command1" : focus == f.Command3 ? "Command3" : focus == f.Command5 ? "Command5"
-                                                                                                            : QString();
-    for (int i = 0; i < 3; ++i)
-        if (focus == f.Command2[i])
-            name = QString("Command2(%1)").arg(i);
-    if (focusedLetter(f) >= 0)
-        name = QString("letter %1").arg(focusedLetter(f));
-    QTEST(name, "focus");
-}
+    void keyAnswersAsPressAtCentre_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("letter");
+        QTest::addColumn<int>("key");
+        QTest::newRow("vowel mode, Space on the stressed vowel: casa")
+            << "casa,2,ca,NO," << 0 << 1 << int(Qt::Key_Space);
+        QTest::newRow("vowel mode, Enter on a wrong letter: casa") << "casa,2,ca,NO," << 0 << 3 << int(Qt::Key_Enter);
+        QTest::newRow("syllable mode, Return on a letter of the syllable: árbol") << "arbol,1,ar,á," << 1 << 0
+                                                                                   << int(Qt::Key_Return);
+        QTest::newRow("accent mode, a word without accent: casa") << "casa,2,ca,NO," << 2 << 1 << int(Qt::Key_Return);
+    }
 
-void TestClassroom::focusMarkStaysOutOfTheFill()
-{
-    Window w({"casa,2,ca,NO,"});
-    showActive(w);
-    LetterPicture *a = w.form->Picture2->letter(1);
-    QVERIFY(!hasOrange(a->grab().toImage()));
-    a->setFocus();
-    QVERIFY(hasOrange(a->grab().toImage()));  // seen on screen
-    QVERIFY(!hasOrange(a->keptImage()));       // but not in the picture
-    // A press on the white just inside the mark fills the white, mark or no mark.
-    w.form->Picture1_Mousedown(1, Qt::LeftButton, {}, 4, 4);
-    QCOMPARE(a->keptImage().pixelColor(4, 4), QColor(Qt::blue));
-    QCOMPARE(a->keptImage().pixelColor(29, 104), QColor(Qt::blue));
-    QVERIFY(!hasOrange(a->keptImage()));
-}
+    void keyAnswersAsPressAtCentre()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, mode);
+        QFETCH(int, letter);
+        QFETCH(int, key);
+        Window byKey({line});
+        Window byMouse({line});
+        for (Window *w : {&byKey, &byMouse}) {
+            showActive(*w);
+            w->form->Command2_Click(mode);
+        }
+        byKey.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(byKey.form.get()));
+        LetterPicture *focused = byKey.form->Picture2->letter(letter);
+        focused->setFocus();
+        QVERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key(key));
+        const LetterPicture *clicked = byMouse.form->Picture2->letter(letter);
+        byMouse.form->Picture1_Mousedown(letter, Qt::LeftButton, {}, clicked->width() / 2.0, clicked->height() / 2.0);
+        byMouse.form->Picture1_Click(letter);
+        const Outcome keyed = outcomeOf(byKey, letter);
+        const Outcome pressed = outcomeOf(byMouse, letter);
+        QVERIFY(keyed == pressed);
+        // The answer was judged: something changed besides the focus.
+        QVERIFY(keyed.right != "0" || keyed.wrong != "0" || keyed.syllableHits > 0);
+        QVERIFY(!byKey.form->Picture2->letter(letter)->isEnabled());
+    }
 
-void TestClassroom::shortcuts_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("word");  // the word on screen after the key
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("recordingsPlayed");
-    QTest::newRow("N: the next word") << int(Qt::Key_N) << "Command1" << "sol" << 0 << 1;
-    QTest::newRow("2: syllable mode, the same word") << int(Qt::Key_2) << "Command2(1)" << "casa" << 1 << 2;
-}
+    void keysMoveTheFocus_data()
+    {
+        // casa in vowel mode with its recording: every letter but the first a is
+        // wrong, and a wrong press locks just that letter. The no-accent button is
+        // disabled in vowel mode and is passed over.
+        QTest::addColumn<QList<int>>("locked");
+        QTest::addColumn<int>("start");  // a letter, or -1 for the window's first focus
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("focus");
+        const int L = Qt::Key_Left, R = Qt::Key_Right, T = Qt::Key_Tab, B = Qt::Key_Backtab, S = Qt::Key_Space;
+        QTest::newRow("Right moves to the next letter") << QList<int>{} << 0 << QList<int>{R} << "letter 1";
+        QTest::newRow("Left at the first letter stays") << QList<int>{} << 0 << QList<int>{L} << "letter 0";
+        QTest::newRow("Right skips a letter already answered") << QList<int>{2} << 1 << QList<int>{R} << "letter 3";
+        QTest::newRow("Left finds no letter before an answered first")
+            << QList<int>{0} << 1 << QList<int>{L} << "letter 1";
+        QTest::newRow("3 Tabs: the first letter") << QList<int>{} << -1 << QList<int>{T, T, T} << "letter 0";
+        QTest::newRow("9 Tabs: replay") << QList<int>{} << -1 << QList<int>(9, T) << "Command3";
+        QTest::newRow("11 Tabs: credits, past the disabled no-accent button")
+            << QList<int>{} << -1 << QList<int>(11, T) << "Command5";
+        QTest::newRow("Shift+Tab: the credits") << QList<int>{} << -1 << QList<int>{B} << "Command5";
+        QTest::newRow("4 Shift+Tabs: syllable mode") << QList<int>{} << -1 << QList<int>(4, B) << "Command2(1)";
+        QTest::newRow("a wrong letter answered: on to the next letter")
+            << QList<int>{} << 0 << QList<int>{S} << "letter 1";
+        QTest::newRow("a wrong last letter answered: round to the first")
+            << QList<int>{} << 3 << QList<int>{S} << "letter 0";
+        QTest::newRow("the right letter answered: on to the next word") << QList<int>{} << 1 << QList<int>{S}
+                                                                        << "Command1";
+    }
 
-void TestClassroom::shortcuts()
-{
-    QFETCH(int, key);
-    QFETCH(QString, button);
-    Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
-    showActive(w);
-    Form1 &f = *w.form;
-    QTest::keyClick(&f, Qt::Key(key));
-    // A button's shortcut shows the button pressed for a moment, then clicks.
-    QTRY_VERIFY(w.state().CurrentWord == "sol" || w.played().count("casa.wav") == 2);
-    QTEST(int(w.played().count("casa.wav")), "recordingsPlayed");
-    QTEST(w.state().CurrentWord, "word");
-    QTEST(int(w.state().AnswerMode), "mode");
-    PictureButton *b = button == "Command1" ? f.Command1 : button == "Command3" ? f.Command3
-                                                                                  : f.Command2[button.at(9).digitValue()];
-    QVERIFY2(b->toolTip().endsWith(QString("(%1)").arg(QKeySequence(key).toString())), qPrintable(b->toolTip()));
-}
+    void keysMoveTheFocus()
+    {
+        QFETCH(QList<int>, locked);
+        QFETCH(int, start);
+        QFETCH(QList<int>, keys);
+        Window w({"casa,2,ca,NO,"});
+        showActive(w);
+        Form1 &f = *w.form;
+        for (const int i : locked)
+            f.Picture1_Mousedown(i, Qt::LeftButton, {}, 1, 1);
+        if (start >= 0)
+            f.Picture2->letter(start)->setFocus();
+        for (const int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        const QWidget *focus = QApplication::focusWidget();
+        QString name = focus == f.Command1   ? "Command1"
+                       : focus == f.Command3 ? "Command3"
+                       : focus == f.Command5 ? "Command5"
+                                             : QString();
+        for (int i = 0; i < 3; ++i)
+            if (focus == f.Command2[i])
+                name = QString("Command2(%1)").arg(i);
+        if (focusedLetter(f) >= 0)
+            name = QString("letter %1").arg(focusedLetter(f));
+        QTEST(name, "focus");
+    }
 
-void TestClassroom::accessiblePressAnswers()
-{
-    Window w({"casa,2,ca,NO,"});
-    showActive(w);
-    Form1 &f = *w.form;
-    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f.Picture2->letter(1));
-    QVERIFY(a && a->actionInterface());
-    QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(f.Label1[0]->text(), QString("1"));
-    QCOMPARE(f.Picture2->letter(1)->keptImage().pixelColor(15, 52), QColor(Qt::blue));
-    QVERIFY(a->state().disabled);
-    // The counters are read out with their numbers.
-    QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[0])->text(QAccessible::Name), QString("Right answers: 1"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[1])->text(QAccessible::Name), QString("Wrong answers: 0"));
-}
+    void focusMarkStaysOutOfTheFill()
+    {
+        Window w({"casa,2,ca,NO,"});
+        showActive(w);
+        LetterPicture *a = w.form->Picture2->letter(1);
+        QVERIFY(!hasOrange(a->grab().toImage()));
+        a->setFocus();
+        QVERIFY(hasOrange(a->grab().toImage()));  // seen on screen
+        QVERIFY(!hasOrange(a->keptImage()));       // but not in the picture
+        // A press on the white just inside the mark fills the white, mark or no mark.
+        w.form->Picture1_Mousedown(1, Qt::LeftButton, {}, 4, 4);
+        QCOMPARE(a->keptImage().pixelColor(4, 4), QColor(Qt::blue));
+        QCOMPARE(a->keptImage().pixelColor(29, 104), QColor(Qt::blue));
+        QVERIFY(!hasOrange(a->keptImage()));
+    }
 
-void TestClassroom::fullScreenComesAndGoes()
-{
-    Window w({"casa,2,ca,NO,"});
-    showActive(w);
-    Form1 &f = *w.form;
-    QTest::keyClick(&f, Qt::Key_F11);
-    QVERIFY(f.classroom().isFullScreen());
-    FullScreenStage *stage = f.classroom().stage();
-    QVERIFY(QTest::qWaitForWindowExposed(stage));
-    QVERIFY(stage->isFullScreen());
-    QCOMPARE(f.graphicsProxyWidget(), stage->proxy());
-    QVERIFY(stage->placement().scale > 1);  // the offscreen screen is 800 x 600
-    QTest::keyClick(stage, Qt::Key_Escape);
-    QTRY_VERIFY(!f.classroom().isFullScreen());
-    QVERIFY(!f.graphicsProxyWidget());
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QCOMPARE(f.size(), QSize(739, 491));
-    QVERIFY(f.Command1->hasFocus());
-    // The normal window answers as before.
-    QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, QPoint(15, 50));
-    QCOMPARE(f.Label1[0]->text(), QString("1"));
-}
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("word");  // the word on screen after the key
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("recordingsPlayed");
+        QTest::newRow("N: the next word") << int(Qt::Key_N) << "Command1" << "sol" << 0 << 1;
+        QTest::newRow("2: syllable mode, the same word") << int(Qt::Key_2) << "Command2(1)" << "casa" << 1 << 2;
+    }
+
+    void shortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, button);
+        Window w({"casa,2,ca,NO,", "sol,2,sol,NO,"});
+        showActive(w);
+        Form1 &f = *w.form;
+        QTest::keyClick(&f, Qt::Key(key));
+        // A button's shortcut shows the button pressed for a moment, then clicks.
+        QTRY_VERIFY(w.state().CurrentWord == "sol" || w.played().count("casa.wav") == 2);
+        QTEST(int(w.played().count("casa.wav")), "recordingsPlayed");
+        QTEST(w.state().CurrentWord, "word");
+        QTEST(int(w.state().AnswerMode), "mode");
+        PictureButton *b = button == "Command1"   ? f.Command1
+                           : button == "Command3" ? f.Command3
+                                                  : f.Command2[button.at(9).digitValue()];
+        QVERIFY2(b->toolTip().endsWith(QString("(%1)").arg(QKeySequence(key).toString())), qPrintable(b->toolTip()));
+    }
+
+    void accessiblePressAnswers()
+    {
+        Window w({"casa,2,ca,NO,"});
+        showActive(w);
+        Form1 &f = *w.form;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f.Picture2->letter(1));
+        QVERIFY(a && a->actionInterface());
+        QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.Label1[0]->text(), QString("1"));
+        QCOMPARE(f.Picture2->letter(1)->keptImage().pixelColor(15, 52), QColor(Qt::blue));
+        QVERIFY(a->state().disabled);
+        // The counters are read out with their numbers.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[0])->text(QAccessible::Name),
+                 QString("Right answers: 1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Label1[1])->text(QAccessible::Name),
+                 QString("Wrong answers: 0"));
+    }
+
+    void fullScreenComesAndGoes()
+    {
+        Window w({"casa,2,ca,NO,"});
+        showActive(w);
+        Form1 &f = *w.form;
+        QTest::keyClick(&f, Qt::Key_F11);
+        QVERIFY(f.classroom().isFullScreen());
+        FullScreenStage *stage = f.classroom().stage();
+        QVERIFY(QTest::qWaitForWindowExposed(stage));
+        QVERIFY(stage->isFullScreen());
+        QCOMPARE(f.graphicsProxyWidget(), stage->proxy());
+        QVERIFY(stage->placement().scale > 1);  // the offscreen screen is 800 x 600
+        QTest::keyClick(stage, Qt::Key_Escape);
+        QTRY_VERIFY(!f.classroom().isFullScreen());
+        QVERIFY(!f.graphicsProxyWidget());
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.size(), QSize(739, 491));
+        QVERIFY(f.Command1->hasFocus());
+        // The normal window answers as before.
+        QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, QPoint(15, 50));
+        QCOMPARE(f.Label1[0]->text(), QString("1"));
+    }
+};
 
 QTEST_MAIN(TestClassroom)
 #include "tst_classroom.moc"
