@@ -1,7 +1,11 @@
 // The teacher's folder of exercise lists: names and their number prefix,
-// new lists, copies, renaming, reordering, the trash, and saving a list.
+// new lists, copies, renaming, reordering, the trash, and saving a list; and a
+// new list from the words children missed: finding the lines the words were
+// shown with, choosing and spelling the words, and saving the list without
+// ever overwriting another.
 #include "authoring/listfile.h"
 #include "authoring/listfolder.h"
+#include "authoring/missedlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +26,12 @@ private slots:
         // The trash is the one of this data home, never the real one.
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
         m_folder = m_home.path() + QStringLiteral("/tildora/ejercicios");
+        // Lists the missed words were shown from; the same word may have another line in a bundled list.
+        const QString teacher = m_home.filePath("maestra"), bundled = m_home.filePath("programa");
+        testing::writeFile(teacher + "/01-mias.txt", "raton,4,ton,ó,\r\ncasa,2,ca,NO,\r\n");
+        testing::writeFile(bundled + "/01-agudas.txt", "raton,4,ton,ó,\r\ncamion,5,mion,ó,\r\n");
+        testing::writeFile(bundled + "/02-llanas.txt", QByteArray("arbol,1,ar,\xe1,\r\ncasa,4,sa,NO,\r\nroto,2\r\n"));
+        m_missedFolders = {teacher, bundled};
     }
 
     void init()
@@ -207,6 +217,85 @@ private slots:
         QVERIFY(openListFile(m_folder + QStringLiteral("/no-existe.txt")).error.size() > 0);
     }
 
+    void linesOfAnsweredWords_data()
+    {
+        QTest::addColumn<QString>("file");  // the list the answer names
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("expectedLine");  // empty: not found
+        QTest::newRow("from the list the answer names") << "02-llanas.txt" << "casa" << "casa,4,sa,NO,";
+        QTest::newRow("a list since deleted: found in another") << "09-borrada.txt" << "camion" << "camion,5,mion,ó,";
+        QTest::newRow("a name leaving the folder is not followed")
+            << "../programa/02-llanas.txt" << "casa" << "casa,2,ca,NO,";
+        QTest::newRow("a line cut short is not taken") << "02-llanas.txt" << "roto" << "";
+    }
+
+    void linesOfAnsweredWords()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, word);
+        ResultRow answer;
+        answer.exerciseFile = file;
+        answer.word = word;
+        QTEST(answeredWordLines({answer}, m_missedFolders).value(word), "expectedLine");
+    }
+
+    void wordsChosen_data()
+    {
+        QTest::addColumn<QList<WordSummary>>("summary");
+        QTest::addColumn<int>("maxWords");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("problems");
+        const QList<WordSummary> summary{{"raton", 9, 5}, {"arbol", 4, 2}, {"casa", 3, 1}, {"camion", 7, 0}};
+        QTest::newRow("missed words in the summary's order, with their accents")
+            << summary << 30 << QStringList{"ratón", "árbol", "casa"} << 0;
+        QTest::newRow("at most the words asked for") << summary << 2 << QStringList{"ratón", "árbol"} << 0;
+        QTest::newRow("a word without a line is told, not guessed")
+            << QList<WordSummary>{{"luna", 3, 3}, {"casa", 3, 1}} << 30 << QStringList{"casa"} << 1;
+    }
+
+    void wordsChosen()
+    {
+        QFETCH(QList<WordSummary>, summary);
+        QFETCH(int, maxWords);
+        const QHash<QString, QString> lines{{"raton", "raton,4,ton,ó,"}, {"arbol", "arbol,1,ar,á,"},
+                                            {"casa", "casa,2,ca,NO,"}, {"camion", "camion,5,mion,ó,"}};
+        QStringList told;
+        QTEST(wordsToPractise(summary, lines, maxWords, &told), "expected");
+        QTEST(int(told.size()), "problems");
+    }
+
+    void savedMissedWordsList_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("expectedName");
+        QTest::addColumn<int>("problems");
+        QTest::newRow("after the teacher's numbered lists")
+            << QStringList{"03-agudas.txt", "07-letras.txt"} << QStringList{"casa"} << "08-repaso-2026-12-06.txt" << 0;
+        QTest::newRow("a list of the same day is not overwritten")
+            << QStringList{"01-repaso-2026-12-06.txt"} << QStringList{"casa"} << "02-repaso-2026-12-06.txt" << 0;
+        QTest::newRow("a word the maker refuses is told and left out")
+            << QStringList{} << QStringList{"casa", "c4sa"} << "01-repaso-2026-12-06.txt" << 1;
+    }
+
+    void savedMissedWordsList()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QStringList, words);
+        QFETCH(QString, expectedName);
+        for (const QString &name : existing)
+            put(name, "kept\r\n");
+        QString error;
+        QStringList told;
+        const QString path = saveNewList(m_folder, missedWordsTitle(QDate(2026, 12, 6)), words, &error, &told);
+        QTEST(int(told.size()), "problems");
+        for (const QString &name : existing)
+            QCOMPARE(testing::readFile(m_folder + "/" + name), QByteArray("kept\r\n"));
+        QCOMPARE(path, m_folder + "/" + expectedName);
+        QCOMPARE(testing::readFile(path), QByteArray("casa,2,ca,NO,\r\n"));
+        QCOMPARE(files(), QStringList(existing) << expectedName);  // no scratch file left
+    }
+
 private:
     void put(const QString &name, const QByteArray &bytes = "sol,2,sol,NO,\r\n")
     {
@@ -215,6 +304,7 @@ private:
     QStringList files() const { return QDir(m_folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     QTemporaryDir m_home;
     QString m_folder;
+    QStringList m_missedFolders;
 };
 
 QTEST_MAIN(TestListFolder)
