@@ -37,108 +37,102 @@ class TestAuthor : public QObject
 {
     Q_OBJECT
 private slots:
-    void brokenLines_data();
-    void brokenLines();
-    void make();
-    void checkAndExitCodes();
-    void record();
-};
-
-void TestAuthor::brokenLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("expected");  // "error: ..." or "warning: ..." part; empty for none
-    QTest::newRow("good") << "casa,2,ca,NO," << "";
-    QTest::newRow("three fields") << "casa,2,ca,NO" << "error: fewer than four fields";
-    QTest::newRow("position outside the word") << "casa,9,ca,NO," << "error: position 9 is outside the word (1 to 4)";
-    QTest::newRow("position not a vowel") << "casa,3,ca,NO," << "error: position 3 is 's', not a vowel";
-    QTest::newRow("syllable absent") << "casa,2,co,NO," << "error: stressed syllable \"co\" is not in the word";
-    QTest::newRow("accent of another vowel") << QString("arbol,1,ar,é,")
-                                             << QString("error: accent \"é\" is neither NO nor 'á', the accented 'a'");
-    QTest::newRow("forgotten tilde, told by the rules and the dictionary")
-        << "cancion,5,cion,NO," << QString("warning: «cancion» is not in the Spanish dictionary; did you mean canción");
-    QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
-                                                 << QString("warning: by the syllable rules the stressed syllable");
-}
-
-void TestAuthor::brokenLines()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, expected);
-    const SpanishDictionary dictionary;
-    QVERIFY2(dictionary.isOpen(), "hunspell-es is needed");
-    const QList<FileProblem> problems = checkExerciseLines(ExerciseLines::fromStringList({line}), &dictionary, nullptr);
-    QStringList texts;
-    for (const FileProblem &p : problems)
-        texts << formatProblem("f.txt", p);
-    if (expected.isEmpty()) {
-        QCOMPARE(texts, QStringList{});
-        return;
+    void brokenLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");  // "error: ..." or "warning: ..." part; empty for none
+        QTest::newRow("good") << "casa,2,ca,NO," << "";
+        QTest::newRow("three fields") << "casa,2,ca,NO" << "error: fewer than four fields";
+        QTest::newRow("position outside the word") << "casa,9,ca,NO," << "error: position 9 is outside the word (1 to 4)";
+        QTest::newRow("position not a vowel") << "casa,3,ca,NO," << "error: position 3 is 's', not a vowel";
+        QTest::newRow("syllable absent") << "casa,2,co,NO," << "error: stressed syllable \"co\" is not in the word";
+        QTest::newRow("accent of another vowel") << "arbol,1,ar,é,"
+                                                 << "error: accent \"é\" is neither NO nor 'á', the accented 'a'";
+        QTest::newRow("forgotten tilde, told by the rules and the dictionary")
+            << "cancion,5,cion,NO," << "warning: «cancion» is not in the Spanish dictionary; did you mean canción";
+        QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
+                                                     << "warning: by the syllable rules the stressed syllable";
     }
-    QVERIFY2(!texts.isEmpty() && texts.join('\n').contains("f.txt:1: " + expected), qPrintable(texts.join('\n')));
-}
 
-void TestAuthor::make()
-{
-    const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \n").toUtf8());
-    QCOMPARE(run.exit, 1);
-    QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\n"));
-    QVERIFY(run.err.contains("line 5: «cacacá»"));
-    // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
-    QByteArray notepad("\xFF\xFE");
-    for (const QChar c : QStringLiteral("árbol\r\n"))
-        notepad += char(c.unicode() & 0xFF), notepad += char(c.unicode() >> 8);
-    const Run unicode = author({"make"}, notepad);
-    QCOMPARE(unicode.exit, 0);
-    QCOMPARE(unicode.out, QStringLiteral("arbol,1,ar,á,\r\n"));
-}
+    void brokenLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        const SpanishDictionary dictionary;
+        QVERIFY2(dictionary.isOpen(), "hunspell-es is needed");
+        const QList<FileProblem> problems = checkExerciseLines(ExerciseLines::fromStringList({line}), &dictionary, nullptr);
+        QStringList texts;
+        for (const FileProblem &p : problems)
+            texts << formatProblem("f.txt", p);
+        if (expected.isEmpty()) {
+            QCOMPARE(texts, QStringList{});
+            return;
+        }
+        QVERIFY2(!texts.isEmpty() && texts.join('\n').contains("f.txt:1: " + expected), qPrintable(texts.join('\n')));
+    }
 
-void TestAuthor::checkAndExitCodes()
-{
-    testing::ContentTree tree;
-    tree.alphabet();
-    tree.recording("casa");
-    tree.exercise("good.txt", {"casa,2,ca,NO,"});
-    tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
-    const QString content = "--content=" + tree.root;
-    QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}).exit, 0);
-    const Run bad = author({"check", content, tree.path("ejercicios/bad.txt")});
-    QCOMPARE(bad.exit, 1);
-    const QString file = tree.path("ejercicios/bad.txt");
-    for (const QString &expected :
-         {file + ":2: warning: no recording sonidospalabras/sol.wav", file + ":3: warning: «casa» is already on line 1",
-          file + QString(":4: error: no accented-letter picture letrasacento/á.gif"),
-          file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel"})
-        QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
-    // Windows-1252 files are read as Tildora reads them.
-    tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
-    tree.letter(QString("ñ"), 30);
-    tree.recording(QString("niño"));
-    QCOMPARE(author({"check", content, tree.path("ejercicios/latin.txt")}).exit, 0);
-    // Bad usage.
-    QCOMPARE(author({}).exit, 2);
-    QCOMPARE(author({"check"}).exit, 2);
-    QCOMPARE(author({"--nonsense", "check", "x"}).exit, 2);
-}
+    void make()
+    {
+        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \n").toUtf8());
+        QCOMPARE(run.exit, 1);
+        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\n"));
+        QVERIFY(run.err.contains("line 5: «cacacá»"));
+        // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
+        QByteArray notepad("\xFF\xFE");
+        for (const QChar c : QStringLiteral("árbol\r\n"))
+            notepad += char(c.unicode() & 0xFF), notepad += char(c.unicode() >> 8);
+        const Run unicode = author({"make"}, notepad);
+        QCOMPARE(unicode.exit, 0);
+        QCOMPARE(unicode.out, QStringLiteral("arbol,1,ar,á,\r\n"));
+    }
 
-void TestAuthor::record()
-{
-    if (!WordRecorder::missingTools().isEmpty())
-        QSKIP("espeak-ng and sox are needed");
-    testing::ContentTree tree;
-    tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,"});
-    tree.recording("sol");
-    const Run run = author({"record", "--content", tree.root, tree.path("ejercicios/a.txt")});
-    QCOMPARE(run.exit, 1);  // the name that climbs out of the folder is refused
-    QVERIFY(run.err.contains("«../x» cannot name a file"));
-    QVERIFY(run.out.contains(QString("(«árbol»)")));
-    QFile made(tree.path("sonidospalabras/arbol.wav"));
-    QVERIFY(made.open(QIODevice::ReadOnly));
-    const QByteArray wav = made.readAll();
-    QVERIFY(wav.startsWith("RIFF") && wav.size() > 10000);
-    QCOMPARE(QFile(tree.path("sonidospalabras/sol.wav")).size(), qint64(4));  // kept, not remade
-    QVERIFY(!QFile::exists(tree.path("x.wav")));
-}
+    void checkAndExitCodes()
+    {
+        testing::ContentTree tree;
+        tree.alphabet();
+        tree.recording("casa");
+        tree.exercise("good.txt", {"casa,2,ca,NO,"});
+        tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
+        const QString content = "--content=" + tree.root;
+        QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}).exit, 0);
+        const Run bad = author({"check", content, tree.path("ejercicios/bad.txt")});
+        QCOMPARE(bad.exit, 1);
+        const QString file = tree.path("ejercicios/bad.txt");
+        for (const QString &expected :
+             {file + ":2: warning: no recording sonidospalabras/sol.wav", file + ":3: warning: «casa» is already on line 1",
+              file + QString(":4: error: no accented-letter picture letrasacento/á.gif"),
+              file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel"})
+            QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
+        // Windows-1252 files are read as Tildora reads them.
+        tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
+        tree.letter(QString("ñ"), 30);
+        tree.recording(QString("niño"));
+        QCOMPARE(author({"check", content, tree.path("ejercicios/latin.txt")}).exit, 0);
+        // Bad usage.
+        QCOMPARE(author({}).exit, 2);
+        QCOMPARE(author({"check"}).exit, 2);
+        QCOMPARE(author({"--nonsense", "check", "x"}).exit, 2);
+    }
+
+    void record()
+    {
+        if (!WordRecorder::missingTools().isEmpty())
+            QSKIP("espeak-ng and sox are needed");
+        testing::ContentTree tree;
+        tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,"});
+        tree.recording("sol");
+        const Run run = author({"record", "--content", tree.root, tree.path("ejercicios/a.txt")});
+        QCOMPARE(run.exit, 1);  // the name that climbs out of the folder is refused
+        QVERIFY(run.err.contains("«../x» cannot name a file"));
+        QVERIFY(run.out.contains(QString("(«árbol»)")));
+        QFile made(tree.path("sonidospalabras/arbol.wav"));
+        QVERIFY(made.open(QIODevice::ReadOnly));
+        const QByteArray wav = made.readAll();
+        QVERIFY(wav.startsWith("RIFF") && wav.size() > 10000);
+        QCOMPARE(QFile(tree.path("sonidospalabras/sol.wav")).size(), qint64(4));  // kept, not remade
+        QVERIFY(!QFile::exists(tree.path("x.wav")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestAuthor)
 #include "tst_author.moc"

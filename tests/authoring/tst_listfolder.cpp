@@ -16,22 +16,196 @@ class TestListFolder : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void names_data();
-    void names();
-    void cleanTitles_data();
-    void cleanTitles();
-    void createAfterTheLastNumber();
-    void copyOfABundledList();
-    void renameKeepsTheNumber_data();
-    void renameKeepsTheNumber();
-    void reorder_data();
-    void reorder();
-    void trashKeepsTheFile();
-    void saveRoundTrip();
-    void openWordListOrExerciseFile_data();
-    void openWordListOrExerciseFile();
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        // The trash is the one of this data home, never the real one.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+        m_folder = m_home.path() + QStringLiteral("/tildora/ejercicios");
+    }
+
+    void init()
+    {
+        QDir(m_folder).removeRecursively();
+        QVERIFY(QDir().mkpath(m_folder));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("two digits and a dash") << "07-letras.txt" << 7 << "letras";
+        QTest::newRow("no number") << "animales.txt" << -1 << "animales";
+        QTest::newRow("only a number keeps it as title") << "12.txt" << 12 << "12";
+        QTest::newRow("no extension") << "03-agudas" << 3 << "agudas";
+    }
+
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        QFETCH(QString, title);
+        QCOMPARE(listNumber(name), number);
+        QCOMPARE(listTitle(name), title);
+    }
+
+    void cleanTitles_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("a folder separator cannot climb out") << "../../etc" << "-..-etc";
+        QTest::newRow("characters Windows refuses") << "a:b*c?" << "a-b-c-";
+        QTest::newRow("a leading dot would hide it") << ".oculto" << "oculto";
+    }
+
+    void cleanTitles()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, clean);
+        QCOMPARE(cleanListTitle(typed), clean);
+    }
+
+    void createAfterTheLastNumber()
+    {
+        put(QStringLiteral("03-agudas.txt"));
+        put(QStringLiteral("animales.txt"));
+        QString error;
+        const QString path = createList(m_folder, QStringLiteral("repaso"), &error);
+        QCOMPARE(path, m_folder + QStringLiteral("/04-repaso.txt"));
+        QVERIFY(QFile::exists(path));
+        // A teacher's folder that does not exist yet is made.
+        const QString fresh = m_home.path() + QStringLiteral("/nuevo/ejercicios");
+        QCOMPARE(createList(fresh, QStringLiteral("uno"), &error), fresh + QStringLiteral("/01-uno.txt"));
+    }
+
+    void copyOfABundledList()
+    {
+        QTemporaryDir bundled;
+        const QString source = bundled.filePath(QStringLiteral("05-esdrujulas.txt"));
+        testing::writeFile(source, "pajaro,2,pa,á,\r\n");
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner));
+        put(QStringLiteral("01-mias.txt"));
+        QString error;
+        const QString copy = copyList(source, m_folder, &error);
+        QCOMPARE(copy, m_folder + QStringLiteral("/02-esdrujulas.txt"));
+        QCOMPARE(testing::readFile(copy), QByteArray("pajaro,2,pa,á,\r\n"));
+        QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);  // editable, though the bundled one is not
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner));
+    }
+
+    void renameKeepsTheNumber_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("expected");  // empty: refused
+        QTest::newRow("a new title") << "animales del mar" << "02-animales del mar.txt";
+        QTest::newRow("the title of another list") << "colores" << QString();
+    }
+
+    void renameKeepsTheNumber()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, expected);
+        put(QStringLiteral("02-animales.txt"));
+        put(QStringLiteral("02-colores.txt"));
+        QString error;
+        const QString renamed = renameList(m_folder + QStringLiteral("/02-animales.txt"), title, &error);
+        if (expected.isEmpty()) {
+            QVERIFY(renamed.isEmpty());
+            QVERIFY(!error.isEmpty());
+            QCOMPARE(files(), (QStringList{QStringLiteral("02-animales.txt"), QStringLiteral("02-colores.txt")}));
+        } else {
+            QCOMPARE(renamed, m_folder + QLatin1Char('/') + expected);
+            QVERIFY(files().contains(expected));
+        }
+    }
+
+    void reorder_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("blocked");  // a folder where the list being moved is set aside
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("the last one up") << 2 << 1 << false << QStringList{"01-a.txt", "02-c.txt", "03-b.txt"};
+        QTest::newRow("the first one to the end") << 0 << 2 << false << QStringList{"01-b.txt", "02-c.txt", "03-a.txt"};
+        QTest::newRow("a list that cannot be renamed: nothing changes")
+            << 2 << 1 << true << QStringList{"01-a.txt", "05-b.txt", "c.txt"};
+    }
+
+    void reorder()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, after);
+        // Numbers with gaps and a list without one: all get 01, 02, 03.
+        put(QStringLiteral("01-a.txt"), "a");
+        put(QStringLiteral("05-b.txt"), "b");
+        put(QStringLiteral("c.txt"), "c");
+        QFETCH(bool, blocked);
+        if (blocked)
+            put(QStringLiteral(".renumbering-1-c.txt/in-the-way"), "x");
+        QString error;
+        const bool moved = moveList(m_folder, {QStringLiteral("01-a.txt"), QStringLiteral("05-b.txt"), QStringLiteral("c.txt")},
+                                    from, to, &error);
+        QCOMPARE(moved, !blocked);
+        QCOMPARE(error.isEmpty(), !blocked);
+        QCOMPARE(files(), after);
+        for (const QString &name : after)  // each file keeps its own lines
+            QCOMPARE(testing::readFile(m_folder + QLatin1Char('/') + name), listTitle(name).toUtf8());
+    }
+
+    void trashKeepsTheFile()
+    {
+        put(QStringLiteral("01-borrar.txt"), "casa,2,ca,NO,\r\n");
+        QString error;
+        QVERIFY2(trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error), qPrintable(error));
+        QVERIFY(files().isEmpty());
+        QCOMPARE(testing::readFile(m_home.path() + QStringLiteral("/Trash/files/01-borrar.txt")),
+                 QByteArray("casa,2,ca,NO,\r\n"));
+        QVERIFY(!trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error));
+    }
+
+    void saveRoundTrip()
+    {
+        const QStringList lines{QStringLiteral("arbol,1,ar,á,"), QStringLiteral("niño,2,ni,NO,")};
+        const QString path = m_folder + QStringLiteral("/01-guardar.txt");
+        put(QStringLiteral("01-guardar.txt"), "old contents\n");
+        QString error;
+        QVERIFY2(saveExerciseFile(path, lines, &error), qPrintable(error));
+        QCOMPARE(testing::readFile(path), QByteArray("arbol,1,ar,\xc3\xa1,\r\nni\xc3\xb1o,2,ni,NO,\r\n"));
+        QCOMPARE(openListFile(path).lines, lines);
+        QCOMPARE(files(), QStringList{QStringLiteral("01-guardar.txt")});  // no temporary file left behind
+    }
+
+    void openWordListOrExerciseFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // "(folder)": a folder of that name
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("converted");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("exercise lines are kept line for line, blank ones too")
+            << QByteArray("casa,2,ca,NO,\r\n\r\nmesa,2,me,NO,\r\n") << true << false
+            << QStringList{"casa,2,ca,NO,", QString(), "mesa,2,me,NO,"};
+        QTest::newRow("a word list in Windows-1252 becomes exercise lines")
+            << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
+            << QStringList{"arbol,1,ar,á,", "camion,5,mion,ó,"};
+        QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
+    }
+
+    void openWordListOrExerciseFile()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = m_folder + QStringLiteral("/abrir.txt");
+        if (bytes == "(folder)")
+            QVERIFY(QDir().mkpath(path));
+        else
+            put(QStringLiteral("abrir.txt"), bytes);
+        const OpenedList opened = openListFile(path);
+        QTEST(opened.readable, "readable");
+        QTEST(opened.converted, "converted");
+        QTEST(opened.lines, "lines");
+        QVERIFY(openListFile(m_folder + QStringLiteral("/no-existe.txt")).error.size() > 0);
+    }
 
 private:
     void put(const QString &name, const QByteArray &bytes = "sol,2,sol,NO,\r\n")
@@ -42,206 +216,6 @@ private:
     QTemporaryDir m_home;
     QString m_folder;
 };
-
-void TestListFolder::initTestCase()
-{
-    QVERIFY(m_home.isValid());
-    // The trash is the one of this data home, never the real one.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
-    m_folder = m_home.path() + QStringLiteral("/tildora/ejercicios");
-}
-
-void TestListFolder::init()
-{
-    QDir(m_folder).removeRecursively();
-    QVERIFY(QDir().mkpath(m_folder));
-}
-
-void TestListFolder::names_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("two digits and a dash") << QStringLiteral("07-letras.txt") << 7 << QStringLiteral("letras");
-    QTest::newRow("no number") << QStringLiteral("animales.txt") << -1 << QStringLiteral("animales");
-    QTest::newRow("only a number keeps it as title") << QStringLiteral("12.txt") << 12 << QStringLiteral("12");
-    QTest::newRow("no extension") << QStringLiteral("03-agudas") << 3 << QStringLiteral("agudas");
-}
-
-void TestListFolder::names()
-{
-    QFETCH(QString, name);
-    QFETCH(int, number);
-    QFETCH(QString, title);
-    QCOMPARE(listNumber(name), number);
-    QCOMPARE(listTitle(name), title);
-}
-
-void TestListFolder::cleanTitles_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("clean");
-    QTest::newRow("a folder separator cannot climb out") << QStringLiteral("../../etc") << QStringLiteral("-..-etc");
-    QTest::newRow("characters Windows refuses") << QStringLiteral("a:b*c?") << QStringLiteral("a-b-c-");
-    QTest::newRow("a leading dot would hide it") << QStringLiteral(".oculto") << QStringLiteral("oculto");
-}
-
-void TestListFolder::cleanTitles()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, clean);
-    QCOMPARE(cleanListTitle(typed), clean);
-}
-
-void TestListFolder::createAfterTheLastNumber()
-{
-    put(QStringLiteral("03-agudas.txt"));
-    put(QStringLiteral("animales.txt"));
-    QString error;
-    const QString path = createList(m_folder, QStringLiteral("repaso"), &error);
-    QCOMPARE(path, m_folder + QStringLiteral("/04-repaso.txt"));
-    QVERIFY(QFile::exists(path));
-    // A teacher's folder that does not exist yet is made.
-    const QString fresh = m_home.path() + QStringLiteral("/nuevo/ejercicios");
-    QCOMPARE(createList(fresh, QStringLiteral("uno"), &error), fresh + QStringLiteral("/01-uno.txt"));
-}
-
-void TestListFolder::copyOfABundledList()
-{
-    QTemporaryDir bundled;
-    QFile source(bundled.path() + QStringLiteral("/05-esdrujulas.txt"));
-    QVERIFY(source.open(QIODevice::WriteOnly));
-    source.write("pajaro,2,pa,á,\r\n");
-    source.close();
-    QVERIFY(source.setPermissions(QFile::ReadOwner));
-    put(QStringLiteral("01-mias.txt"));
-    QString error;
-    const QString copy = copyList(source.fileName(), m_folder, &error);
-    QCOMPARE(copy, m_folder + QStringLiteral("/02-esdrujulas.txt"));
-    QFile made(copy);
-    QVERIFY(made.open(QIODevice::ReadWrite));  // editable, though the bundled one is not
-    QCOMPARE(made.readAll(), QByteArray("pajaro,2,pa,á,\r\n"));
-    QVERIFY(source.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-}
-
-void TestListFolder::renameKeepsTheNumber_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("expected");  // empty: refused
-    QTest::newRow("a new title") << QStringLiteral("animales del mar") << QStringLiteral("02-animales del mar.txt");
-    QTest::newRow("the title of another list") << QStringLiteral("colores") << QString();
-}
-
-void TestListFolder::renameKeepsTheNumber()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, expected);
-    put(QStringLiteral("02-animales.txt"));
-    put(QStringLiteral("02-colores.txt"));
-    QString error;
-    const QString renamed = renameList(m_folder + QStringLiteral("/02-animales.txt"), title, &error);
-    if (expected.isEmpty()) {
-        QVERIFY(renamed.isEmpty());
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(files(), (QStringList{QStringLiteral("02-animales.txt"), QStringLiteral("02-colores.txt")}));
-    } else {
-        QCOMPARE(renamed, m_folder + QLatin1Char('/') + expected);
-        QVERIFY(files().contains(expected));
-    }
-}
-
-void TestListFolder::reorder_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("blocked");  // a folder where the list being moved is set aside
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("the last one up")
-        << 2 << 1 << false << QStringList{QStringLiteral("01-a.txt"), QStringLiteral("02-c.txt"), QStringLiteral("03-b.txt")};
-    QTest::newRow("the first one to the end")
-        << 0 << 2 << false << QStringList{QStringLiteral("01-b.txt"), QStringLiteral("02-c.txt"), QStringLiteral("03-a.txt")};
-    QTest::newRow("a list that cannot be renamed: nothing changes")
-        << 2 << 1 << true << QStringList{QStringLiteral("01-a.txt"), QStringLiteral("05-b.txt"), QStringLiteral("c.txt")};
-}
-
-void TestListFolder::reorder()
-{
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QStringList, after);
-    // Numbers with gaps and a list without one: all get 01, 02, 03.
-    put(QStringLiteral("01-a.txt"), "a");
-    put(QStringLiteral("05-b.txt"), "b");
-    put(QStringLiteral("c.txt"), "c");
-    QFETCH(bool, blocked);
-    if (blocked)
-        put(QStringLiteral(".renumbering-1-c.txt/in-the-way"), "x");
-    QString error;
-    const bool moved = moveList(m_folder, {QStringLiteral("01-a.txt"), QStringLiteral("05-b.txt"), QStringLiteral("c.txt")},
-                                from, to, &error);
-    QCOMPARE(moved, !blocked);
-    QCOMPARE(error.isEmpty(), !blocked);
-    QCOMPARE(files(), after);
-    for (const QString &name : after) {  // each file keeps its own lines
-        QFile file(m_folder + QLatin1Char('/') + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), listTitle(name).toUtf8());
-    }
-}
-
-void TestListFolder::trashKeepsTheFile()
-{
-    put(QStringLiteral("01-borrar.txt"), "casa,2,ca,NO,\r\n");
-    QString error;
-    QVERIFY2(trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error), qPrintable(error));
-    QVERIFY(files().isEmpty());
-    QFile trashed(m_home.path() + QStringLiteral("/Trash/files/01-borrar.txt"));
-    QVERIFY(trashed.open(QIODevice::ReadOnly));
-    QCOMPARE(trashed.readAll(), QByteArray("casa,2,ca,NO,\r\n"));
-    QVERIFY(!trashList(m_folder + QStringLiteral("/01-borrar.txt"), &error));
-}
-
-void TestListFolder::saveRoundTrip()
-{
-    const QStringList lines{QStringLiteral("arbol,1,ar,á,"), QStringLiteral("niño,2,ni,NO,")};
-    const QString path = m_folder + QStringLiteral("/01-guardar.txt");
-    put(QStringLiteral("01-guardar.txt"), "old contents\n");
-    QString error;
-    QVERIFY2(saveExerciseFile(path, lines, &error), qPrintable(error));
-    QCOMPARE(testing::readFile(path), QByteArray("arbol,1,ar,\xc3\xa1,\r\nni\xc3\xb1o,2,ni,NO,\r\n"));
-    QCOMPARE(openListFile(path).lines, lines);
-    QCOMPARE(files(), QStringList{QStringLiteral("01-guardar.txt")});  // no temporary file left behind
-}
-
-void TestListFolder::openWordListOrExerciseFile_data()
-{
-    QTest::addColumn<QByteArray>("bytes");  // "(folder)": a folder of that name
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<bool>("converted");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("exercise lines are kept line for line, blank ones too")
-        << QByteArray("casa,2,ca,NO,\r\n\r\nmesa,2,me,NO,\r\n") << true << false
-        << QStringList{QStringLiteral("casa,2,ca,NO,"), QString(), QStringLiteral("mesa,2,me,NO,")};
-    QTest::newRow("a word list in Windows-1252 becomes exercise lines")
-        << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
-        << QStringList{QStringLiteral("arbol,1,ar,á,"), QStringLiteral("camion,5,mion,ó,")};
-    QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
-}
-
-void TestListFolder::openWordListOrExerciseFile()
-{
-    QFETCH(QByteArray, bytes);
-    const QString path = m_folder + QStringLiteral("/abrir.txt");
-    if (bytes == "(folder)")
-        QVERIFY(QDir().mkpath(path));
-    else
-        put(QStringLiteral("abrir.txt"), bytes);
-    const OpenedList opened = openListFile(path);
-    QTEST(opened.readable, "readable");
-    QTEST(opened.converted, "converted");
-    QTEST(opened.lines, "lines");
-    QVERIFY(openListFile(m_folder + QStringLiteral("/no-existe.txt")).error.size() > 0);
-}
 
 QTEST_MAIN(TestListFolder)
 #include "tst_listfolder.moc"

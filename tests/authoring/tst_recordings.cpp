@@ -56,409 +56,339 @@ QByteArray wavOf(quint16 format, quint16 channels, quint32 rate, quint16 bits, c
     QByteArray body = "WAVE" + QByteArray("fmt ") + le32(16) + fmt + "data" + le32(quint32(data.size())) + data;
     return "RIFF" + le32(quint32(body.size())) + body;
 }
-
-
-// Puts PATH back when a test is over, whatever it did.
-struct PathGuard {
-    QByteArray saved = qgetenv("PATH");
-    ~PathGuard() { qputenv("PATH", saved); }
-};
-
-QStringList wordsOf(const QList<RecordingRequest> &requests)
-{
-    QStringList out;
-    for (const RecordingRequest &r : requests)
-        out << r.word;
-    return out;
-}
-
 } // namespace
 
 class TestRecordings : public QObject
 {
     Q_OBJECT
 private slots:
-    void rawToMono_data();
-    void rawToMono();
-    void wavReading_data();
-    void wavReading();
-    void writtenWavReadsBack_data();
-    void writtenWavReadsBack();
-    void soxAgreesWithWrittenFile();
-    void trimming_data();
-    void trimming();
-    void resampling_data();
-    void resampling();
-    void preparedTake_data();
-    void preparedTake();
-    void initTestCase();
-    void wordsNeedingARecording_data();
-    void wordsNeedingARecording();
-    void sourcesOfTheWords();
-    void savingATake_data();
-    void savingATake();
-    void failingProgramIsReportedAndTheNextWordGoesOn_data();
-    void failingProgramIsReportedAndTheNextWordGoesOn();
-    void cancelStopsTheRunningProgram();
-    void realRecording();
+    void wavReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QList<float>>("expected");
+        QTest::newRow("16-bit mono") << wavOf(1, 1, 22050, 16, le16(16384) + le16(quint16(-32768))) << 22050
+                                     << QList<float>{0.5f, -1.0f};
+        QTest::newRow("16-bit stereo is averaged")
+            << wavOf(1, 2, 22050, 16, le16(16384) + le16(0) + le16(quint16(-16384)) + le16(quint16(-16384))) << 22050
+            << QList<float>{0.25f, -0.5f};
+        QTest::newRow("8-bit silence sits at 128") << wavOf(1, 1, 8000, 8, QByteArray("\x80\x00\xff", 3)) << 8000
+                                                   << QList<float>{0.0f, -1.0f, 127.0f / 128.0f};
+        QTest::newRow("24-bit mono") << wavOf(1, 1, 48000, 24, QByteArray("\x00\x00\x40\x00\x00\xc0", 6)) << 48000
+                                     << QList<float>{0.5f, -0.5f};
+        QByteArray floats(12, 0);
+        const float values[] = {0.5f, std::numeric_limits<float>::quiet_NaN(), 4.0f};
+        memcpy(floats.data(), values, 12);
+        QTest::newRow("32-bit float: NaN is silence, beyond full scale clipped")
+            << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.5f, 0.0f, 1.0f};
+        QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
+                                                          << 22050 << QList<float>{0.5f};
+        QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
+        QTest::newRow("64-bit float is refused") << wavOf(3, 1, 44100, 64, QByteArray(16, 1)) << 0 << QList<float>{};
+        QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
+    }
+
+    void wavReading()
+    {
+        QFETCH(QByteArray, bytes);
+        const MonoSound sound = soundFromWav(bytes);
+        QTEST(sound.sampleRate, "rate");
+        QTEST(sound.samples, "expected");
+    }
+
+    void writtenWavReadsBack_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QList<float>>("samples");
+        QTest::addColumn<QList<float>>("expected");
+        QTest::newRow("beyond full scale is clipped") << 22050 << QList<float>{1.5f, -3.0f}
+                                                      << QList<float>{32767 / 32768.0f, -32767 / 32768.0f};
+        QTest::newRow("rounded to the nearest step") << 8000 << QList<float>{0.5f / 32767, 1.49f / 32767}
+                                                     << QList<float>{1 / 32768.0f, 1 / 32768.0f};
+    }
+
+    void writtenWavReadsBack()
+    {
+        QFETCH(int, rate);
+        QFETCH(QList<float>, samples);
+        const QByteArray bytes = wavBytes({rate, samples});
+        QCOMPARE(bytes.size(), 44 + 2 * samples.size());
+        const MonoSound back = soundFromWav(bytes);
+        QCOMPARE(back.sampleRate, rate);
+        QTEST(back.samples, "expected");
+    }
+
+    void soxAgreesWithWrittenFile()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
+            QSKIP("sox is not installed");
+        const QString path = m_dir.filePath(QStringLiteral("tono.wav"));
+        writeFile(path, wavBytes(normalisedPeak({22050, tone(440, 22050, 0.5, 0.2f)})));
+        QProcess sox;
+        sox.start(QStringLiteral("sox"), {path, QStringLiteral("-n"), QStringLiteral("stat")});
+        QVERIFY(sox.waitForFinished(30000));
+        const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
+        QVERIFY2(report.contains(QStringLiteral("Samples read:             11025")), qPrintable(report));
+        const QRegularExpressionMatch peak =
+            QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)")).match(report);
+        QVERIFY2(peak.hasMatch(), qPrintable(report));
+        QVERIFY2(std::abs(peak.captured(1).toDouble() - 0.891) < 0.002, qPrintable(report));
+    }
+
+    void trimming_data()
+    {
+        // At 1000 samples a second a frame is 10 samples.
+        QTest::addColumn<QList<float>>("samples");
+        QTest::addColumn<int>("expectedStart");  // in the input, -1 for nothing kept
+        QTest::addColumn<int>("expectedLength");
+        const QList<float> quiet(30, 0.001f), loud(40, 0.5f);
+        QTest::newRow("quiet ends are cut") << quiet + loud + quiet << 30 << 40;
+        QTest::newRow("a pause inside the word stays") << quiet + loud + quiet + loud + quiet << 30 << 110;
+        QTest::newRow("voice starting inside a frame keeps the whole frame")
+            << QList<float>(25, 0.0f) + loud + QList<float>(25, 0.0f) << 20 << 50;
+        QTest::newRow("all quiet gives nothing") << quiet + quiet << -1 << 0;
+    }
+
+    void trimming()
+    {
+        QFETCH(QList<float>, samples);
+        QFETCH(int, expectedStart);
+        QFETCH(int, expectedLength);
+        const MonoSound out = trimmedSilence({1000, samples}, 0.01f, 0.01);
+        QCOMPARE(out.sampleRate, 1000);
+        QCOMPARE(out.samples.size(), qsizetype(expectedLength));
+        if (expectedStart >= 0)
+            QCOMPARE(out.samples, samples.mid(expectedStart, expectedLength));
+    }
+
+    void resampling_data()
+    {
+        QTest::addColumn<int>("fromRate");
+        QTest::addColumn<int>("toRate");
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<double>("expectedPeak");  // 0: the tone must be gone
+        QTest::newRow("microphone rate down to word rate") << 48000 << 22050 << 1000.0 << 0.5;
+        QTest::newRow("telephone rate up to word rate") << 8000 << 22050 << 440.0 << 0.5;
+        QTest::newRow("hiss above the new limit does not fold back") << 48000 << 22050 << 15000.0 << 0.0;
+    }
+
+    void resampling()
+    {
+        QFETCH(int, fromRate);
+        QFETCH(int, toRate);
+        QFETCH(double, frequency);
+        QFETCH(double, expectedPeak);
+        const MonoSound in{fromRate, tone(frequency, fromRate, 1.0, 0.5f)};
+        const MonoSound out = resampled(in, toRate);
+        QCOMPARE(out.sampleRate, toRate);
+        QCOMPARE(out.samples.size(), qsizetype(toRate));
+        // The filter's edges are half-empty; judge the middle.
+        const MonoSound middle{toRate, out.samples.mid(toRate / 10, toRate * 8 / 10)};
+        const float peak = peakOf(middle.samples);
+        if (expectedPeak == 0.0) {
+            QVERIFY2(peak < 0.01f, qPrintable(QString::number(peak)));
+        } else {
+            QVERIFY2(std::abs(peak - expectedPeak) < 0.01, qPrintable(QString::number(peak)));
+            QVERIFY2(std::abs(measuredFrequency(middle) - frequency) < 2.0,
+                     qPrintable(QString::number(measuredFrequency(middle))));
+        }
+    }
+
+    void preparedTake_data()
+    {
+        QTest::addColumn<float>("floor");  // the microphone's noise level
+        QTest::addColumn<float>("voice");
+        QTest::newRow("quiet room, soft voice at 48 kHz") << 0.002f << 0.1f;
+        QTest::newRow("nothing said") << 0.001f << 0.0f;
+    }
+
+    void preparedTake()
+    {
+        QFETCH(float, floor);
+        QFETCH(float, voice);
+        // Half a second of room, half a second of a 300 Hz "voice", 0.4 s of room.
+        const int rate = 48000;
+        QList<float> take = tone(3000, rate, 0.5, floor) + tone(300, rate, 0.5, voice) + tone(3000, rate, 0.4, floor);
+        const MonoSound out = preparedVoice({rate, take});
+        QCOMPARE(out.sampleRate, 22050);
+        if (voice == 0.0f) {
+            QVERIFY(out.samples.isEmpty());
+            return;
+        }
+        // The voice, give or take a trimming frame at each end, plus 0.1 s of padding.
+        QVERIFY2(out.seconds() > 0.58 && out.seconds() < 0.63, qPrintable(QString::number(out.seconds())));
+        QVERIFY2(std::abs(peakOf(out.samples) - 0.891f) < 0.005f, qPrintable(QString::number(peakOf(out.samples))));
+        QCOMPARE(out.samples.first(), 0.0f);
+        QCOMPARE(out.samples.last(), 0.0f);
+        QVERIFY(peakOf(out.samples.first(int(0.04 * 22050))) == 0.0f);
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString bundled = m_dir.filePath(QStringLiteral("programa"));
+        const QString teacher = m_dir.filePath(QStringLiteral("maestra"));
+        writeFile(bundled + QStringLiteral("/sonidospalabras/sol.wav"), "bundled");
+        writeFile(bundled + QStringLiteral("/sonidospalabras/casa.wav"), "bundled");
+        writeFile(teacher + QStringLiteral("/sonidospalabras/Luna.wav"), "teacher");
+        writeFile(teacher + QStringLiteral("/sonidospalabras/casa.wav"), "teacher");
+        m_content = ContentLocator(bundled, teacher);
+        m_path = qgetenv("PATH");
+    }
+
+    void cleanup() { qputenv("PATH", m_path); }
+
+    void wordsNeedingARecording_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("requests");  // what is said, and into which file
+        QTest::newRow("bundled and teacher's recordings are not made again")
+            << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
+        QTest::newRow("spoken with the written accent") << QStringList{"arbol,1,ar,á,", "raton,4,ton,ó,"}
+            << QStringList{"árbol: /salida/arbol.wav", "ratón: /salida/raton.wav"};
+        QTest::newRow("a repeated word is made once, whatever its case")
+            << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
+        QTest::newRow("a word that cannot name a file is left out")
+            << QStringList{"../casa,2,ca,NO,", "a/b,1,a,NO,", "..,1,a,NO,"} << QStringList{};
+    }
+
+    void wordsNeedingARecording()
+    {
+        QFETCH(QStringList, lines);
+        QStringList requests;
+        for (const RecordingRequest &r :
+             missingRecordings(ExerciseLines::fromStringList(lines), m_content, QStringLiteral("/salida")))
+            requests << r.spoken + ": " + r.outPath;
+        QTEST(requests, "requests");
+    }
+
+    void sourcesOfTheWords()
+    {
+        const QList<WordVoice> voices = wordVoices(ExerciseLines::fromStringList(
+            {"sol,2,sol,NO,", "casa,2,ca,NO,", "Luna,2,Lu,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,"}), m_content);
+        QCOMPARE(voices.size(), 4);
+        const QList<VoiceSource> expected{VoiceSource::Bundled, VoiceSource::Teacher, VoiceSource::Teacher,
+                                          VoiceSource::Missing};
+        for (qsizetype i = 0; i < voices.size(); ++i)
+            QVERIFY2(voices[i].source == expected[i], qPrintable(voices[i].word));
+        QCOMPARE(voices[3].spoken, QStringLiteral("ratón"));
+        QVERIFY(voices[3].path.isEmpty());
+    }
+
+    void savingATake_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("a word with an accent letter") << "pingüino" << 100 << true;
+        QTest::newRow("a name leaving the folder") << "../casa" << 100 << false;
+        QTest::newRow("an empty take") << "mar" << 0 << false;
+    }
+
+    void savingATake()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, samples);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("sonidospalabras");
+        QString error;
+        const QString path = saveWordRecording(folder, word, {22050, QList<float>(samples, 0.5f)}, &error);
+        QCOMPARE(path.isEmpty(), !saved);
+        QCOMPARE(error.isEmpty(), saved);
+        if (saved) {
+            QCOMPARE(path, folder + "/" + word + ".wav");
+            QCOMPARE(soundFromWav(testing::readFile(path)).samples.size(), qsizetype(samples));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{}); // nothing outside
+    }
+
+    void failingProgramIsReportedAndTheNextWordGoesOn_data()
+    {
+        QTest::addColumn<QByteArray>("speech");  // the speech program in place of espeak-ng
+        QTest::addColumn<QString>("told");       // what the first failure says, in part
+        QTest::newRow("a program that fails") << QByteArray("#!/bin/sh\necho 'no voice for es' >&2\nexit 3\n")
+                                              << "no voice for es";
+        QTest::newRow("a program that cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "";
+    }
+
+    void failingProgramIsReportedAndTheNextWordGoesOn()
+    {
+        QFETCH(QByteArray, speech);
+        QTemporaryDir bin, out;
+        useSpeechProgram(bin, speech);
+        RecordingJob job;
+        QSignalSpy failed(&job, &RecordingJob::wordFailed);
+        QSignalSpy progress(&job, &RecordingJob::progressed);
+        QSignalSpy finished(&job, &RecordingJob::finished);
+        QVERIFY(startTwoWords(job, out));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        QCOMPARE(finished[0], (QVariantList{0, 2, false}));
+        QCOMPARE(failed.size(), 2);
+        QCOMPARE(failed[0][0].toString(), QString("mar"));
+        QFETCH(QString, told);
+        QVERIFY2(failed[0][1].toString().contains(told), qPrintable(failed[0][1].toString()));
+        QCOMPARE(progress.last(), (QVariantList{2, 2}));
+        QVERIFY(QDir(out.path()).isEmpty());
+    }
+
+    void cancelStopsTheRunningProgram()
+    {
+        QTemporaryDir bin, out;
+        const QString pidFile = bin.filePath("pid");
+        // A speech program that hangs, telling which process it is.
+        useSpeechProgram(bin, QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec /bin/sleep 60\n").arg(pidFile).toUtf8());
+        RecordingJob job;
+        QSignalSpy finished(&job, &RecordingJob::finished);
+        QVERIFY(startTwoWords(job, out));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile(pidFile).size() > 0, 20000);
+        const int pid = testing::readFile(pidFile).trimmed().toInt();
+        job.cancel();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0], (QVariantList{0, 0, true}));
+        QVERIFY(!job.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, 5000);
+        QVERIFY(QDir(out.path()).isEmpty());
+    }
+
+    void realRecording()
+    {
+        if (!missingRecordingPackages().isEmpty())
+            QSKIP("espeak-ng or sox is not installed");
+        QTemporaryDir out;
+        const QString folder = out.filePath("sonidospalabras");  // made on the way
+        RecordingJob job;
+        QSignalSpy recorded(&job, &RecordingJob::wordRecorded);
+        QSignalSpy finished(&job, &RecordingJob::finished);
+        QVERIFY(job.start({{"arbol", "árbol", folder + "/arbol.wav"}}));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QCOMPARE(finished[0], (QVariantList{1, 0, false}));
+        QCOMPARE(recorded[0], (QVariantList{"arbol", folder + "/arbol.wav"}));
+        const MonoSound sound = soundFromWav(testing::readFile(folder + "/arbol.wav"));
+        QCOMPARE(sound.sampleRate, 22050);
+        QVERIFY2(sound.seconds() > 0.2 && sound.seconds() < 2.0, qPrintable(QString::number(sound.seconds())));
+        QVERIFY2(std::abs(peakOf(sound.samples) - 0.891f) < 0.01f, qPrintable(QString::number(peakOf(sound.samples))));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"arbol.wav"});  // no scratch files left
+    }
 
 private:
+    // The speech program in place of espeak-ng, and a sox that does nothing; PATH is put back after the test.
+    void useSpeechProgram(const QTemporaryDir &bin, const QByteArray &speech)
+    {
+        writeFile(bin.filePath("espeak-ng"), speech, true);
+        writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
+        qputenv("PATH", bin.path().toLocal8Bit());
+    }
+
+    static bool startTwoWords(RecordingJob &job, const QTemporaryDir &out)
+    {
+        return job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}});
+    }
+
     QTemporaryDir m_dir;
     ContentLocator m_content;
+    QByteArray m_path;
 };
-
-void TestRecordings::rawToMono_data()
-{
-    QTest::addColumn<QByteArray>("raw");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<QList<float>>("expected");
-    QTest::newRow("stereo 16-bit is averaged")
-        << le16(16384) + le16(0) + le16(quint16(-16384)) + le16(quint16(-16384)) << int(SampleKind::Int16) << 2
-        << QList<float>{0.25f, -0.5f};
-    QTest::newRow("8-bit silence sits at 128") << QByteArray("\x80\x00\xff", 3) << int(SampleKind::UInt8) << 1
-                                               << QList<float>{0.0f, -1.0f, 127.0f / 128.0f};
-    QByteArray floats(12, 0);
-    const float values[] = {0.5f, std::numeric_limits<float>::quiet_NaN(), 4.0f};
-    memcpy(floats.data(), values, 12);
-    QTest::newRow("float: NaN is silence, beyond full scale clipped")
-        << floats << int(SampleKind::Float) << 1 << QList<float>{0.5f, 0.0f, 1.0f};
-}
-
-void TestRecordings::rawToMono()
-{
-    QFETCH(QByteArray, raw);
-    QFETCH(int, kind);
-    QFETCH(int, channels);
-    QFETCH(QList<float>, expected);
-    QCOMPARE(monoFromRaw(raw, SampleKind(kind), channels, 44100).samples, expected);
-}
-
-void TestRecordings::wavReading_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<QList<float>>("expected");
-    QTest::newRow("16-bit mono") << wavOf(1, 1, 22050, 16, le16(16384) + le16(quint16(-32768))) << 22050
-                                 << QList<float>{0.5f, -1.0f};
-    QTest::newRow("24-bit mono") << wavOf(1, 1, 48000, 24, QByteArray("\x00\x00\x40\x00\x00\xc0", 6)) << 48000
-                                 << QList<float>{0.5f, -0.5f};
-    QByteArray floats(4, 0);
-    const float quarter = 0.25f;
-    memcpy(floats.data(), &quarter, 4);
-    QTest::newRow("32-bit float") << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.25f};
-    QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
-                                                      << 22050 << QList<float>{0.5f};
-    QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
-    QTest::newRow("64-bit float is refused") << wavOf(3, 1, 44100, 64, QByteArray(16, 1)) << 0 << QList<float>{};
-    QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
-}
-
-void TestRecordings::wavReading()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, rate);
-    QFETCH(QList<float>, expected);
-    const MonoSound sound = soundFromWav(bytes);
-    QCOMPARE(sound.sampleRate, rate);
-    QCOMPARE(sound.samples, expected);
-}
-
-void TestRecordings::writtenWavReadsBack_data()
-{
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<QList<float>>("samples");
-    QTest::addColumn<QList<float>>("expected");
-    QTest::newRow("beyond full scale is clipped") << 22050 << QList<float>{1.5f, -3.0f}
-                                                  << QList<float>{32767 / 32768.0f, -32767 / 32768.0f};
-    QTest::newRow("rounded to the nearest step") << 8000 << QList<float>{0.5f / 32767, 1.49f / 32767}
-                                                 << QList<float>{1 / 32768.0f, 1 / 32768.0f};
-}
-
-void TestRecordings::writtenWavReadsBack()
-{
-    QFETCH(int, rate);
-    QFETCH(QList<float>, samples);
-    QFETCH(QList<float>, expected);
-    const QByteArray bytes = wavBytes({rate, samples});
-    QCOMPARE(bytes.size(), 44 + 2 * samples.size());
-    const MonoSound back = soundFromWav(bytes);
-    QCOMPARE(back.sampleRate, rate);
-    QCOMPARE(back.samples, expected);
-}
-
-void TestRecordings::soxAgreesWithWrittenFile()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
-        QSKIP("sox is not installed");
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tono.wav"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(wavBytes(normalisedPeak({22050, tone(440, 22050, 0.5, 0.2f)})));
-    file.close();
-    QProcess sox;
-    sox.start(QStringLiteral("sox"), {path, QStringLiteral("-n"), QStringLiteral("stat")});
-    QVERIFY(sox.waitForFinished(30000));
-    const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
-    QVERIFY2(report.contains(QStringLiteral("Samples read:             11025")), qPrintable(report));
-    const QRegularExpressionMatch peak = QRegularExpression(QStringLiteral("Maximum amplitude:\\s+([0-9.]+)")).match(report);
-    QVERIFY2(peak.hasMatch(), qPrintable(report));
-    QVERIFY2(std::abs(peak.captured(1).toDouble() - 0.891) < 0.002, qPrintable(report));
-}
-
-void TestRecordings::trimming_data()
-{
-    // At 1000 samples a second a frame is 10 samples.
-    QTest::addColumn<QList<float>>("samples");
-    QTest::addColumn<int>("expectedStart");  // in the input, -1 for nothing kept
-    QTest::addColumn<int>("expectedLength");
-    const QList<float> quiet(30, 0.001f), loud(40, 0.5f);
-    QTest::newRow("quiet ends are cut") << quiet + loud + quiet << 30 << 40;
-    QTest::newRow("a pause inside the word stays") << quiet + loud + quiet + loud + quiet << 30 << 110;
-    QTest::newRow("voice starting inside a frame keeps the whole frame")
-        << QList<float>(25, 0.0f) + loud + QList<float>(25, 0.0f) << 20 << 50;
-    QTest::newRow("all quiet gives nothing") << quiet + quiet << -1 << 0;
-}
-
-void TestRecordings::trimming()
-{
-    QFETCH(QList<float>, samples);
-    QFETCH(int, expectedStart);
-    QFETCH(int, expectedLength);
-    const MonoSound out = trimmedSilence({1000, samples}, 0.01f, 0.01);
-    QCOMPARE(out.sampleRate, 1000);
-    QCOMPARE(out.samples.size(), qsizetype(expectedLength));
-    if (expectedStart >= 0)
-        QCOMPARE(out.samples, samples.mid(expectedStart, expectedLength));
-}
-
-void TestRecordings::resampling_data()
-{
-    QTest::addColumn<int>("fromRate");
-    QTest::addColumn<int>("toRate");
-    QTest::addColumn<double>("frequency");
-    QTest::addColumn<double>("expectedPeak");  // 0: the tone must be gone
-    QTest::newRow("microphone rate down to word rate") << 48000 << 22050 << 1000.0 << 0.5;
-    QTest::newRow("telephone rate up to word rate") << 8000 << 22050 << 440.0 << 0.5;
-    QTest::newRow("hiss above the new limit does not fold back") << 48000 << 22050 << 15000.0 << 0.0;
-}
-
-void TestRecordings::resampling()
-{
-    QFETCH(int, fromRate);
-    QFETCH(int, toRate);
-    QFETCH(double, frequency);
-    QFETCH(double, expectedPeak);
-    const MonoSound in{fromRate, tone(frequency, fromRate, 1.0, 0.5f)};
-    const MonoSound out = resampled(in, toRate);
-    QCOMPARE(out.sampleRate, toRate);
-    QCOMPARE(out.samples.size(), qsizetype(toRate));
-    // The filter's edges are half-empty; judge the middle.
-    const MonoSound middle{toRate, out.samples.mid(toRate / 10, toRate * 8 / 10)};
-    const float peak = peakOf(middle.samples);
-    if (expectedPeak == 0.0) {
-        QVERIFY2(peak < 0.01f, qPrintable(QString::number(peak)));
-    } else {
-        QVERIFY2(std::abs(peak - expectedPeak) < 0.01, qPrintable(QString::number(peak)));
-        QVERIFY2(std::abs(measuredFrequency(middle) - frequency) < 2.0, qPrintable(QString::number(measuredFrequency(middle))));
-    }
-}
-
-void TestRecordings::preparedTake_data()
-{
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<float>("floor");  // the microphone's noise level
-    QTest::addColumn<float>("voice");
-    QTest::addColumn<bool>("expectVoice");
-    QTest::newRow("quiet room, soft voice at 48 kHz") << 48000 << 0.002f << 0.1f << true;
-    QTest::newRow("nothing said") << 48000 << 0.001f << 0.0f << false;
-}
-
-void TestRecordings::preparedTake()
-{
-    QFETCH(int, rate);
-    QFETCH(float, floor);
-    QFETCH(float, voice);
-    QFETCH(bool, expectVoice);
-    // Half a second of room, half a second of a 300 Hz "voice", 0.4 s of room.
-    QList<float> take = tone(3000, rate, 0.5, floor) + tone(300, rate, 0.5, voice) + tone(3000, rate, 0.4, floor);
-    const MonoSound out = preparedVoice({rate, take});
-    QCOMPARE(out.sampleRate, 22050);
-    if (!expectVoice) {
-        QVERIFY(out.samples.isEmpty());
-        return;
-    }
-    // The voice, give or take a trimming frame at each end, plus 0.1 s of padding.
-    QVERIFY2(out.seconds() > 0.58 && out.seconds() < 0.63, qPrintable(QString::number(out.seconds())));
-    QVERIFY2(std::abs(peakOf(out.samples) - 0.891f) < 0.005f, qPrintable(QString::number(peakOf(out.samples))));
-    QCOMPARE(out.samples.first(), 0.0f);
-    QCOMPARE(out.samples.last(), 0.0f);
-    QVERIFY(peakOf(out.samples.first(int(0.04 * 22050))) == 0.0f);
-}
-
-void TestRecordings::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    const QString bundled = m_dir.filePath(QStringLiteral("programa"));
-    const QString teacher = m_dir.filePath(QStringLiteral("maestra"));
-    writeFile(bundled + QStringLiteral("/sonidospalabras/sol.wav"), "bundled");
-    writeFile(bundled + QStringLiteral("/sonidospalabras/casa.wav"), "bundled");
-    writeFile(teacher + QStringLiteral("/sonidospalabras/Luna.wav"), "teacher");
-    writeFile(teacher + QStringLiteral("/sonidospalabras/casa.wav"), "teacher");
-    m_content = ContentLocator(bundled, teacher);
-}
-
-void TestRecordings::wordsNeedingARecording_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QStringList>("spoken");
-    QTest::newRow("bundled and teacher's recordings are not made again")
-        << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar"} << QStringList{"mar"};
-    QTest::newRow("spoken with the written accent") << QStringList{"arbol,1,ar,á,", "raton,4,ton,ó,"}
-                                                    << QStringList{"arbol", "raton"} << QStringList{"árbol", "ratón"};
-    QTest::newRow("a repeated word is made once, whatever its case")
-        << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar"} << QStringList{"mar"};
-    QTest::newRow("a word that cannot name a file is left out")
-        << QStringList{"../casa,2,ca,NO,", "a/b,1,a,NO,", "..,1,a,NO,"} << QStringList{} << QStringList{};
-}
-
-void TestRecordings::wordsNeedingARecording()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, words);
-    QFETCH(QStringList, spoken);
-    const QList<RecordingRequest> requests =
-        missingRecordings(ExerciseLines::fromStringList(lines), m_content, QStringLiteral("/salida"));
-    QCOMPARE(wordsOf(requests), words);
-    for (qsizetype i = 0; i < requests.size(); ++i) {
-        QCOMPARE(requests[i].spoken, spoken[i]);
-        QCOMPARE(requests[i].outPath, QStringLiteral("/salida/%1.wav").arg(words[i]));
-    }
-}
-
-void TestRecordings::sourcesOfTheWords()
-{
-    const QList<WordVoice> voices = wordVoices(
-        ExerciseLines::fromStringList({"sol,2,sol,NO,", "casa,2,ca,NO,", "Luna,2,Lu,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,"}),
-        m_content);
-    QCOMPARE(voices.size(), 4);
-    const QList<VoiceSource> expected{VoiceSource::Bundled, VoiceSource::Teacher, VoiceSource::Teacher, VoiceSource::Missing};
-    for (qsizetype i = 0; i < voices.size(); ++i)
-        QVERIFY2(voices[i].source == expected[i], qPrintable(voices[i].word));
-    QCOMPARE(voices[3].spoken, QStringLiteral("ratón"));
-    QVERIFY(voices[3].path.isEmpty());
-}
-
-void TestRecordings::savingATake_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("samples");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("a word with an accent letter") << QStringLiteral("pingüino") << 100 << true;
-    QTest::newRow("a name leaving the folder") << QStringLiteral("../casa") << 100 << false;
-    QTest::newRow("an empty take") << QStringLiteral("mar") << 0 << false;
-}
-
-void TestRecordings::savingATake()
-{
-    QFETCH(QString, word);
-    QFETCH(int, samples);
-    QFETCH(bool, saved);
-    QTemporaryDir dir;
-    const QString folder = dir.filePath("sonidospalabras");
-    const MonoSound take{22050, QList<float>(samples, 0.5f)};
-    QString error;
-    const QString path = saveWordRecording(folder, word, take, &error);
-    QCOMPARE(path.isEmpty(), !saved);
-    QCOMPARE(error.isEmpty(), saved);
-    if (saved) {
-        QCOMPARE(path, folder + "/" + word + ".wav");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(soundFromWav(file.readAll()).samples.size(), qsizetype(samples));
-    }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{}); // nothing outside
-}
-
-void TestRecordings::failingProgramIsReportedAndTheNextWordGoesOn_data()
-{
-    QTest::addColumn<QByteArray>("speech");  // the speech program in place of espeak-ng
-    QTest::addColumn<QString>("told");       // what the first failure says, in part
-    QTest::newRow("a program that fails") << QByteArray("#!/bin/sh\necho 'no voice for es' >&2\nexit 3\n")
-                                          << "no voice for es";
-    QTest::newRow("a program that cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "";
-}
-
-void TestRecordings::failingProgramIsReportedAndTheNextWordGoesOn()
-{
-    QFETCH(QByteArray, speech);
-    QTemporaryDir bin, out;
-    writeFile(bin.filePath("espeak-ng"), speech, true);
-    writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
-    PathGuard guard;
-    qputenv("PATH", bin.path().toLocal8Bit());
-    RecordingJob job;
-    QSignalSpy failed(&job, &RecordingJob::wordFailed);
-    QSignalSpy progress(&job, &RecordingJob::progressed);
-    QSignalSpy finished(&job, &RecordingJob::finished);
-    QVERIFY(job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}}));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
-    QCOMPARE(finished[0], (QVariantList{0, 2, false}));
-    QCOMPARE(failed.size(), 2);
-    QCOMPARE(failed[0][0].toString(), QString("mar"));
-    QFETCH(QString, told);
-    QVERIFY2(failed[0][1].toString().contains(told), qPrintable(failed[0][1].toString()));
-    QCOMPARE(progress.last(), (QVariantList{2, 2}));
-    QVERIFY(QDir(out.path()).isEmpty());
-}
-
-void TestRecordings::cancelStopsTheRunningProgram()
-{
-    QTemporaryDir bin, out;
-    const QString pidFile = bin.filePath("pid");
-    // A speech program that hangs, telling which process it is.
-    writeFile(bin.filePath("espeak-ng"), QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec /bin/sleep 60\n").arg(pidFile).toUtf8(), true);
-    writeFile(bin.filePath("sox"), "#!/bin/sh\nexit 0\n", true);
-    PathGuard guard;
-    qputenv("PATH", bin.path().toLocal8Bit());
-    RecordingJob job;
-    QSignalSpy finished(&job, &RecordingJob::finished);
-    QVERIFY(job.start({{"mar", "mar", out.filePath("mar.wav")}, {"pez", "pez", out.filePath("pez.wav")}}));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile(pidFile).size() > 0, 20000);
-    QFile file(pidFile);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const int pid = file.readAll().trimmed().toInt();
-    job.cancel();
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished[0], (QVariantList{0, 0, true}));
-    QVERIFY(!job.isRunning());
-    QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, 5000);
-    QVERIFY(QDir(out.path()).isEmpty());
-}
-
-void TestRecordings::realRecording()
-{
-    if (!missingRecordingPackages().isEmpty())
-        QSKIP("espeak-ng or sox is not installed");
-    QTemporaryDir out;
-    const QString folder = out.filePath("sonidospalabras");  // made on the way
-    RecordingJob job;
-    QSignalSpy recorded(&job, &RecordingJob::wordRecorded);
-    QSignalSpy finished(&job, &RecordingJob::finished);
-    QVERIFY(job.start({{"arbol", "árbol", folder + "/arbol.wav"}}));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
-    QCOMPARE(finished[0], (QVariantList{1, 0, false}));
-    QCOMPARE(recorded[0], (QVariantList{"arbol", folder + "/arbol.wav"}));
-    QFile file(folder + "/arbol.wav");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const MonoSound sound = soundFromWav(file.readAll());
-    QCOMPARE(sound.sampleRate, 22050);
-    QVERIFY2(sound.seconds() > 0.2 && sound.seconds() < 2.0, qPrintable(QString::number(sound.seconds())));
-    QVERIFY2(std::abs(peakOf(sound.samples) - 0.891f) < 0.01f, qPrintable(QString::number(peakOf(sound.samples))));
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"arbol.wav"});  // no scratch files left
-}
 
 QTEST_GUILESS_MAIN(TestRecordings)
 #include "tst_recordings.moc"

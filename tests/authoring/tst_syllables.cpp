@@ -13,121 +13,113 @@ class TestSyllables : public QObject
 {
     Q_OBJECT
 private slots:
-    void rules_data();
-    void rules();
-    void bundledWordsAreCutAsByHand();
-    void acceptanceList_data();
-    void acceptanceList();
-    void refusals_data();
-    void refusals();
-};
+    void rules_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("syllables");
+        QTest::addColumn<QString>("stressed");
+        QTest::addColumn<int>("position");
+        // Cases the acceptance list leaves out.
+        const auto row = [](const char *name, const char *word, const char *syllables, const char *stressed, int position) {
+            QTest::newRow(name) << QString::fromUtf8(word) << QString::fromUtf8(syllables) << QString::fromUtf8(stressed)
+                                << position;
+        };
+        row("diphthong ei with tilde: béisbol", "béisbol", "béis-bol", "beis", 2);
+        row("y alone, unstressed", "y", "y", "", 0);
+        row("llana en s sin tilde: lunes", "lunes", "lu-nes", "lu", 2);
+        row("esdrújula, repeated syllable: matemáticas", "matemáticas", "ma-te-má-ti-cas", "ma", 6);
+        row("capital letters keep their case: Ángel", "Ángel", "Án-gel", "An", 1);
+    }
 
-void TestSyllables::rules_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("syllables");
-    QTest::addColumn<QString>("stressed");
-    QTest::addColumn<int>("position");
-    // Cases the acceptance list leaves out.
-    const auto row = [](const char *name, const char *word, const char *syllables, const char *stressed, int position) {
-        QTest::newRow(name) << QString::fromUtf8(word) << QString::fromUtf8(syllables) << QString::fromUtf8(stressed)
-                            << position;
-    };
-    row("diphthong ei with tilde: béisbol", "béisbol", "béis-bol", "beis", 2);
-    row("y alone, unstressed", "y", "y", "", 0);
-    row("llana en s sin tilde: lunes", "lunes", "lu-nes", "lu", 2);
-    row("esdrújula, repeated syllable: matemáticas", "matemáticas", "ma-te-má-ti-cas", "ma", 6);
-    row("capital letters keep their case: Ángel", "Ángel", "Án-gel", "An", 1);
-}
+    void rules()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, syllables);
+        QFETCH(QString, stressed);
+        QFETCH(int, position);
+        QCOMPARE(syllabify(word).join('-'), syllables);
+        if (position == 0)
+            return;  // syllables only
+        const auto item = itemFromWord(word);
+        QVERIFY(item);
+        QCOMPARE(item->syllable, stressed);
+        QCOMPARE(item->position, position);
+    }
 
-void TestSyllables::rules()
-{
-    QFETCH(QString, word);
-    QFETCH(QString, syllables);
-    QFETCH(QString, stressed);
-    QFETCH(int, position);
-    QCOMPARE(syllabify(word).join('-'), syllables);
-    if (position == 0)
-        return;  // syllables only
-    const auto item = itemFromWord(word);
-    QVERIFY(item);
-    QCOMPARE(item->syllable, stressed);
-    QCOMPARE(item->position, position);
-}
-
-void TestSyllables::bundledWordsAreCutAsByHand()
-{
-    QFile source(QStringLiteral(TILDORA_SOURCE_DIR "/tools/contentgen/palabras.txt"));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    int words = 0;
-    for (const QString &line : QString::fromUtf8(source.readAll()).split('\n')) {
-        if (line.startsWith('#') || line.startsWith('['))
-            continue;
-        for (const QString &cut : line.split(' ', Qt::SkipEmptyParts)) {
-            QString word = cut;
-            word.remove('-');
-            QCOMPARE(syllabify(word).join('-'), cut);
-            ++words;
+    void bundledWordsAreCutAsByHand()
+    {
+        QFile source(QStringLiteral(TILDORA_SOURCE_DIR "/tools/contentgen/palabras.txt"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        int words = 0;
+        for (const QString &line : QString::fromUtf8(source.readAll()).split('\n')) {
+            if (line.startsWith('#') || line.startsWith('['))
+                continue;
+            for (const QString &cut : line.split(' ', Qt::SkipEmptyParts)) {
+                QString word = cut;
+                word.remove('-');
+                QCOMPARE(syllabify(word).join('-'), cut);
+                ++words;
+            }
         }
+        QVERIFY(words >= 150);
     }
-    QVERIFY(words >= 150);
-}
 
-void TestSyllables::acceptanceList_data()
-{
-    QTest::addColumn<QString>("cut");
-    QTest::addColumn<int>("stressedSyllable");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("accent");
-    QFile list(QStringLiteral(TILDORA_SOURCE_DIR "/tests/authoring/silabas-aceptacion.txt"));
-    QVERIFY(list.open(QIODevice::ReadOnly));
-    int rows = 0;
-    for (const QString &line : QString::fromUtf8(list.readAll()).split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList f = line.split(' ');
-        QVERIFY2(f.size() == 4, qPrintable(line));
-        QTest::newRow(qPrintable(f[0])) << f[0] << f[1].toInt() << f[2].toInt() << f[3];
-        ++rows;
+    void acceptanceList_data()
+    {
+        QTest::addColumn<QString>("cut");
+        QTest::addColumn<int>("stressedSyllable");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("accent");
+        QFile list(QStringLiteral(TILDORA_SOURCE_DIR "/tests/authoring/silabas-aceptacion.txt"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        int rows = 0;
+        for (const QString &line : QString::fromUtf8(list.readAll()).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QStringList f = line.split(' ');
+            QVERIFY2(f.size() == 4, qPrintable(line));
+            QTest::newRow(qPrintable(f[0])) << f[0] << f[1].toInt() << f[2].toInt() << f[3];
+            ++rows;
+        }
+        QVERIFY(rows >= 250);
     }
-    QVERIFY(rows >= 250);
-}
 
-// Syllables, stressed syllable, stressed vowel and accent field of each word.
-void TestSyllables::acceptanceList()
-{
-    QFETCH(QString, cut);
-    QFETCH(int, stressedSyllable);
-    QFETCH(int, position);
-    QFETCH(QString, accent);
-    const QString word = QString(cut).remove('-');
-    QCOMPARE(syllabify(word).join('-'), cut);
-    const auto item = itemFromWord(word);
-    QVERIFY(item);
-    QCOMPARE(item->syllable, withoutWrittenAccent(cut.split('-').at(stressedSyllable - 1)));
-    QCOMPARE(item->position, position);
-    QCOMPARE(item->accent, accent);
-}
+    // Syllables, stressed syllable, stressed vowel and accent field of each word.
+    void acceptanceList()
+    {
+        QFETCH(QString, cut);
+        QFETCH(int, stressedSyllable);
+        QFETCH(int, position);
+        QFETCH(QString, accent);
+        const QString word = QString(cut).remove('-');
+        QCOMPARE(syllabify(word).join('-'), cut);
+        const auto item = itemFromWord(word);
+        QVERIFY(item);
+        QCOMPARE(item->syllable, withoutWrittenAccent(cut.split('-').at(stressedSyllable - 1)));
+        QCOMPARE(item->position, position);
+        QCOMPARE(item->accent, accent);
+    }
 
-void TestSyllables::refusals_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("a blank") << "buenos días" << "is not a letter";
-    QTest::newRow("a digit") << "casa2" << "is not a letter";
-    QTest::newRow("no vowel") << "psst" << "has no vowel";
-    QTest::newRow("third occurrence") << QString("cacacá") << "occurs too often";
-    QTest::newRow("stressed ü, which has no accented form: olÜlo") << QString("olÜlo") << "cannot take a written accent";
-}
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a blank") << "buenos días" << "is not a letter";
+        QTest::newRow("a digit") << "casa2" << "is not a letter";
+        QTest::newRow("no vowel") << "psst" << "has no vowel";
+        QTest::newRow("third occurrence") << "cacacá" << "occurs too often";
+        QTest::newRow("stressed ü, which has no accented form: olÜlo") << "olÜlo" << "cannot take a written accent";
+    }
 
-void TestSyllables::refusals()
-{
-    QFETCH(QString, word);
-    QFETCH(QString, reason);
-    QString why;
-    QVERIFY(!itemFromWord(word, &why));
-    QVERIFY2(why.contains(reason), qPrintable(why));
-}
+    void refusals()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, reason);
+        QString why;
+        QVERIFY(!itemFromWord(word, &why));
+        QVERIFY2(why.contains(reason), qPrintable(why));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestSyllables)
 #include "tst_syllables.moc"

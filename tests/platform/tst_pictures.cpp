@@ -6,7 +6,6 @@
 #include "platform/imagedecode.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QMovie>
 #include <QPainter>
@@ -14,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include "../support/files.h"
 
 #include <gif_lib.h>
 
@@ -38,13 +39,6 @@ QByteArray encoded(const QImage &image, const char *format)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
-}
-
-QImage viaQt(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
 }
 
 int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
@@ -80,15 +74,6 @@ QByteArray gifOf(QSize canvas, QSize frame, bool interlaced)
     return bytes;
 }
 
-
-QImage twoColours(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter(&image).fillRect(QRect(w / 4, h / 4, w / 2, h / 2), Qt::black);
-    return image;
-}
-
 QImage gradient(int w, int h)
 {
     QImage image(w, h, QImage::Format_RGB32);
@@ -109,7 +94,6 @@ int maxChannelError(const QImage &a, const QImage &b)
         }
     return worst;
 }
-
 
 // A picture from rows of characters: '#' black, '.' white, 'o' grey.
 QImage picture(const QStringList &rows)
@@ -137,14 +121,13 @@ QStringList rowsOf(const QImage &image)
     return rows;
 }
 
-
 // The application block the writer puts after the screen descriptor: loop
 // forever. Files from other editors carry another count, or no block at all.
 const QByteArray ForeverBlock = QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("03010000" "00");
 
 // A two-frame animation, 20 ms a frame, with the given loop block in place
-// of the writer's own.
-QByteArray twoFrameGif(const QString &folder, const QByteArray &loopBlock)
+// of the writer's own; empty when it could not be made.
+QString twoFrameGif(const QString &folder, const QByteArray &loopBlock)
 {
     QList<GifFrame> frames;
     for (const QColor colour : {Qt::red, Qt::blue}) {
@@ -152,15 +135,13 @@ QByteArray twoFrameGif(const QString &folder, const QByteArray &loopBlock)
         image.fill(colour);
         frames.append({image, 2});
     }
-    const QString path = folder + "/written.gif";
-    if (!writeGif(path, frames))
-        return {};
-    QFile written(path);
-    if (!written.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = written.readAll();
+    const QString path = folder + "/animation.gif";
+    QByteArray bytes = writeGif(path, frames) ? testing::readFile(path) : QByteArray();
     const qsizetype at = bytes.indexOf(ForeverBlock);
-    return at < 0 ? QByteArray() : bytes.replace(at, ForeverBlock.size(), loopBlock);
+    if (at < 0)
+        return {};
+    testing::writeFile(path, bytes.replace(at, ForeverBlock.size(), loopBlock));
+    return path;
 }
 
 } // namespace
@@ -169,234 +150,201 @@ class TestPictures : public QObject
 {
     Q_OBJECT
 private slots:
-    void matchesQt_data();
-    void matchesQt();
-    void refusesOtherBytes_data();
-    void refusesOtherBytes();
-    void sideLimit_data();
-    void sideLimit();
-    void bmpIndexPastThePalette();
-    void readPictureFallsBackToQt();
-    void roundTrips_data();
-    void roundTrips();
-    void refusesBadInput();
-    void fills_data();
-    void fills();
-    void shownAnimationPlaysOn_data();
-    void shownAnimationPlaysOn();
-};
-
-void TestPictures::matchesQt_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("gif");
-    QTemporaryDir dir;
-    writeGif(dir.filePath("a.gif"), sample(37, 21));
-    QFile gif(dir.filePath("a.gif"));
-    gif.open(QIODevice::ReadOnly);
-    QTest::newRow("GIF written by us") << gif.readAll() << true;
-    QFile animation(QStringLiteral(TILDORA_SOURCE_DIR "/content/gifs/si.gif"));
-    animation.open(QIODevice::ReadOnly);
-    QTest::newRow("first frame of an animation") << animation.readAll() << true;
-    QTest::newRow("interlaced GIF") << gifOf(QSize(6, 17), QSize(6, 17), true) << true;
-    QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP") << false;
-    QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP") << false;
-    QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP") << false;
-    QFile credits(QStringLiteral(TILDORA_SOURCE_DIR "/resources/creditos.bmp"));
-    credits.open(QIODevice::ReadOnly);
-    QTest::newRow("BMP, 4 bits (the credits card)") << credits.readAll() << false;
-}
-
-void TestPictures::matchesQt()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, gif);
-    const QImage ours = gif ? decodeGif(bytes) : decodeBmp(bytes);
-    const QImage theirs = viaQt(bytes);
-    QVERIFY(!theirs.isNull());
-    QCOMPARE(ours.size(), theirs.size());
-    QCOMPARE(ours.convertToFormat(QImage::Format_RGB32), theirs);
-}
-
-void TestPictures::refusesOtherBytes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("text") << QByteArray("casa,2,ca,NO,");
-    QTest::newRow("cut GIF") << QByteArray("GIF89a\x10\x00\x10\x00", 10);
-    QTest::newRow("cut BMP") << QByteArray("BM") + QByteArray(60, '\x01');
-    QTest::newRow("PNG") << encoded(sample(5, 5), "PNG");
-    // Two-colour 1 x 1 canvas whose only frame claims 65535 x 65535 pixels.
-    QTest::newRow("GIF frame of 65535 x 65535 pixels")
-        << QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
-                      "\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x4c\x01\x00\x3b", 33);
-    QTest::newRow("BMP whose height is the lowest 32-bit integer")
-        << QByteArray::fromBase64("Qk3iMgAAAAAAAAAA/13/VwAAAAAAAAAAAIAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAPn/AAA=");
-}
-
-void TestPictures::refusesOtherBytes()
-{
-    QFETCH(QByteArray, bytes);
-    QVERIFY(decodeGif(bytes).isNull());
-    QVERIFY(decodeBmp(bytes).isNull());
-}
-
-void TestPictures::sideLimit_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("gif");
-    QTest::addColumn<bool>("read");
-    const QSize wide(8192, 1), tooWide(8193, 1), tooHigh(1, 8193);
-    QTest::newRow("GIF 8192 pixels wide") << gifOf(wide, wide, false) << true << true;
-    QTest::newRow("GIF canvas 8193 pixels wide") << gifOf(tooWide, QSize(1, 1), false) << true << false;
-    QTest::newRow("GIF canvas 8193 pixels high") << gifOf(tooHigh, QSize(1, 1), false) << true << false;
-    QTest::newRow("GIF frame 8193 pixels wide on a canvas of 8192") << gifOf(wide, tooWide, false) << true << false;
-    QTest::newRow("BMP 8192 pixels wide") << encoded(sample(8192, 2), "BMP") << false << true;
-    QTest::newRow("BMP 8193 pixels high") << encoded(sample(2, 8193), "BMP") << false << false;
-}
-
-// Sides over 8192 pixels are refused; 8192 itself is read.
-void TestPictures::sideLimit()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, gif);
-    const QImage image = gif ? decodeGif(bytes) : decodeBmp(bytes);
-    QTEST(!image.isNull(), "read");
-}
-
-// A BMP whose pixel names a colour its palette does not hold shows the
-// first colour, not whatever bytes follow the palette.
-void TestPictures::bmpIndexPastThePalette()
-{
-    QImage image(4, 1, QImage::Format_Indexed8);
-    image.setColorTable({qRgb(200, 0, 0), qRgb(0, 200, 0)});
-    image.fill(1);
-    QByteArray bytes = encoded(image, "BMP");
-    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 46), 2u);  // two colours in the palette
-    const quint32 pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
-    bytes[pixels] = 0x21;  // 4 bits a pixel: the first names colour 2, the second colour 1
-    const QImage decoded = decodeBmp(bytes);
-    QCOMPARE(decoded.pixel(0, 0), qRgb(200, 0, 0));
-    QCOMPARE(decoded.pixel(1, 0), qRgb(0, 200, 0));
-}
-
-void TestPictures::readPictureFallsBackToQt()
-{
-    QTemporaryDir dir;
-    // A PNG named .gif, as a teacher's picture might be.
-    QFile f(dir.filePath("x.gif"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(encoded(sample(9, 7), "PNG"));
-    f.close();
-    QCOMPARE(readPicture(dir.filePath("x.gif")).size(), QSize(9, 7));
-    QVERIFY(readPicture(dir.filePath("missing.gif")).isNull());
-}
-
-void TestPictures::roundTrips_data()
-{
-    QTest::addColumn<QList<QImage>>("frames");
-    QTest::addColumn<int>("tolerance");  // per colour channel
-    QTest::newRow("still, two colours, exact") << QList<QImage>{twoColours(31, 17)} << 0;
-    QTest::newRow("one pixel") << QList<QImage>{twoColours(1, 1)} << 0;
-    QTest::newRow("still, 4096 colours, close") << QList<QImage>{gradient(64, 64)} << 24;
-    QTest::newRow("three frames") << QList<QImage>{twoColours(20, 20), gradient(20, 20), twoColours(20, 20).mirrored()}
-                                  << 24;
-}
-
-void TestPictures::roundTrips()
-{
-    QFETCH(QList<QImage>, frames);
-    QFETCH(int, tolerance);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ñ.gif");  // letter files have such names
-    QList<GifFrame> gifFrames;
-    for (const QImage &f : frames)
-        gifFrames.append({f, 10});
-    QVERIFY(writeGif(path, gifFrames));
-
-    QImageReader reader(path);
-    QCOMPARE(reader.format(), QByteArray("gif"));
-    QCOMPARE(reader.imageCount(), int(frames.size()));
-    for (const QImage &expected : frames) {
-        const QImage got = reader.read().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(got.size(), expected.size());
-        QVERIFY(maxChannelError(got, expected) <= tolerance);
+    void matchesQt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTemporaryDir dir;
+        writeGif(dir.filePath("a.gif"), sample(37, 21));
+        QTest::newRow("GIF written by us") << testing::readFile(dir.filePath("a.gif"));
+        QTest::newRow("first frame of an animation") << testing::readFile(TILDORA_SOURCE_DIR "/content/gifs/si.gif");
+        QTest::newRow("interlaced GIF") << gifOf(QSize(6, 17), QSize(6, 17), true);
+        QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP");
+        QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP");
+        QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP");
+        QTest::newRow("BMP, 4 bits (the credits card)") << testing::readFile(TILDORA_SOURCE_DIR "/resources/creditos.bmp");
     }
-}
 
-void TestPictures::refusesBadInput()
-{
-    QTemporaryDir dir;
-    QVERIFY(!writeGif(dir.filePath("a.gif"), QList<GifFrame>{}));
-    QVERIFY(!writeGif(dir.filePath("b.gif"), QImage()));
-    QVERIFY(!writeGif(dir.filePath("c.gif"), QList<GifFrame>{{twoColours(4, 4), 10}, {twoColours(5, 4), 10}}));
-    QVERIFY(!writeGif(dir.filePath("no/such/folder/d.gif"), twoColours(4, 4)));
-}
+    void matchesQt()
+    {
+        QFETCH(QByteArray, bytes);
+        const QImage ours = bytes.startsWith("GIF") ? decodeGif(bytes) : decodeBmp(bytes);
+        QBuffer buffer(&bytes);
+        const QImage theirs = QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!theirs.isNull());
+        QCOMPARE(ours.size(), theirs.size());
+        QCOMPARE(ours.convertToFormat(QImage::Format_RGB32), theirs);
+    }
 
-void TestPictures::fills_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QPoint>("start");
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<int>("painted");
-    QTest::newRow("stroke only") << QStringList{"..#..", ".###.", "..#.."} << QPoint(2, 1)
-                                 << QStringList{"..R..", ".RRR.", "..R.."} << 5;
-    QTest::newRow("background around the stroke") << QStringList{"..#..", ".###.", "..#.."} << QPoint(0, 0)
-                                                   << QStringList{"RR#..", "R###.", "RR#.."} << 5;
-    QTest::newRow("diagonal neighbours stay") << QStringList{"#..", ".#.", "..#"} << QPoint(0, 0)
-                                              << QStringList{"R..", ".#.", "..#"} << 1;
-    QTest::newRow("a hole is its own region") << QStringList{"#####", "#...#", "#####", "....."} << QPoint(0, 3)
-                                              << QStringList{"#####", "#...#", "#####", "RRRRR"} << 5;
-    QTest::newRow("only the exact colour") << QStringList{"..o..", "....."} << QPoint(0, 0)
-                                           << QStringList{"RRoRR", "RRRRR"} << 9;
-    QTest::newRow("winding region") << QStringList{"#.###", "#.#.#", "#...#", "#####"} << QPoint(1, 0)
-                                    << QStringList{"#R###", "#R#R#", "#RRR#", "#####"} << 6;
-    QTest::newRow("start outside") << QStringList{"..", ".."} << QPoint(5, 0) << QStringList{"..", ".."} << 0;
-    QTest::newRow("negative start") << QStringList{"..", ".."} << QPoint(-1, -1) << QStringList{"..", ".."} << 0;
-}
+    void refusesOtherBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("casa,2,ca,NO,");
+        QTest::newRow("cut GIF") << QByteArray("GIF89a\x10\x00\x10\x00", 10);
+        QTest::newRow("cut BMP") << QByteArray("BM") + QByteArray(60, '\x01');
+        QTest::newRow("PNG") << encoded(sample(5, 5), "PNG");
+        // Two-colour 1 x 1 canvas whose only frame claims 65535 x 65535 pixels.
+        QTest::newRow("GIF frame of 65535 x 65535 pixels")
+            << QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
+                          "\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x4c\x01\x00\x3b", 33);
+        QTest::newRow("BMP whose height is the lowest 32-bit integer")
+            << QByteArray::fromBase64("Qk3iMgAAAAAAAAAA/13/VwAAAAAAAAAAAIAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAPn/AAA=");
+    }
 
-void TestPictures::fills()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QPoint, start);
-    QImage image = picture(before);
-    QTEST(floodFill(image, start, qRgb(255, 0, 0)), "painted");
-    QTEST(rowsOf(image), "after");
-    // Filling with the colour already there changes nothing.
-    QImage again = image;
-    QCOMPARE(floodFill(again, QPoint(0, 0), again.pixel(0, 0)), 0);
-    QCOMPARE(again, image);
-}
+    void refusesOtherBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(decodeGif(bytes).isNull());
+        QVERIFY(decodeBmp(bytes).isNull());
+    }
 
-void TestPictures::shownAnimationPlaysOn_data()
-{
-    QTest::addColumn<QByteArray>("loopBlock");
-    QTest::newRow("no loop block") << QByteArray();
-    QTest::newRow("loop block: once more") << QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("0301010000");
-    QTest::newRow("loop block: forever") << ForeverBlock;
-}
+    void sideLimit_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("read");
+        const QSize wide(8192, 1), tooWide(8193, 1), tooHigh(1, 8193);
+        QTest::newRow("GIF 8192 pixels wide") << gifOf(wide, wide, false) << true;
+        QTest::newRow("GIF canvas 8193 pixels wide") << gifOf(tooWide, QSize(1, 1), false) << false;
+        QTest::newRow("GIF canvas 8193 pixels high") << gifOf(tooHigh, QSize(1, 1), false) << false;
+        QTest::newRow("GIF frame 8193 pixels wide on a canvas of 8192") << gifOf(wide, tooWide, false) << false;
+        QTest::newRow("BMP 8192 pixels wide") << encoded(sample(8192, 2), "BMP") << true;
+        QTest::newRow("BMP 8193 pixels high") << encoded(sample(2, 8193), "BMP") << false;
+    }
 
-void TestPictures::shownAnimationPlaysOn()
-{
-    QFETCH(QByteArray, loopBlock);
-    QTemporaryDir dir;
-    const QByteArray bytes = twoFrameGif(dir.path(), loopBlock);
-    QVERIFY(!bytes.isEmpty());
-    QFile file(dir.filePath("animation.gif"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    // Sides over 8192 pixels are refused; 8192 itself is read.
+    void sideLimit()
+    {
+        QFETCH(QByteArray, bytes);
+        const QImage image = bytes.startsWith("GIF") ? decodeGif(bytes) : decodeBmp(bytes);
+        QTEST(!image.isNull(), "read");
+    }
 
-    GifView view;
-    view.setFile(file.fileName());
-    view.show();
-    QVERIFY(view.movie());
-    QCOMPARE(view.movie()->frameCount(), 2);
-    // Three rounds of both frames: more than any of these files asks for.
-    QSignalSpy frames(view.movie(), &QMovie::frameChanged);
-    QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 5000);
-    QCOMPARE(view.movie()->state(), QMovie::Running);
-}
+    // A BMP whose pixel names a colour its palette does not hold shows the
+    // first colour, not whatever bytes follow the palette.
+    void bmpIndexPastThePalette()
+    {
+        QImage image(4, 1, QImage::Format_Indexed8);
+        image.setColorTable({qRgb(200, 0, 0), qRgb(0, 200, 0)});
+        image.fill(1);
+        QByteArray bytes = encoded(image, "BMP");
+        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 46), 2u);  // two colours in the palette
+        const quint32 pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
+        bytes[pixels] = 0x21;  // 4 bits a pixel: the first names colour 2, the second colour 1
+        const QImage decoded = decodeBmp(bytes);
+        QCOMPARE(decoded.pixel(0, 0), qRgb(200, 0, 0));
+        QCOMPARE(decoded.pixel(1, 0), qRgb(0, 200, 0));
+    }
+
+    void readPictureFallsBackToQt()
+    {
+        QTemporaryDir dir;
+        // A PNG named .gif, as a teacher's picture might be.
+        testing::writeFile(dir.filePath("x.gif"), encoded(sample(9, 7), "PNG"));
+        QCOMPARE(readPicture(dir.filePath("x.gif")).size(), QSize(9, 7));
+        QVERIFY(readPicture(dir.filePath("missing.gif")).isNull());
+    }
+
+    void roundTrips_data()
+    {
+        QTest::addColumn<QList<QImage>>("frames");
+        QTest::addColumn<int>("tolerance");  // per colour channel
+        QTest::newRow("still, three colours, exact") << QList<QImage>{sample(31, 17)} << 0;
+        QTest::newRow("one pixel") << QList<QImage>{sample(1, 1)} << 0;
+        QTest::newRow("still, 4096 colours, close") << QList<QImage>{gradient(64, 64)} << 24;
+        QTest::newRow("three frames") << QList<QImage>{sample(20, 20), gradient(20, 20), sample(20, 20).mirrored()}
+                                      << 24;
+    }
+
+    void roundTrips()
+    {
+        QFETCH(QList<QImage>, frames);
+        QFETCH(int, tolerance);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ñ.gif");  // letter files have such names
+        QList<GifFrame> gifFrames;
+        for (const QImage &f : frames)
+            gifFrames.append({f, 10});
+        QVERIFY(writeGif(path, gifFrames));
+
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        QCOMPARE(reader.imageCount(), int(frames.size()));
+        for (const QImage &expected : frames) {
+            const QImage got = reader.read().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(got.size(), expected.size());
+            QVERIFY(maxChannelError(got, expected) <= tolerance);
+        }
+    }
+
+    void refusesBadInput()
+    {
+        QTemporaryDir dir;
+        QVERIFY(!writeGif(dir.filePath("a.gif"), QList<GifFrame>{}));
+        QVERIFY(!writeGif(dir.filePath("b.gif"), QImage()));
+        QVERIFY(!writeGif(dir.filePath("c.gif"), QList<GifFrame>{{sample(4, 4), 10}, {sample(5, 4), 10}}));
+        QVERIFY(!writeGif(dir.filePath("no/such/folder/d.gif"), sample(4, 4)));
+    }
+
+    void fills_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("painted");
+        QTest::newRow("stroke only") << QStringList{"..#..", ".###.", "..#.."} << QPoint(2, 1)
+                                     << QStringList{"..R..", ".RRR.", "..R.."} << 5;
+        QTest::newRow("background around the stroke") << QStringList{"..#..", ".###.", "..#.."} << QPoint(0, 0)
+                                                       << QStringList{"RR#..", "R###.", "RR#.."} << 5;
+        QTest::newRow("diagonal neighbours stay") << QStringList{"#..", ".#.", "..#"} << QPoint(0, 0)
+                                                  << QStringList{"R..", ".#.", "..#"} << 1;
+        QTest::newRow("a hole is its own region") << QStringList{"#####", "#...#", "#####", "....."} << QPoint(0, 3)
+                                                  << QStringList{"#####", "#...#", "#####", "RRRRR"} << 5;
+        QTest::newRow("only the exact colour") << QStringList{"..o..", "....."} << QPoint(0, 0)
+                                               << QStringList{"RRoRR", "RRRRR"} << 9;
+        QTest::newRow("winding region") << QStringList{"#.###", "#.#.#", "#...#", "#####"} << QPoint(1, 0)
+                                        << QStringList{"#R###", "#R#R#", "#RRR#", "#####"} << 6;
+        QTest::newRow("start outside") << QStringList{"..", ".."} << QPoint(5, 0) << QStringList{"..", ".."} << 0;
+        QTest::newRow("negative start") << QStringList{"..", ".."} << QPoint(-1, -1) << QStringList{"..", ".."} << 0;
+    }
+
+    void fills()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QPoint, start);
+        QImage image = picture(before);
+        QTEST(floodFill(image, start, qRgb(255, 0, 0)), "painted");
+        QTEST(rowsOf(image), "after");
+        // Filling with the colour already there changes nothing.
+        QImage again = image;
+        QCOMPARE(floodFill(again, QPoint(0, 0), again.pixel(0, 0)), 0);
+        QCOMPARE(again, image);
+    }
+
+    void shownAnimationPlaysOn_data()
+    {
+        QTest::addColumn<QByteArray>("loopBlock");
+        QTest::newRow("no loop block") << QByteArray();
+        QTest::newRow("loop block: once more") << QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("0301010000");
+        QTest::newRow("loop block: forever") << ForeverBlock;
+    }
+
+    void shownAnimationPlaysOn()
+    {
+        QFETCH(QByteArray, loopBlock);
+        QTemporaryDir dir;
+        const QString path = twoFrameGif(dir.path(), loopBlock);
+        QVERIFY(!path.isEmpty());
+        GifView view;
+        view.setFile(path);
+        view.show();
+        QVERIFY(view.movie());
+        QCOMPARE(view.movie()->frameCount(), 2);
+        // Three rounds of both frames: more than any of these files asks for.
+        QSignalSpy frames(view.movie(), &QMovie::frameChanged);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 5000);
+        QCOMPARE(view.movie()->state(), QMovie::Running);
+    }
+};
 
 QTEST_MAIN(TestPictures)
 #include "tst_pictures.moc"
