@@ -52,33 +52,18 @@ private slots:
         QTest::addColumn<QString>("asked");
 
         const int N = NoAccentButton;
-        const QString wrongC = "red0 no sound:fallo record:casa[0,1,c]red wrong=1 fill0@2,2 judged:1c:wrong";
-        QTest::newRow("vowel, right")
-            << 0 << "casa,2,ca,NO," << QList<int>{1}
-            << "blue1 bounce1 record:casa[1,1,a]green lock noaccent:off right=1 sound:8 yes fill1@2,2 judged:2a:right";
-        QTest::newRow("vowel, wrong") << 0 << "casa,2,ca,NO," << QList<int>{0} << wrongC;
         QTest::newRow("vowel, position 0 makes every press wrong")
             << 0 << "casa,0,ca,NO," << QList<int>{1}
             << "red1 no sound:fallo record:casa[1,1,a]red wrong=1 fill1@2,2 judged:2a:wrong";
-        QTest::newRow("vowel, two-digit position: acompañamiento")
+        QTest::newRow("vowel, wrong then right at a two-digit position: acompañamiento")
             << 0 << "acompañamiento,11,mien,NO," << QList<int>{0, 10}
             << "red0 no sound:fallo record:acompañamiento[0,1,a]red wrong=1 fill0@2,2 judged:1a:wrong blue10 bounce10 "
                "record:acompañamiento[10,1,e]green lock noaccent:off right=1 sound:8 yes fill10@2,2 judged:11e:right";
-        QTest::newRow("syllable, one hit: nothing more")
-            << 1 << "casa,2,ca,NO," << QList<int>{0} << "green0 fill0@2,2 judged:1c:partial";
-        QTest::newRow("syllable, wrong s between hits")
+        QTest::newRow("syllable, a hit, a wrong s, the last hit")
             << 1 << "casa,2,ca,NO," << QList<int>{0, 2, 1}
             << "green0 fill0@2,2 judged:1c:partial red2 no sound:fallo record:casa[2,1,s]red wrong=1 fill2@2,2 "
                "judged:3s:wrong green1 green1 record:casa[0,2,ca]green lock noaccent:off right=1 sound:8 yes fill1@2,2 "
                "judged:2a:right";
-        QTest::newRow("syllable, second pa of papá")
-            << 1 << "papa,4,pa,á," << QList<int>{3}
-            << "green3 fill3@2,2 judged:4a:partial";
-        QTest::newRow("syllable, first pa of papá is wrong")
-            << 1 << "papa,4,pa,á," << QList<int>{0}
-            << "red0 no sound:fallo record:papa[0,1,p]red wrong=1 fill0@2,2 judged:1p:wrong";
-        QTest::newRow("syllable missing from the word: never complete")
-            << 1 << "casa,2,xa,NO," << QList<int>{0} << "green0 fill0@2,2 judged:1c:partial";
         QTest::newRow("accent, right: árbol")
             << 2 << "arbol,1,ar,á," << QList<int>{0}
             << "accent0:á blue0 bounce0 record:arbol[0,1,á]green lock noaccent:off right=1 sound:acento yes "
@@ -87,7 +72,8 @@ private slots:
             << 2 << "arbol,1,ar,á," << QList<int>{2}
             << "red2 no sound:fallo record:arbol[2,1,b]red wrong=1 fill2@2,2 judged:3b:wrong";
         QTest::newRow("accent, stressed letter of a word without accent")
-            << 2 << "casa,1,ca,No," << QList<int>{0} << wrongC;
+            << 2 << "casa,1,ca,No," << QList<int>{0}
+            << "red0 no sound:fallo record:casa[0,1,c]red wrong=1 fill0@2,2 judged:1c:wrong";
         QTest::newRow("no-accent button, right")
             << 2 << "casa,2,ca,no," << QList<int>{N}
             << "record:casa[1,1,a]green lock noaccent:off right=1 sound:noacento yes judged:0sin-tilde:right";
@@ -119,13 +105,12 @@ private slots:
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("button");
-        QTest::addColumn<int>("itemIndex");  // 2 before the button
         QTest::addColumn<QString>("asked");
-        QTest::newRow("back to vowel mode") << 1 << 0 << 1 << "mode0 noaccent:off next";
-        QTest::newRow("syllable mode") << 0 << 1 << 1 << "mode1 noaccent:off next";
-        QTest::newRow("written-accent mode") << 0 << 2 << 1 << "mode2 noaccent:on next";
-        QTest::newRow("unknown button keeps the mode") << 2 << 7 << 1 << "next";
-        QTest::newRow("negative button keeps the mode") << 1 << -1 << 1 << "next";
+        QTest::newRow("back to vowel mode") << 1 << 0 << "mode0 noaccent:off next";
+        QTest::newRow("syllable mode") << 0 << 1 << "mode1 noaccent:off next";
+        QTest::newRow("written-accent mode") << 0 << 2 << "mode2 noaccent:on next";
+        QTest::newRow("unknown button keeps the mode") << 2 << 7 << "next";
+        QTest::newRow("negative button keeps the mode") << 1 << -1 << "next";
     }
 
     void modes()
@@ -136,7 +121,7 @@ private slots:
         s.state.ItemIndex = 2;
         s.answering.chooseMode(button);
         QTEST(s.view.log.join(' '), "asked");
-        QTEST(s.state.ItemIndex, "itemIndex");
+        QCOMPARE(s.state.ItemIndex, 1);  // the next item, from 2 before the button
         QCOMPARE(int(s.state.AnswerMode), button >= 0 && button <= 2 ? button : from);
         // Right after a file is chosen the index stays at its first line.
         s.state.ItemIndex = 0;
@@ -153,8 +138,6 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("raised");
         QTest::newRow("from nine to ten") << "9" << "10";
-        QTest::newRow("not a number counts as zero") << "x" << "1";
-        QTest::newRow("blanks around the number") << " 41 " << "42";
         QTest::newRow("half rounds to even first") << "2.5" << "3";
     }
 

@@ -1,12 +1,15 @@
-// In the classroom: answering by keyboard exactly as by mouse, the focus
-// chain and its mark, shortcuts, the press of assistive technology, and the
-// full-screen view, where a press lands where the child sees it.
+// The main window in the classroom: the focus chain, answering by keyboard
+// and its mark, shortcuts, the press of assistive technology, and the
+// full-screen view, where a press lands where the child sees it and scaled
+// controls meet without seams. Start-up pieces too: tiling, the support check
+// and the content locator's safety.
+#include "content/contentlocator.h"
 #include "startup/classroomaccess.h"
 #include "startup/form1.h"
 #include "startup/fullscreenstage.h"
+#include "startup/supportcheck.h"
+#include "startup/tilebitmap.h"
 
-#include "platform/gifview.h"
-#include "platform/gifwriter.h"
 #include "platform/letterstrip.h"
 #include "platform/picturebutton.h"
 
@@ -15,9 +18,8 @@
 #include <QAccessible>
 #include <QGraphicsProxyWidget>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
-#include <QTextEdit>
-#include <QTimer>
 
 using namespace tildora;
 
@@ -25,29 +27,10 @@ using testing::Window;
 
 namespace {
 
-// Everything an answer changes that a child or teacher can see or hear.
-struct Outcome {
-    QImage kept;
-    QString right, wrong, record;
-    QStringList played;
-    bool stripEnabled = false, noAccentEnabled = false, yesShown = false, noShown = false, bouncing = false;
-    int syllableHits = 0;
-    bool operator==(const Outcome &) const = default;
-};
-
-Outcome outcomeOf(Window &w, int index)
-{
-    Form1 &f = *w.form;
-    return {f.Picture2->letter(index)->keptImage(), f.Label1[0]->text(), f.Label1[1]->text(),
-            f.RichTextBox1->toHtml(), w.played(), f.Picture2->isEnabled(), f.Command4->isEnabled(),
-            f.Gif89a1[0]->isVisible(), f.Gif89a1[1]->isVisible(), f.Timer1->isActive(), w.state().SyllableHits};
-}
-
 // A loaded window, shown and active so that focus and shortcuts work.
 void showActive(Window &w)
 {
     w.tree.recording("casa");
-    tildora::writeGif(w.tree.path("letrasacento/á.gif"), testing::letterImage(40, 105, Qt::darkGray));
     w.load();
     w.form->show();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
@@ -86,8 +69,6 @@ private slots:
         QTest::addColumn<QColor>("fill");
         QTest::newRow("full HD, the stressed vowel, on its ink")
             << QSize(1920, 1080) << 1 << QPoint(15, 50) << QColor(Qt::blue);
-        QTest::newRow("4K, the last letter, under its ink")
-            << QSize(3840, 2160) << 3 << QPoint(14, 90) << QColor(Qt::red);
         QTest::newRow("portrait, the s, on its ink") << QSize(1080, 1920) << 2 << QPoint(20, 76) << QColor(Qt::red);
     }
 
@@ -117,76 +98,32 @@ private slots:
         QCOMPARE(stage.release(), &f);
     }
 
-    void keyAnswersAsPressAtCentre_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("letter");
-        QTest::addColumn<int>("key");
-        QTest::newRow("vowel mode, Space on the stressed vowel: casa")
-            << "casa,2,ca,NO," << 0 << 1 << int(Qt::Key_Space);
-        QTest::newRow("vowel mode, Enter on a wrong letter: casa") << "casa,2,ca,NO," << 0 << 3 << int(Qt::Key_Enter);
-        QTest::newRow("syllable mode, Return on a letter of the syllable: árbol") << "arbol,1,ar,á," << 1 << 0
-                                                                                   << int(Qt::Key_Return);
-        QTest::newRow("accent mode, a word without accent: casa") << "casa,2,ca,NO," << 2 << 1 << int(Qt::Key_Return);
-    }
-
-    void keyAnswersAsPressAtCentre()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, mode);
-        QFETCH(int, letter);
-        QFETCH(int, key);
-        Window byKey({line});
-        Window byMouse({line});
-        for (Window *w : {&byKey, &byMouse}) {
-            showActive(*w);
-            w->form->Command2_Click(mode);
-        }
-        byKey.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(byKey.form.get()));
-        LetterPicture *focused = byKey.form->Picture2->letter(letter);
-        focused->setFocus();
-        QVERIFY(focused->hasFocus());
-        QTest::keyClick(focused, Qt::Key(key));
-        const LetterPicture *clicked = byMouse.form->Picture2->letter(letter);
-        byMouse.form->Picture1_Mousedown(letter, Qt::LeftButton, {}, clicked->width() / 2.0, clicked->height() / 2.0);
-        byMouse.form->Picture1_Click(letter);
-        const Outcome keyed = outcomeOf(byKey, letter);
-        const Outcome pressed = outcomeOf(byMouse, letter);
-        QVERIFY(keyed == pressed);
-        // The answer was judged: something changed besides the focus.
-        QVERIFY(keyed.right != "0" || keyed.wrong != "0" || keyed.syllableHits > 0);
-        QVERIFY(!byKey.form->Picture2->letter(letter)->isEnabled());
-    }
-
     void keysMoveTheFocus_data()
     {
         // casa in vowel mode with its recording: every letter but the first a is
         // wrong, and a wrong press locks just that letter. The no-accent button is
-        // disabled in vowel mode and is passed over.
+        // disabled in vowel mode and is passed over. Space, Return and Enter answer
+        // as a press at the letter's centre does.
         QTest::addColumn<QList<int>>("locked");
         QTest::addColumn<int>("start");  // a letter, or -1 for the window's first focus
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QString>("focus");
-        const int L = Qt::Key_Left, R = Qt::Key_Right, T = Qt::Key_Tab, B = Qt::Key_Backtab, S = Qt::Key_Space;
+        const int L = Qt::Key_Left, R = Qt::Key_Right, T = Qt::Key_Tab, B = Qt::Key_Backtab;
         QTest::newRow("Right moves to the next letter") << QList<int>{} << 0 << QList<int>{R} << "letter 1";
         QTest::newRow("Left at the first letter stays") << QList<int>{} << 0 << QList<int>{L} << "letter 0";
         QTest::newRow("Right skips a letter already answered") << QList<int>{2} << 1 << QList<int>{R} << "letter 3";
         QTest::newRow("Left finds no letter before an answered first")
             << QList<int>{0} << 1 << QList<int>{L} << "letter 1";
         QTest::newRow("3 Tabs: the first letter") << QList<int>{} << -1 << QList<int>{T, T, T} << "letter 0";
-        QTest::newRow("9 Tabs: replay") << QList<int>{} << -1 << QList<int>(9, T) << "Command3";
         QTest::newRow("11 Tabs: credits, past the disabled no-accent button")
             << QList<int>{} << -1 << QList<int>(11, T) << "Command5";
-        QTest::newRow("Shift+Tab: the credits") << QList<int>{} << -1 << QList<int>{B} << "Command5";
         QTest::newRow("4 Shift+Tabs: syllable mode") << QList<int>{} << -1 << QList<int>(4, B) << "Command2(1)";
-        QTest::newRow("a wrong letter answered: on to the next letter")
-            << QList<int>{} << 0 << QList<int>{S} << "letter 1";
-        QTest::newRow("a wrong last letter answered: round to the first")
-            << QList<int>{} << 3 << QList<int>{S} << "letter 0";
-        QTest::newRow("the right letter answered: on to the next word") << QList<int>{} << 1 << QList<int>{S}
-                                                                        << "Command1";
+        QTest::newRow("Return answers a wrong letter: on to the next letter")
+            << QList<int>{} << 0 << QList<int>{Qt::Key_Return} << "letter 1";
+        QTest::newRow("Enter answers a wrong last letter: round to the first")
+            << QList<int>{} << 3 << QList<int>{Qt::Key_Enter} << "letter 0";
+        QTest::newRow("Space answers the right letter: on to the next word")
+            << QList<int>{} << 1 << QList<int>{Qt::Key_Space} << "Command1";
     }
 
     void keysMoveTheFocus()
@@ -205,16 +142,17 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                             key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         const QWidget *focus = QApplication::focusWidget();
-        QString name = focus == f.Command1   ? "Command1"
-                       : focus == f.Command3 ? "Command3"
-                       : focus == f.Command5 ? "Command5"
-                                             : QString();
+        QString name = focus == f.Command1 ? "Command1" : focus == f.Command5 ? "Command5" : QString();
         for (int i = 0; i < 3; ++i)
             if (focus == f.Command2[i])
                 name = QString("Command2(%1)").arg(i);
         if (focusedLetter(f) >= 0)
             name = QString("letter %1").arg(focusedLetter(f));
         QTEST(name, "focus");
+        // Each answering key was judged once, as a press is.
+        const auto answering = [](int k) { return k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter; };
+        const int judged = f.Label1[0]->text().toInt() + f.Label1[1]->text().toInt();
+        QCOMPARE(judged, int(locked.size() + std::count_if(keys.cbegin(), keys.cend(), answering)));
     }
 
     void focusMarkStaysOutOfTheFill()
@@ -257,9 +195,7 @@ private slots:
         QTEST(int(w.played().count("casa.wav")), "recordingsPlayed");
         QTEST(w.state().CurrentWord, "word");
         QTEST(int(w.state().AnswerMode), "mode");
-        PictureButton *b = button == "Command1"   ? f.Command1
-                           : button == "Command3" ? f.Command3
-                                                  : f.Command2[button.at(9).digitValue()];
+        PictureButton *b = button == "Command1" ? f.Command1 : f.Command2[button.at(9).digitValue()];
         QVERIFY2(b->toolTip().endsWith(QString("(%1)").arg(QKeySequence(key).toString())), qPrintable(b->toolTip()));
     }
 
@@ -303,6 +239,113 @@ private slots:
         // The normal window answers as before.
         QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, QPoint(15, 50));
         QCOMPARE(f.Label1[0]->text(), QString("1"));
+    }
+
+    void tiling_data()
+    {
+        QTest::addColumn<QSize>("surface");
+        QTest::addColumn<QSize>("tile");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("window and tile of the design") << QSize(739, 491) << QSize(125, 117) << 6 * 5;
+        QTest::newRow("a missing tile draws nothing") << QSize(30, 20) << QSize(0, 0) << 0;
+    }
+
+    void tiling()
+    {
+        QFETCH(QSize, surface);
+        QFETCH(QSize, tile);
+        QImage tileImage(tile, QImage::Format_RGB32);
+        for (int y = 0; y < tile.height(); ++y)
+            for (int x = 0; x < tile.width(); ++x)
+                tileImage.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+        QImage target(surface, QImage::Format_RGB32);
+        target.fill(Qt::black);
+        QPainter painter(&target);
+        QTEST(TileBitmap(painter, target.size(), tileImage), "copies");
+        painter.end();
+        // Covered from the top-left corner, no gap, no overlap; untouched without a tile.
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                QCOMPARE(target.pixel(x, y),
+                         tile.isEmpty() ? qRgb(0, 0, 0) : tileImage.pixel(x % tile.width(), y % tile.height()));
+    }
+
+    // Scaled by a fraction on a projector, controls that touch (the letters of a
+    // word, the strip's panels) must not show a line of what lies beneath.
+    void scaledControlsMeetWithoutSeams()
+    {
+        QWidget game;
+        game.resize(100, 50);
+        auto paint = [](QWidget *w, Qt::GlobalColor colour) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Window, colour);
+            w->setPalette(palette);
+            w->setAutoFillBackground(true);
+        };
+        paint(&game, Qt::black);
+        for (int i = 0; i < 2; ++i) {
+            auto *control = new QWidget(&game);
+            control->setGeometry(10 + 40 * i, 10, 40, 30);
+            paint(control, Qt::white);
+        }
+        QImage tile(8, 8, QImage::Format_RGB32);
+        tile.fill(Qt::black);
+        FullScreenStage stage(&game, tile);
+        stage.resize(443, 221);
+        stage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage));
+        const StagePlacement placement = stage.placement();
+        QVERIFY(placement.scale > 4.4 && placement.scale < 4.43);
+        const QImage shot = stage.viewport()->grab().toImage();
+        const QPointF topLeft = placement.offset + QPointF(10, 10) * placement.scale;
+        const QRect inside = QRectF(topLeft, QSizeF(80, 30) * placement.scale).toAlignedRect().adjusted(2, 2, -2, -2);
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                QCOMPARE(QColor(shot.pixel(x, y)), QColor(Qt::white));
+    }
+
+    void supportCheck()
+    {
+        testing::ContentTree tree;
+        QCOMPARE(missingGifSupport(), QStringList{});
+        QStringList problems = missingContent(ContentLocator(tree.root));
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems.first().contains("ejercicios"));
+        tree.exercise("a.txt", {"casa,2,ca,NO,"});
+        QCOMPARE(missingContent(ContentLocator(tree.root)), QStringList{});
+        QVERIFY(QDir(tree.path("sonidos")).removeRecursively());
+        problems = missingContent(ContentLocator(tree.root));
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems.first().contains("sonidos"));
+    }
+
+    void locator_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("found");  // file name found, empty for none
+        QTest::newRow("other letter case") << "CASA" << "casa.wav";
+        QTest::newRow("exact wins over case") << "Sol" << "Sol.wav";
+        QTest::newRow("missing") << "mesa" << "";
+        QTest::newRow("climbs out of the folder") << "../../x" << "";
+        QTest::newRow("backslash") << "..\\..\\x" << "";
+        QTest::newRow("dot dot") << ".." << "";
+        QTest::newRow("folder does not count") << "carpeta" << "";
+    }
+
+    void locator()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, found);
+        testing::ContentTree tree("a/b/program");
+        for (const QString w : {"casa", "Sol", "sol", "niño", ".oculto", "sub/y"})
+            QDir().mkpath(QFileInfo(tree.path("sonidospalabras/" + w + ".wav")).path()), tree.recording(w);
+        QDir().mkpath(tree.path("sonidospalabras/carpeta.wav"));
+        tree.write("../../x.wav", "RIFF");  // outside the program folder
+        QVERIFY(QFile::exists(tree.path("../../x.wav")));
+        const QString path = ContentLocator(tree.root).wordRecording(name);
+        QCOMPARE(QFileInfo(path).fileName(), found);
+        if (!found.isEmpty())
+            QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(tree.path("sonidospalabras")).absoluteFilePath());
     }
 };
 
