@@ -92,7 +92,6 @@ private slots:
         writeFile(path, "gato,2,ga,NO,\nraton,4,ton,ó,\n");
         EditorWindow window(content());
         QVERIFY(window.openFile(path));
-        QCOMPARE(window.model()->lines().size(), 2);
         QVERIFY(!window.isModified());
         window.model()->setData(window.model()->index(0, WordListModel::WordColumn), QStringLiteral("pingüino"));
         QVERIFY(window.isModified());
