@@ -129,13 +129,8 @@ const QByteArray ForeverBlock = QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + 
 // of the writer's own; empty when it could not be made.
 QString twoFrameGif(const QString &folder, const QByteArray &loopBlock)
 {
-    QList<GifFrame> frames;
-    for (const QColor colour : {Qt::red, Qt::blue}) {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(colour);
-        frames.append({image, 2});
-    }
     const QString path = folder + "/animation.gif";
+    const QList<GifFrame> frames{{sample(8, 8), 2}, {sample(8, 8).mirrored(), 2}};
     QByteArray bytes = writeGif(path, frames) ? testing::readFile(path) : QByteArray();
     const qsizetype at = bytes.indexOf(ForeverBlock);
     if (at < 0)
