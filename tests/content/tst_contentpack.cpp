@@ -155,9 +155,7 @@ private slots:
     void everySound()
     {
         QFETCH(QString, path);
-        QFile file(Content + "/" + path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = testing::readFile(Content + "/" + path);
         // Mono 16-bit PCM in the plain 44-byte layout, as the voices are made.
         QCOMPARE(bytes.mid(20, 4), QByteArray("\x01\x00\x01\x00", 4));
         QCOMPARE(bytes.mid(34, 2), QByteArray("\x10\x00", 2));
