@@ -6,7 +6,6 @@
 #include "content/textdecode.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
