@@ -138,8 +138,7 @@ private slots:
         if (blocked)
             put(QStringLiteral(".renumbering-1-c.txt/in-the-way"), "x");
         QString error;
-        const bool moved = moveList(m_folder, {QStringLiteral("01-a.txt"), QStringLiteral("05-b.txt"), QStringLiteral("c.txt")},
-                                    from, to, &error);
+        const bool moved = moveList(m_folder, {"01-a.txt", "05-b.txt", "c.txt"}, from, to, &error);
         QCOMPARE(moved, !blocked);
         QCOMPARE(error.isEmpty(), !blocked);
         QCOMPARE(files(), after);

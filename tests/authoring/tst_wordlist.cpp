@@ -152,7 +152,7 @@ private slots:
     void repeatsFollowTheEdits()
     {
         WordListModel model;
-        model.resetLines({QStringLiteral("sol,2,sol,NO,"), QStringLiteral("luna,2,lu,NO,"), QStringLiteral("sol,2,sol,NO,")});
+        model.resetLines({"sol,2,sol,NO,", "luna,2,lu,NO,", "sol,2,sol,NO,"});
         const auto repeatWarnings = [&](int row) {
             int n = 0;
             for (const LineProblem &p : model.checked(row).problems)
@@ -180,7 +180,7 @@ private slots:
     {
         LiveCheck check;
         check.setDictionary(m_dictionary.get());
-        const QList<CheckedLine> checked = check.check({QStringLiteral("arboles,1,ar,á,"), QStringLiteral("sol,2,sol,NO,")});
+        const QList<CheckedLine> checked = check.check({"arboles,1,ar,á,", "sol,2,sol,NO,"});
         QVERIFY(checked.at(0).unknownWord);
         QVERIFY(!checked.at(1).unknownWord);
         QVERIFY(check.suggestions(QStringLiteral("arboles,1,ar,á,")).contains(QStringLiteral("árbol")));

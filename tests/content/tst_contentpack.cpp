@@ -114,7 +114,8 @@ private slots:
         QTest::newRow("diptongos e hiatos entre palabras corrientes") << "10-repaso-diptongos-e-hiatos.txt" << true
             << QStringList{"diptongo", "hiato", "ni diptongo ni hiato"};
         QTest::newRow("repaso general: las clases") << "11-repaso-general.txt" << false
-            << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde", "esdrújula con tilde"};
+            << QStringList{"llana sin tilde", "llana con tilde", "aguda sin tilde", "aguda con tilde",
+                           "esdrújula con tilde"};
     }
 
     void reviewListsMixTheKinds()

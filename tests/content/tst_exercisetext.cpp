@@ -113,7 +113,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("entries");  // a name ending in '/' is a folder
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("case-insensitive order") << QStringList{"b.txt", "A.txt", "c.dat"} << QStringList{"A.txt", "b.txt", "c.dat"};
+        QTest::newRow("case-insensitive order")
+            << QStringList{"b.txt", "A.txt", "c.dat"} << QStringList{"A.txt", "b.txt", "c.dat"};
         QTest::newRow("hidden files and folders left out")
             << QStringList{".oculto.txt", "01-agudas.txt", "sub/", ".git/"} << QStringList{"01-agudas.txt"};
         QTest::newRow("accented capitals fold too") << QStringList{"Ñu.txt", "ña.txt"} << QStringList{"ña.txt", "Ñu.txt"};

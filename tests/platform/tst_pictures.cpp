@@ -319,7 +319,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("loopBlock");
         QTest::newRow("no loop block") << QByteArray();
-        QTest::newRow("loop block: once more") << QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("0301010000");
+        QTest::newRow("loop block: once more")
+            << QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" + QByteArray::fromHex("0301010000");
         QTest::newRow("loop block: forever") << ForeverBlock;
     }
 
