@@ -86,6 +86,10 @@ private slots:
         QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
         QTest::newRow("64-bit float is refused") << wavOf(3, 1, 44100, 64, QByteArray(16, 1)) << 0 << QList<float>{};
         QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
+        QTest::newRow("written: beyond full scale is clipped") << wavBytes({22050, {1.5f, -3.0f}}) << 22050
+                                                               << QList<float>{32767 / 32768.0f, -32767 / 32768.0f};
+        QTest::newRow("written: rounded to the nearest step") << wavBytes({8000, {0.5f / 32767, 1.49f / 32767}}) << 8000
+                                                              << QList<float>{1 / 32768.0f, 1 / 32768.0f};
     }
 
     void wavReading()
@@ -96,26 +100,10 @@ private slots:
         QTEST(sound.samples, "expected");
     }
 
-    void writtenWavReadsBack_data()
+    // Written in the plain 44-byte layout, as the test's own WAV maker lays it out.
+    void writtenHeader()
     {
-        QTest::addColumn<int>("rate");
-        QTest::addColumn<QList<float>>("samples");
-        QTest::addColumn<QList<float>>("expected");
-        QTest::newRow("beyond full scale is clipped") << 22050 << QList<float>{1.5f, -3.0f}
-                                                      << QList<float>{32767 / 32768.0f, -32767 / 32768.0f};
-        QTest::newRow("rounded to the nearest step") << 8000 << QList<float>{0.5f / 32767, 1.49f / 32767}
-                                                     << QList<float>{1 / 32768.0f, 1 / 32768.0f};
-    }
-
-    void writtenWavReadsBack()
-    {
-        QFETCH(int, rate);
-        QFETCH(QList<float>, samples);
-        const QByteArray bytes = wavBytes({rate, samples});
-        QCOMPARE(bytes.size(), 44 + 2 * samples.size());
-        const MonoSound back = soundFromWav(bytes);
-        QCOMPARE(back.sampleRate, rate);
-        QTEST(back.samples, "expected");
+        QCOMPARE(wavBytes({22050, {0.5f, -1.0f}}), wavOf(1, 1, 22050, 16, le16(16384) + le16(quint16(-32767))));
     }
 
     void soxAgreesWithWrittenFile()
