@@ -4,8 +4,9 @@
 #include "authoring/stress.h"
 #include "authoring/syllables.h"
 
-#include <QFile>
 #include <QTest>
+
+#include "../support/files.h"
 
 using namespace tildora;
 
@@ -43,10 +44,9 @@ private slots:
 
     void bundledWordsAreCutAsByHand()
     {
-        QFile source(QStringLiteral(TILDORA_SOURCE_DIR "/tools/contentgen/palabras.txt"));
-        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray source = testing::readFile(TILDORA_SOURCE_DIR "/tools/contentgen/palabras.txt");
         int words = 0;
-        for (const QString &line : QString::fromUtf8(source.readAll()).split('\n')) {
+        for (const QString &line : QString::fromUtf8(source).split('\n')) {
             if (line.startsWith('#') || line.startsWith('['))
                 continue;
             for (const QString &cut : line.split(' ', Qt::SkipEmptyParts)) {
@@ -65,10 +65,9 @@ private slots:
         QTest::addColumn<int>("stressedSyllable");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("accent");
-        QFile list(QStringLiteral(TILDORA_SOURCE_DIR "/tests/authoring/silabas-aceptacion.txt"));
-        QVERIFY(list.open(QIODevice::ReadOnly));
+        const QByteArray list = testing::readFile(TILDORA_SOURCE_DIR "/tests/authoring/silabas-aceptacion.txt");
         int rows = 0;
-        for (const QString &line : QString::fromUtf8(list.readAll()).split('\n')) {
+        for (const QString &line : QString::fromUtf8(list).split('\n')) {
             if (line.isEmpty() || line.startsWith('#'))
                 continue;
             const QStringList f = line.split(' ');
