@@ -2,6 +2,7 @@
 #include "startup/classroomaccess.h"
 #include "startup/form1.h"
 #include "content/installlayout.h"
+#include "platform/fontwarmup.h"
 #include "platform/languages.h"
 
 #include <QApplication>
@@ -104,6 +105,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     speakDesktopLanguage(app);
     const Options options = readCommandLine(app);
+    // After the command line, which may end the program at once.
+    const tildora::FontWarmUp fonts;
 
     tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
     form.setUserContentFolder(tildora::userContentFolder());

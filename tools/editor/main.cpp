@@ -6,6 +6,7 @@
 
 #include "authoring/dictionary.h"
 #include "content/installlayout.h"
+#include "platform/fontwarmup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,6 +59,8 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("main", "Exercise lists or word lists to open."),
                                  QStringLiteral("[FILE…]"));
     parser.process(app);
+    // After the command line, which may end the program at once.
+    const FontWarmUp fonts;
 
     const ContentLocator content(bundled, userContentFolder());
     QList<QPointer<EditorWindow>> windows;
