@@ -127,14 +127,14 @@ private slots:
     {
         // At 1000 samples a second a frame is 10 samples.
         QTest::addColumn<QList<float>>("samples");
-        QTest::addColumn<int>("expectedStart");  // in the input, -1 for nothing kept
+        QTest::addColumn<int>("expectedStart");  // in the input
         QTest::addColumn<int>("expectedLength");
         const QList<float> quiet(30, 0.001f), loud(40, 0.5f);
         QTest::newRow("quiet ends are cut") << quiet + loud + quiet << 30 << 40;
         QTest::newRow("a pause inside the word stays") << quiet + loud + quiet + loud + quiet << 30 << 110;
         QTest::newRow("voice starting inside a frame keeps the whole frame")
             << QList<float>(25, 0.0f) + loud + QList<float>(25, 0.0f) << 20 << 50;
-        QTest::newRow("all quiet gives nothing") << quiet + quiet << -1 << 0;
+        QTest::newRow("all quiet gives nothing") << quiet + quiet << 0 << 0;
     }
 
     void trimming()
@@ -144,30 +144,26 @@ private slots:
         QFETCH(int, expectedLength);
         const MonoSound out = trimmedSilence({1000, samples}, 0.01f, 0.01);
         QCOMPARE(out.sampleRate, 1000);
-        QCOMPARE(out.samples.size(), qsizetype(expectedLength));
-        if (expectedStart >= 0)
-            QCOMPARE(out.samples, samples.mid(expectedStart, expectedLength));
+        QCOMPARE(out.samples, samples.mid(expectedStart, expectedLength));
     }
 
     void resampling_data()
     {
-        QTest::addColumn<int>("fromRate");
-        QTest::addColumn<int>("toRate");
+        QTest::addColumn<int>("fromRate");  // to the words' 22050 a second
         QTest::addColumn<double>("frequency");
         QTest::addColumn<double>("expectedPeak");  // 0: the tone must be gone
-        QTest::newRow("microphone rate down to word rate") << 48000 << 22050 << 1000.0 << 0.5;
-        QTest::newRow("telephone rate up to word rate") << 8000 << 22050 << 440.0 << 0.5;
-        QTest::newRow("hiss above the new limit does not fold back") << 48000 << 22050 << 15000.0 << 0.0;
+        QTest::newRow("microphone rate down to word rate") << 48000 << 1000.0 << 0.5;
+        QTest::newRow("telephone rate up to word rate") << 8000 << 440.0 << 0.5;
+        QTest::newRow("hiss above the new limit does not fold back") << 48000 << 15000.0 << 0.0;
     }
 
     void resampling()
     {
         QFETCH(int, fromRate);
-        QFETCH(int, toRate);
         QFETCH(double, frequency);
         QFETCH(double, expectedPeak);
-        const MonoSound in{fromRate, tone(frequency, fromRate, 1.0, 0.5f)};
-        const MonoSound out = resampled(in, toRate);
+        const int toRate = 22050;
+        const MonoSound out = resampled({fromRate, tone(frequency, fromRate, 1.0, 0.5f)}, toRate);
         QCOMPARE(out.sampleRate, toRate);
         QCOMPARE(out.samples.size(), qsizetype(toRate));
         // The filter's edges are half-empty; judge the middle.
@@ -182,33 +178,21 @@ private slots:
         }
     }
 
-    void preparedTake_data()
-    {
-        QTest::addColumn<float>("floor");  // the microphone's noise level
-        QTest::addColumn<float>("voice");
-        QTest::newRow("quiet room, soft voice at 48 kHz") << 0.002f << 0.1f;
-        QTest::newRow("nothing said") << 0.001f << 0.0f;
-    }
-
     void preparedTake()
     {
-        QFETCH(float, floor);
-        QFETCH(float, voice);
-        // Half a second of room, half a second of a 300 Hz "voice", 0.4 s of room.
+        // Half a second of a quiet room, half a second of a soft 300 Hz "voice", 0.4 s of room.
         const int rate = 48000;
-        QList<float> take = tone(3000, rate, 0.5, floor) + tone(300, rate, 0.5, voice) + tone(3000, rate, 0.4, floor);
+        QList<float> take = tone(3000, rate, 0.5, 0.002f) + tone(300, rate, 0.5, 0.1f) + tone(3000, rate, 0.4, 0.002f);
         const MonoSound out = preparedVoice({rate, take});
         QCOMPARE(out.sampleRate, 22050);
-        if (voice == 0.0f) {
-            QVERIFY(out.samples.isEmpty());
-            return;
-        }
         // The voice, give or take a trimming frame at each end, plus 0.1 s of padding.
         QVERIFY2(out.seconds() > 0.58 && out.seconds() < 0.63, qPrintable(QString::number(out.seconds())));
         QVERIFY2(std::abs(peakOf(out.samples) - 0.891f) < 0.005f, qPrintable(QString::number(peakOf(out.samples))));
         QCOMPARE(out.samples.first(), 0.0f);
         QCOMPARE(out.samples.last(), 0.0f);
         QVERIFY(peakOf(out.samples.first(int(0.04 * 22050))) == 0.0f);
+        // Nothing said: nothing kept.
+        QVERIFY(preparedVoice({rate, tone(3000, rate, 1.4, 0.001f)}).samples.isEmpty());
     }
 
     void initTestCase()
