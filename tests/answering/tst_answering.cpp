@@ -107,7 +107,6 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("asked");
         QTest::newRow("back to vowel mode") << 1 << 0 << "mode0 noaccent:off next";
-        QTest::newRow("syllable mode") << 0 << 1 << "mode1 noaccent:off next";
         QTest::newRow("written-accent mode") << 0 << 2 << "mode2 noaccent:on next";
         QTest::newRow("unknown button keeps the mode") << 2 << 7 << "next";
         QTest::newRow("negative button keeps the mode") << 1 << -1 << "next";
