@@ -159,7 +159,6 @@ private slots:
         s.CurrentWord = "casa";
         s.ClickedPosition = 2;
         writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
-        QCOMPARE(panel.length(), 5);  // four letters and one line break
         s.CurrentWord = "arbol";
         s.AnswerMode = AccentMode;
         s.ClickedPosition = 1;
