@@ -148,10 +148,8 @@ private slots:
         VoicePanel panel(voices());
         panel.show();
         panel.setLines({"sol,2,sol,NO,", "casa,2,ca,NO,", "raton,4,ton,ó,"});
-        QStringList rows;
-        for (int i = 0; i < panel.table()->topLevelItemCount(); ++i)
-            rows << panel.table()->topLevelItem(i)->text(0) + ": " + panel.table()->topLevelItem(i)->text(2);
-        QCOMPARE(rows, (QStringList{"sol: bundled with Tildora", "casa: in your folder", "raton: missing"}));
+        QCOMPARE(rowsOf(panel.table()), (QStringList{"sol: sol bundled with Tildora", "casa: casa in your folder",
+                                                     "raton: ratón missing"}));
         const QList<QPushButton *> buttons = panel.findChildren<QPushButton *>();
         const auto recordMissing = std::find_if(buttons.cbegin(), buttons.cend(), [](QPushButton *b) {
             return b->text().contains("missing");
