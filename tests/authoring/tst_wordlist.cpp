@@ -120,8 +120,11 @@ private slots:
         QCOMPARE(model.data(model.index(2, WordListModel::WordColumn)).toString(), QStringLiteral("mesa"));
         undo.redo();
         QCOMPARE(model.lines(), after);
-        // No change, no step to undo: the same line again, or a typed word that is not a word.
+        // No change, no step to undo: the same line again, a row that is not
+        // there, or a typed word that is not a word.
         model.editLine(0, after.first());
+        for (const int missing : {-1, int(after.size())})
+            model.editLine(missing, QStringLiteral("sol,2,so,NO,"));
         QVERIFY(!model.setData(model.index(0, WordListModel::WordColumn), QStringLiteral("12")));
         QCOMPARE(undo.count(), 1);
         QCOMPARE(model.data(model.index(0, WordListModel::LineColumn)).toString(), after.first());
