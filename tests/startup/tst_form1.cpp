@@ -132,9 +132,6 @@ private slots:
         Form1 form(empty.path(), &sound);
         form.Form_Load();
         QVERIFY(!form.startupProblems().isEmpty());
-        QCOMPARE(form.Combo1->count(), 0);
-        QCOMPARE(form.state().CurrentWord, QString());
-        QCOMPARE(form.state().ItemIndex, 1);
         // The next button and the replay button keep working on nothing.
         form.Command1_Click();
         form.Command3_Click();
