@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("a folder separator cannot climb out") << "../../etc" << "02--..-etc.txt";
         QTest::newRow("characters Windows refuses") << "a:b*c?" << "02-a-b-c-.txt";
         QTest::newRow("a leading dot is dropped") << ".oculto" << "02-oculto.txt";
+        QTest::newRow("a tab or a line break becomes a dash") << "a\tb\nc" << "02-a-b-c.txt";
         QTest::newRow("the title of another list") << "colores" << QString();
     }
 
@@ -274,6 +275,14 @@ private slots:
         QCOMPARE(path, m_folder + "/" + expectedName);
         QCOMPARE(testing::readFile(path), QByteArray("casa,2,ca,NO,\r\n"));
         QCOMPARE(files(), QStringList(existing) << expectedName);  // no scratch file left
+    }
+
+    void noListOfNoWords()
+    {
+        QString error;
+        QCOMPARE(saveNewList(m_folder, QStringLiteral("repaso"), {QStringLiteral("c4sa")}, &error, nullptr), QString());
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(files(), QStringList());
     }
 
 private:
