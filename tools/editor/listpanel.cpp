@@ -58,6 +58,7 @@ void ListPanel::refresh()
     m_list->clear();
     for (const ExerciseList &list : exerciseLists(m_bundledFolder, m_teacherFolder)) {
         auto *item = new QListWidgetItem(list.bundled ? tr("%1 (bundled, read-only)").arg(list.name) : list.name);
+        item->setToolTip(item->text());  // whole, when the panel is narrower than the name
         item->setData(PathRole, list.path);
         item->setData(BundledRole, list.bundled);
         if (list.bundled)
