@@ -8,7 +8,7 @@
 //                                                  goal <= 1 ms
 #include "platform/soundplayer.h"
 #include "results/resultslog.h"
-#include "startup/form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 //   a letter press, flood fill and all   goal <= 1 ms
 //   a tick of the bounce   goal <= 0.1 ms
 #include "platform/soundplayer.h"
-#include "startup/form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QDir>

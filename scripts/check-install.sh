@@ -34,6 +34,8 @@ check "started through a symlink" first_word "$work/elsewhere/bin/tildora" "$wor
 check "sound module installed" test -f "$work/prefix/lib/tildora/tildora-sound.so"
 check "installed tildora-author checks the bundled files" \
   "$work/prefix/bin/tildora-author" check "$work/prefix/share/tildora/ejercicios/01-llanas-sin-tilde.txt"
+check "tildora-author links no widget library" \
+  bash -c "! objdump -p '$work/prefix/bin/tildora-author' | grep -q 'NEEDED.*Widgets'"
 check "icons in the hicolor theme" test -f "$work/prefix/share/icons/hicolor/256x256/apps/org.example.tildora.png"
 
 for program in "$work"/prefix/bin/*; do

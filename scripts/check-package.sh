@@ -78,7 +78,7 @@ for f in /usr/bin/tildora /usr/bin/tildora-author /usr/share/tildora/ejercicios/
          /usr/share/doc/tildora/README.md; do
   check "package holds $f" grep -qxF "$f" "$work/files"
 done
-if [[ -f "$work/tildora/tools/editor/CMakeLists.txt" ]]; then
+if [[ -f "$work/tildora/app/editor/CMakeLists.txt" ]]; then
   check "package holds tildora-editor" grep -qxF /usr/bin/tildora-editor "$work/files"
 fi
 check "sound module in a private folder" grep -qE '^/usr/lib/([a-z0-9_-]+/)?tildora/tildora-sound\.so$' "$work/files"

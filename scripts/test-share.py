@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Share of test code: non-blank, non-comment lines of tests/ against those of src/, tools/ and bench/.
+"""Share of test code: non-blank, non-comment lines of tests/ against those of src/, app/, tools/ and bench/.
 
 test-share.py [CHECKOUT] [--max PERCENT]
 Prints the share and the lines of each folder; with --max, exits 1 when the share is above PERCENT.
@@ -30,11 +30,11 @@ def main():
     parser.add_argument("checkout", nargs="?", default=os.path.join(os.path.dirname(__file__), ".."))
     parser.add_argument("--max", type=float, help="fail above this share, in per cent")
     args = parser.parse_args()
-    counts = {d: code_lines(args.checkout, d) for d in ("src", "tools", "bench", "tests")}
-    code = counts["src"] + counts["tools"] + counts["bench"]
+    counts = {d: code_lines(args.checkout, d) for d in ("src", "app", "tools", "bench", "tests")}
+    code = counts["src"] + counts["app"] + counts["tools"] + counts["bench"]
     share = 100 * counts["tests"] / max(code, 1)
     print(f"tests {counts['tests']} / code {code} = {share:.0f}%  "
-          f"(src {counts['src']}, tools {counts['tools']}, bench {counts['bench']})")
+          f"(src {counts['src']}, app {counts['app']}, tools {counts['tools']}, bench {counts['bench']})")
     if args.max is not None and share > args.max:
         print(f"test code is above {args.max:.0f}% of the code it tests: fold repeated cases into tables",
               file=sys.stderr)

@@ -4,72 +4,72 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../tools/author/main.cpp" line="+35" />
-        <source>Try 'tildora-author --help'.</source>
+        <location filename="../app/author/main.cpp" line="+35"/>
+        <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>tildora-author: cannot read %1</source>
         <translation>tildora-author: no se puede leer %1</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+24" />
+        <location line="+24"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>tildora-author: %1: no such file</source>
         <translation>tildora-author: %1: no existe ese archivo</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>%1 errors, %2 warnings in %3 files</source>
         <translation>%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>made %1 («%2»)</source>
         <translation>creado %1 («%2»)</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>%1 recordings made, %2 failed</source>
         <translation>%1 grabaciones hechas, %2 fallidas</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Show this help.</source>
         <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
-        <location line="+2" />
-        <source>Content folder to check against or record into (default: Tildora's own, and the teacher's).</source>
+        <location line="+2"/>
+        <source>Content folder to check against or record into (default: Tildora&apos;s own, and the teacher&apos;s).</source>
         <translation>Carpeta de contenido con la que revisar o en la que grabar (si no se da: la de Tildora y la del maestro).</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Check without the dictionary.</source>
         <translation>Revisa sin el diccionario.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Words per minute for say (default 125).</source>
         <translation>Palabras por minuto para say (125 si no se da).</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Makes and checks Tildora exercise lines from real Spanish words.
 
 Commands:
@@ -98,37 +98,37 @@ Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
 Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>make, check, record or say</source>
         <translation>make, check, record o say</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>say needs OUT.wav and TEXT (and a speed of 40 to 400)</source>
         <translation>say necesita SALIDA.wav y TEXTO (y una velocidad de 40 a 400)</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>make takes at most one file</source>
         <translation>make admite como mucho un archivo</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>check needs at least one exercise file</source>
         <translation>check necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>record needs at least one exercise file</source>
         <translation>record necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+8" />
-        <source>unknown command '%1'</source>
+        <location line="+8"/>
+        <source>unknown command &apos;%1&apos;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>no command given</source>
         <translation>no se ha dado ninguna orden</translation>
     </message>
@@ -136,65 +136,65 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+28" />
+        <location filename="../src/authoring/filecheck.cpp" line="+28"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
     <message>
-        <location line="+2" />
-        <source>by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: is a written accent missing or wrong?</source>
+        <location line="+2"/>
+        <source>by the accent rules «%1» is stressed on letter %2 (&apos;%3&apos;), not on letter %4: is a written accent missing or wrong?</source>
         <translation>según las reglas de acentuación, «%1» lleva el acento en la letra %2 («%3»), no en la letra %4: ¿falta la tilde o está mal puesta?</translation>
     </message>
     <message>
-        <location line="+4" />
-        <source>by the syllable rules the stressed syllable of «%1» is "%2", not "%3"</source>
+        <location line="+4"/>
+        <source>by the syllable rules the stressed syllable of «%1» is &quot;%2&quot;, not &quot;%3&quot;</source>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+14" />
-        <location filename="../src/authoring/livecheck.cpp" line="+57" />
+        <location line="+14"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+57"/>
         <source>no letter picture %1/%2.gif</source>
         <translation>falta la imagen de letra %1/%2.gif</translation>
     </message>
     <message>
-        <location line="+5" />
-        <location filename="../src/authoring/livecheck.cpp" line="+7" />
+        <location line="+5"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+7"/>
         <source>no accented-letter picture %1/%2.gif</source>
         <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
     </message>
     <message>
-        <location line="+4" />
-        <location filename="../src/authoring/livecheck.cpp" line="+6" />
+        <location line="+4"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+6"/>
         <source>no recording %1/%2.wav (tildora-author record makes it)</source>
         <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
     <message>
-        <location line="+16" />
+        <location line="+16"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>«%1» is not in the Spanish dictionary; did you mean %2?</source>
         <translation>«%1» no está en el diccionario de español; ¿querías decir %2?</translation>
     </message>
     <message>
-        <location line="+12" />
+        <location line="+12"/>
         <source>error</source>
         <translation>error</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>warning</source>
         <translation>aviso</translation>
     </message>
@@ -202,50 +202,50 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LineCheck</name>
     <message>
-        <location filename="../src/authoring/linecheck.cpp" line="+46" />
+        <location filename="../src/authoring/linecheck.cpp" line="+46"/>
         <source>fewer than four fields (each field ends with a comma)</source>
         <translation>menos de cuatro campos (cada campo termina en una coma)</translation>
     </message>
     <message>
-        <location line="+6" />
-        <source>the word has the accented vowel '%1'; write it without its accent</source>
+        <location line="+6"/>
+        <source>the word has the accented vowel &apos;%1&apos;; write it without its accent</source>
         <translation>la palabra tiene la vocal con tilde «%1»; escríbela sin tilde</translation>
     </message>
     <message>
-        <location line="+8" />
-        <source>position "%1" is not a whole number</source>
+        <location line="+8"/>
+        <source>position &quot;%1&quot; is not a whole number</source>
         <translation>la posición «%1» no es un número entero</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>position %1 is outside the word (1 to %2)</source>
         <translation>la posición %1 está fuera de la palabra (de 1 a %2)</translation>
     </message>
     <message>
-        <location line="+5" />
-        <source>position %1 is '%2', not a vowel</source>
+        <location line="+5"/>
+        <source>position %1 is &apos;%2&apos;, not a vowel</source>
         <translation>la posición %1 es «%2», que no es una vocal</translation>
     </message>
     <message>
-        <location line="+6" />
-        <source>stressed syllable "%1" is not in the word</source>
+        <location line="+6"/>
+        <source>stressed syllable &quot;%1&quot; is not in the word</source>
         <translation>la sílaba tónica «%1» no está en la palabra</translation>
     </message>
     <message>
-        <location line="+5" />
-        <source>the marked "%1" (letters %2 to %3) does not hold position %4</source>
+        <location line="+5"/>
+        <source>the marked &quot;%1&quot; (letters %2 to %3) does not hold position %4</source>
         <translation>la «%1» marcada (letras %2 a %3) no contiene la posición %4</translation>
     </message>
     <message>
-        <location line="+5" />
-        <source>accent "%1" is neither NO nor '%2', the accented '%3'</source>
+        <location line="+5"/>
+        <source>accent &quot;%1&quot; is neither NO nor &apos;%2&apos;, the accented &apos;%3&apos;</source>
         <translation>la tilde «%1» no es ni NO ni «%2», la «%3» con tilde</translation>
     </message>
 </context>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+41" />
+        <location filename="../src/authoring/listfile.cpp" line="+41"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
@@ -253,50 +253,50 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102" />
-        <location line="+27" />
+        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
+        <location line="+27"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
     </message>
     <message>
-        <location line="-25" />
-        <location line="+11" />
+        <location line="-25"/>
+        <location line="+11"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
-        <location line="-7" />
+        <location line="-7"/>
         <source>cannot make %1: %2</source>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>cannot copy %1 to %2</source>
         <translation>no se puede copiar %1 en %2</translation>
     </message>
     <message>
-        <location line="+19" />
+        <location line="+19"/>
         <source>there is already a list called %1</source>
         <translation>ya hay una lista llamada %1</translation>
     </message>
     <message>
-        <location line="+2" />
-        <location line="+21" />
+        <location line="+2"/>
+        <location line="+21"/>
         <source>cannot rename %1</source>
         <translation>no se puede cambiar el nombre de %1</translation>
     </message>
     <message>
-        <location line="-14" />
+        <location line="-14"/>
         <source>no list at that place</source>
         <translation>no hay ninguna lista en ese lugar</translation>
     </message>
     <message>
-        <location line="+25" />
+        <location line="+25"/>
         <source>cannot rename %1 to %2</source>
         <translation>no se puede cambiar el nombre de %1 a %2</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>cannot move %1 to the trash: %2</source>
         <translation>no se puede mover %1 a la papelera: %2</translation>
     </message>
@@ -304,12 +304,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+28" />
+        <location filename="../src/authoring/livecheck.cpp" line="+28"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
     <message>
-        <location line="+35" />
+        <location line="+35"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -317,7 +317,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::Maker</name>
     <message>
-        <location filename="../src/authoring/maker.cpp" line="+26" />
+        <location filename="../src/authoring/maker.cpp" line="+26"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
@@ -325,27 +325,27 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+67" />
+        <location filename="../src/authoring/missedlist.cpp" line="+67"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
     <message>
-        <location line="+26" />
+        <location line="+26"/>
         <source>there are no words to make a list of</source>
         <translation>no hay palabras con las que hacer una lista</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>cannot make %1: %2</source>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
@@ -353,22 +353,22 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::RecordingJob</name>
     <message>
-        <location filename="../src/authoring/recordingjob.cpp" line="+41" />
+        <location filename="../src/authoring/recordingjob.cpp" line="+41"/>
         <source>no room for scratch files</source>
         <translation>no hay sitio para los archivos temporales</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>%1 is not installed</source>
         <translation>%1 no está instalado</translation>
     </message>
     <message>
-        <location line="+73" />
+        <location line="+73"/>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
@@ -376,45 +376,45 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::Stress</name>
     <message>
-        <location filename="../src/authoring/stress.cpp" line="+104" />
+        <location filename="../src/authoring/stress.cpp" line="+104"/>
         <source>no syllables</source>
         <translation>no tiene sílabas</translation>
     </message>
     <message>
-        <location line="+4" />
-        <source>the stressed syllable "%1" has no vowel</source>
+        <location line="+4"/>
+        <source>the stressed syllable &quot;%1&quot; has no vowel</source>
         <translation>la sílaba tónica «%1» no tiene vocal</translation>
     </message>
     <message>
-        <location line="+4" />
-        <source>the stressed vowel '%1' cannot take a written accent</source>
+        <location line="+4"/>
+        <source>the stressed vowel &apos;%1&apos; cannot take a written accent</source>
         <translation>la vocal tónica «%1» no puede llevar tilde</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>the stressed vowel lies past letter 255</source>
         <translation>la vocal tónica está más allá de la letra 255</translation>
     </message>
     <message>
-        <location line="+3" />
-        <source>"%1" occurs too often in "%2": the marked one would not hold the stressed vowel</source>
+        <location line="+3"/>
+        <source>&quot;%1&quot; occurs too often in &quot;%2&quot;: the marked one would not hold the stressed vowel</source>
         <translation>«%1» aparece demasiadas veces en «%2»: la marcada no contendría la vocal tónica</translation>
     </message>
     <message>
-        <location line="+10" />
-        <source>'%1' is not a letter</source>
+        <location line="+10"/>
+        <source>&apos;%1&apos; is not a letter</source>
         <translation>«%1» no es una letra</translation>
     </message>
 </context>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+28" />
+        <location filename="../src/authoring/textimport.cpp" line="+28"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -422,22 +422,22 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListEdits</name>
     <message>
-        <location filename="../src/authoring/wordlistedits.cpp" line="+12" />
+        <location filename="../src/authoring/wordlistedits.cpp" line="+12"/>
         <source>Edit line %1</source>
         <translation>Editar la línea %1</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Remove %1 lines</source>
         <translation>Quitar %1 líneas</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Move line %1</source>
         <translation>Mover la línea %1</translation>
     </message>
@@ -445,42 +445,42 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174" />
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location line="+19" />
+        <location line="+19"/>
         <source>Word</source>
         <translation>Palabra</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Syllables</source>
         <translation>Sílabas</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Kind</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Written accent</source>
         <translation>Tilde</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Exercise line</source>
         <translation>Línea del ejercicio</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Problems</source>
         <translation>Problemas</translation>
     </message>
@@ -488,17 +488,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordRecorderText</name>
     <message>
-        <location filename="../src/authoring/recorder.cpp" line="+22" />
+        <location filename="../src/authoring/recorder.cpp" line="+22"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
     <message>
-        <location line="+16" />
+        <location line="+16"/>
         <source>%1 not installed; install with: sudo apt-get install %2</source>
         <translation>%1 no está instalado; instálalo con: sudo apt-get install %2</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source> and </source>
         <translation> y </translation>
     </message>
@@ -506,17 +506,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+76" />
+        <location filename="../src/authoring/wordvoices.cpp" line="+76"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>the recording is empty</source>
         <translation>la grabación está vacía</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>

@@ -4,32 +4,32 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/main.cpp" line="+54" />
+        <location filename="../app/tildora/main.cpp" line="+55"/>
         <source>Find the stressed vowel, the stressed syllable and the written accent of Spanish words.</source>
         <translation>Encuentra la vocal tónica, la sílaba tónica y la tilde de las palabras en español.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Show the version.</source>
         <translation>Muestra la versión.</translation>
     </message>
     <message>
-        <location line="+2" />
-        <source>Keep the answers under this child's name.</source>
+        <location line="+2"/>
+        <source>Keep the answers under this child&apos;s name.</source>
         <translation>Guarda las respuestas con el nombre de este alumno.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>NAME</source>
         <translation>NOMBRE</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Keep no answers on this computer.</source>
         <translation>No guarda ninguna respuesta en este ordenador.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Start in the full-screen view (F11 leaves it).</source>
         <translation>Empieza a pantalla completa (F11 la deja).</translation>
     </message>
@@ -37,164 +37,164 @@
 <context>
     <name>tildora::ClassroomAccess</name>
     <message>
-        <location filename="../src/startup/classroomaccess.cpp" line="+35" />
+        <location filename="../src/window/classroomaccess.cpp" line="+35"/>
         <source>letter %1, %2 of %3</source>
         <translation>letra %1, %2 de %3</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Answer with this letter of the word.</source>
         <translation>Responde con esta letra de la palabra.</translation>
     </message>
     <message>
-        <location line="+61" />
+        <location line="+61"/>
         <source>Find the stressed vowel, the stressed syllable and the written accent.</source>
         <translation>Encuentra la vocal tónica, la sílaba tónica y la tilde.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Next word</source>
         <translation>Palabra siguiente</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Shows the next word of the list and says it.</source>
         <translation>Muestra la siguiente palabra de la lista y la dice.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Hear the word again</source>
         <translation>Oír otra vez la palabra</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Says the word once more.</source>
         <translation>Dice la palabra una vez más.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Vowel mode</source>
         <translation>Modo vocal</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Press the stressed vowel of the word.</source>
         <translation>Pulsa la vocal tónica de la palabra.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Syllable mode</source>
         <translation>Modo sílaba</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Press every letter of the stressed syllable.</source>
         <translation>Pulsa cada letra de la sílaba tónica.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Written accent mode</source>
         <translation>Modo tilde</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Press the letter that takes the written accent, or the no-accent button.</source>
         <translation>Pulsa la letra que lleva tilde, o el botón «sin tilde».</translation>
     </message>
     <message>
-        <location line="+1" />
-        <location line="+1" />
+        <location line="+1"/>
+        <location line="+1"/>
         <source>No written accent</source>
         <translation>Sin tilde</translation>
     </message>
     <message>
-        <location line="-1" />
+        <location line="-1"/>
         <source>Answers that the word takes no written accent.</source>
         <translation>Responde que la palabra no lleva tilde.</translation>
     </message>
     <message>
-        <location line="+2" />
-        <location line="+1" />
+        <location line="+2"/>
+        <location line="+1"/>
         <source>Credits</source>
         <translation>Créditos</translation>
     </message>
     <message>
-        <location line="-1" />
+        <location line="-1"/>
         <source>Shows or hides who made Tildora.</source>
         <translation>Muestra u oculta quién hizo Tildora.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Exercise list</source>
         <translation>Lista de ejercicios</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Chooses the list of words to practise.</source>
         <translation>Elige la lista de palabras para practicar.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Answer record</source>
         <translation>Registro de respuestas</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>One line per answer: the word, with the part asked for in green or the wrong letter in red.</source>
         <translation>Una línea por respuesta: la palabra, con la parte pedida en verde o la letra equivocada en rojo.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Word</source>
         <translation>Palabra</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>The letters of the word. Left and Right move between them, Space answers.</source>
         <translation>Las letras de la palabra. Las flechas izquierda y derecha pasan de una a otra; la barra espaciadora responde.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Credits card</source>
         <translation>Tarjeta de créditos</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Who made Tildora, under which licence, and where its guide is.</source>
         <translation>Quién hizo Tildora, con qué licencia y dónde está su guía.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+14"/>
         <source>Right answers: %1</source>
         <translation>Aciertos: %1</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+1"/>
         <source>Wrong answers: %1</source>
         <translation>Fallos: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="-14"/>
         <source>Well done</source>
         <translation>Muy bien</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Try again</source>
         <translation>Prueba otra vez</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Thumbs up</source>
         <translation>Pulgar arriba</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Thumbs down</source>
         <translation>Pulgar abajo</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Counted since the program started.</source>
         <translation>Contados desde que empezó el programa.</translation>
     </message>
@@ -202,17 +202,17 @@
 <context>
     <name>tildora::ResultsLog</name>
     <message>
-        <location filename="../src/results/resultslog.cpp" line="+39" />
+        <location filename="../src/results/resultslog.cpp" line="+50"/>
         <source>the folder cannot be made</source>
         <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>not an ordinary file</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+35"/>
         <source>tildora: answers are not kept in %1: %2</source>
         <translation>tildora: las respuestas no se guardan en %1: %2</translation>
     </message>
@@ -220,18 +220,18 @@
 <context>
     <name>tildora::SupportCheck</name>
     <message>
-        <location filename="../src/startup/supportcheck.cpp" line="+19" />
-        <source>Qt cannot animate GIF pictures (Qt's "gif" plug-in is missing): the right and wrong animations will not be shown.</source>
+        <location filename="../src/window/supportcheck.cpp" line="+19"/>
+        <source>Qt cannot animate GIF pictures (Qt&apos;s &quot;gif&quot; plug-in is missing): the right and wrong animations will not be shown.</source>
         <translation>Qt no puede animar imágenes GIF (falta el complemento «gif» de Qt): no se verán las animaciones de acierto y fallo.</translation>
     </message>
     <message>
-        <location line="+12" />
+        <location line="+12"/>
         <source>These content folders are missing beside the program (%1): %2.</source>
         <translation>Faltan estas carpetas de contenido junto al programa (%1): %2.</translation>
     </message>
     <message>
-        <location line="+4" />
-        <source>The folder "%1" has no exercise files.</source>
+        <location line="+4"/>
+        <source>The folder &quot;%1&quot; has no exercise files.</source>
         <translation>La carpeta «%1» no tiene ningún archivo de ejercicios.</translation>
     </message>
 </context>

@@ -52,20 +52,4 @@ std::optional<RecordStretch> failureStretch(const ExerciseState &s)
         return std::nullopt;
     }
 }
-
-void writeRecordLine(RecordPanel &panel, const QString &word, const std::optional<RecordStretch> &stretch,
-                     const QColor &color)
-{
-    panel.select(panel.length(), 0);
-    panel.replaceSelection(word);
-    const int wordStart = panel.length() - int(word.size());
-    if (stretch) {
-        panel.select(wordStart + stretch->start, stretch->length);
-        panel.setSelectionColor(color);
-        panel.replaceSelection(stretch->text);
-    }
-    panel.select(panel.length(), 0);
-    panel.replaceSelection(QStringLiteral("\n\r"));
-}
-
 } // namespace tildora

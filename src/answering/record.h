@@ -1,7 +1,8 @@
 #pragma once
 
-#include "answering/recordpanel.h"
 #include "content/exercisestate.h"
+
+#include <QString>
 
 #include <optional>
 
@@ -24,9 +25,5 @@ std::optional<RecordStretch> successStretch(const ExerciseState &state);
 // What a wrong answer colours red: the pressed letter, or the whole word
 // after the no-accent button.
 std::optional<RecordStretch> failureStretch(const ExerciseState &state);
-
-// Appends the word, colours its stretch, ends the line.
-void writeRecordLine(RecordPanel &panel, const QString &word, const std::optional<RecordStretch> &stretch,
-                     const QColor &color);
 
 } // namespace tildora

@@ -1,4 +1,4 @@
-#include "fontwarmup.h"
+#include "platform/fontwarmup.h"
 
 #include <QFontDatabase>
 #include <QStringList>

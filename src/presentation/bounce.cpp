@@ -1,6 +1,6 @@
 #include "presentation/bounce.h"
 
-#include "platform/letterstrip.h"
+#include "widgets/letterstrip.h"
 
 #include <QTimer>
 

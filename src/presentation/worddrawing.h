@@ -2,7 +2,7 @@
 
 #include "content/contentlocator.h"
 #include "content/exercisestate.h"
-#include "platform/letterstrip.h"
+#include "widgets/letterstrip.h"
 #include "platform/pictureloader.h"
 
 namespace tildora {

@@ -3,6 +3,7 @@
 #include "answering/answering.h"
 #include "answering/praise.h"
 #include "answering/record.h"
+#include "window/recordpanel.h"
 #include "content/exerciselibrary.h"
 #include "content/exerciseline.h"
 #include "fakeanswerview.h"

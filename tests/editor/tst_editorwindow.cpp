@@ -3,11 +3,11 @@
 // words have recordings, what is said when a program or the microphone is
 // missing), its Results tab (answers per child and day, words most missed
 // first, broken rows skipped) and the audio module it loads.
-#include "editoraudio.h"
-#include "editorwindow.h"
-#include "resultspanel.h"
-#include "translations.h"
-#include "voicepanel.h"
+#include "editor/editoraudio.h"
+#include "editor/editorwindow.h"
+#include "editor/resultspanel.h"
+#include "editor/translations.h"
+#include "editor/voicepanel.h"
 
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"

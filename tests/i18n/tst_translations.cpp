@@ -5,8 +5,8 @@
 
 #include "authoring/linecheck.h"
 #include "platform/languages.h"
-#include "platform/letterstrip.h"
-#include "startup/supportcheck.h"
+#include "widgets/letterstrip.h"
+#include "window/supportcheck.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Pictures: our GIF and BMP decoding against Qt's readers, the GIF writer
 // read back by Qt, the flood fill of a press, and animations that play on.
 #include "platform/floodfill.h"
-#include "platform/gifview.h"
+#include "widgets/gifview.h"
 #include "platform/gifwriter.h"
 #include "platform/imagedecode.h"
 

@@ -4,7 +4,7 @@
 // recordings and exercise files in a temporary program folder.
 #include "platform/gifwriter.h"
 #include "platform/soundplayer.h"
-#include "startup/form1.h"
+#include "window/form1.h"
 
 #include "files.h"
 

@@ -1,0 +1,124 @@
+#include "widgets/letterstrip.h"
+#include "window/classroomaccess.h"
+#include "window/form1.h"
+#include "content/installlayout.h"
+#include "platform/fontwarmup.h"
+#include "platform/languages.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// With TILDORA_QUIT_AFTER_FIRST_WORD set, the program says which word it drew
+// from which content folder once that word is on screen, and quits: used to
+// check an installation and to time the start-up.
+class FirstWordWatch : public QObject
+{
+public:
+    FirstWordWatch(tildora::Form1 &form) : m_form(form) { form.Picture2->letter(0)->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            std::printf("tildora: first word drawn: %s (content: %s)\n", qPrintable(m_form.state().CurrentWord),
+                        qPrintable(m_form.locator().programFolder()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    tildora::Form1 &m_form;
+    bool m_done = false;
+};
+
+// What the command line asks of this run.
+struct Options {
+    bool keepAnswers = true;
+    QString child;
+    bool fullScreen = false;
+};
+
+// --help and --version answer here and end the program.
+Options readCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Find the stressed vowel, the stressed syllable and the written accent of Spanish words."));
+    parser.addHelpOption();
+    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("main", "Show the version."));
+    const QCommandLineOption child(QStringLiteral("child"),
+                                   QCoreApplication::translate("main", "Keep the answers under this child's name."),
+                                   QCoreApplication::translate("main", "NAME"));
+    const QCommandLineOption noResults(QStringLiteral("no-results"),
+                                       QCoreApplication::translate("main", "Keep no answers on this computer."));
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
+                                        QCoreApplication::translate("main", "Start in the full-screen view (F11 leaves it)."));
+    parser.addOptions({version, child, noResults, fullScreen});
+    parser.process(app);
+    if (parser.isSet(version)) {
+        std::printf("tildora %s\n", TILDORA_VERSION);
+        std::exit(0);
+    }
+    return {!parser.isSet(noResults), parser.value(child), parser.isSet(fullScreen)};
+}
+
+// The desktop's language, when it is not English and Tildora has it.
+void speakDesktopLanguage(QCoreApplication &app)
+{
+    if (tildora::speaksEnglish(QLocale()))
+        return;
+    const QString folder = tildora::contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations");
+    tildora::installLanguage(app, QLocale(), {QStringLiteral("tildora")}, folder);
+}
+
+// Help and version need no display.
+bool asksOnlyForText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *text : {"--help", "-h", "-?", "--help-all", "--version"})
+            if (std::strcmp(argv[i], text) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tildora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication textOnly(argc, argv);
+        speakDesktopLanguage(textOnly);
+        readCommandLine(textOnly);
+    }
+    QApplication app(argc, argv);
+    speakDesktopLanguage(app);
+    const Options options = readCommandLine(app);
+    // After the command line, which may end the program at once.
+    const tildora::FontWarmUp fonts;
+
+    tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
+    form.setUserContentFolder(tildora::userContentFolder());
+    if (options.keepAnswers)
+        form.keepAnswers(tildora::userContentFolder() + QStringLiteral("/resultados"), options.child);
+    form.Form_Load();
+    std::unique_ptr<FirstWordWatch> watch;
+    if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))
+        watch = std::make_unique<FirstWordWatch>(form);
+    form.show();
+    // A classroom projector: start in the full-screen view (F11 leaves it).
+    if (options.fullScreen)
+        form.classroom().enterFullScreen();
+    return app.exec();
+}

@@ -1,0 +1,247 @@
+#include "editor/voicepanel.h"
+
+#include "authoring/recordingjob.h"
+#include "authoring/wordlistmodel.h"
+#include "content/exerciseline.h"
+#include "editor/editoraudio.h"
+#include "editor/editorwindow.h"
+#include "editor/voicerecorderdialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tildora {
+namespace {
+
+enum Column { WordColumn, SpokenColumn, SourceColumn };
+
+} // namespace
+
+VoicePanel::VoicePanel(const ContentLocator &content, QWidget *parent)
+    : QWidget(parent), m_content(content), m_table(new QTreeWidget(this)), m_play(new QPushButton(tr("&Play"), this)),
+      m_recordMissing(new QPushButton(tr("Record &missing words"), this)),
+      m_ownVoice(new QPushButton(tr("Record my &voice…"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
+      m_progress(new QProgressBar(this)), m_notice(new QLabel(this)), m_job(new RecordingJob(this))
+{
+    m_table->setHeaderLabels({tr("Word"), tr("Said as"), tr("Recording")});
+    m_table->setRootIsDecorated(false);
+    m_table->setAllColumnsShowFocus(true);
+    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_play->setToolTip(tr("Play the selected word's recording as Tildora plays it"));
+    m_recordMissing->setToolTip(tr("Make the missing recordings with the speech synthesiser (espeak-ng)"));
+    m_ownVoice->setToolTip(tr("Record the selected word from the microphone; it replaces the synthetic recording"));
+    m_notice->setWordWrap(true);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_progress->setVisible(false);
+    m_cancel->setVisible(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_play);
+    buttons->addWidget(m_ownVoice);
+    buttons->addStretch();
+    buttons->addWidget(m_recordMissing);
+    auto *progress = new QHBoxLayout;
+    progress->addWidget(m_progress, 1);
+    progress->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    layout->addLayout(progress);
+    layout->addWidget(m_notice);
+
+    connect(m_play, &QPushButton::clicked, this, &VoicePanel::playSelected);
+    connect(m_recordMissing, &QPushButton::clicked, this, &VoicePanel::recordMissing);
+    connect(m_ownVoice, &QPushButton::clicked, this, &VoicePanel::recordOwnVoice);
+    connect(m_cancel, &QPushButton::clicked, this, &VoicePanel::cancelRecording);
+    connect(m_table, &QTreeWidget::currentItemChanged, this, &VoicePanel::updateButtons);
+    connect(m_table, &QTreeWidget::itemActivated, this, &VoicePanel::playSelected);
+    connect(m_job, &RecordingJob::progressed, this, [this](int done, int total) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(m_job, &RecordingJob::wordRecorded, this, &VoicePanel::refresh);
+    connect(m_job, &RecordingJob::wordFailed, this, [this](const QString &word, const QString &reason) {
+        m_failures << tr("«%1»: %2").arg(word, reason);
+    });
+    connect(m_job, &RecordingJob::finished, this, &VoicePanel::jobFinished);
+    updateButtons();
+}
+
+VoicePanel::~VoicePanel() = default;
+
+QString VoicePanel::teacherFolder() const
+{
+    return m_content.userFolder(ContentFolder::WordSounds);
+}
+
+VoicePanel *VoicePanel::attachTo(EditorWindow *window)
+{
+    auto *panel = new VoicePanel(window->content(), window);
+    window->setTabPanel(EditorWindow::VoicesTab, panel);
+    WordListModel *model = window->model();
+    connect(model, &WordListModel::rechecked, panel, [panel, model] { panel->setLines(model->lines()); });
+    connect(window, &EditorWindow::currentRowChanged, panel, [panel, model](int row) {
+        if (row >= 0 && row < model->lines().size())
+            panel->selectWord(splitExerciseLine(model->lines().at(row)).word.toString());
+    });
+    const auto inSight = [window, panel] {
+        window->tabs()->setCurrentWidget(panel);
+        panel->refresh();
+    };
+    QMenu *menu = window->voicesMenu();
+    menu->addAction(tr("&Play the word"), QKeySequence(tr("Ctrl+P")), panel, [inSight, panel] {
+        inSight();
+        panel->playSelected();
+    });
+    menu->addAction(tr("Record my &voice…"), QKeySequence(tr("Ctrl+R")), panel, [inSight, panel] {
+        inSight();
+        panel->recordOwnVoice();
+    });
+    menu->addAction(tr("Record the &missing words"), panel, [inSight, panel] {
+        inSight();
+        panel->recordMissing();
+    });
+    menu->addAction(tr("&Cancel recording"), panel, &VoicePanel::cancelRecording);
+    panel->setLines(model->lines());
+    return panel;
+}
+
+void VoicePanel::setLines(const QStringList &lines)
+{
+    m_lines = lines;
+    m_stale = true;
+    if (isVisible())
+        refresh();
+}
+
+void VoicePanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        refresh();
+}
+
+void VoicePanel::refresh()
+{
+    m_stale = false;
+    const QString selected = selectedWord();
+    m_voices = wordVoices(ExerciseLines::fromStringList(m_lines), m_content);
+    m_table->clear();
+    for (const WordVoice &voice : std::as_const(m_voices)) {
+        const QString source = voice.source == VoiceSource::Teacher   ? tr("in your folder")
+                               : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
+                                                                      : tr("missing");
+        auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
+        if (voice.source == VoiceSource::Missing)
+            item->setForeground(SourceColumn, QColor(0xb0, 0x30, 0x20));
+        if (voice.word == selected)
+            m_table->setCurrentItem(item);
+    }
+    updateButtons();
+    emit recordingsChanged();
+}
+
+void VoicePanel::selectWord(const QString &word)
+{
+    const QList<QTreeWidgetItem *> found = m_table->findItems(word, Qt::MatchFixedString, WordColumn);
+    if (!found.isEmpty())
+        m_table->setCurrentItem(found.first());
+}
+
+QString VoicePanel::selectedWord() const
+{
+    const QTreeWidgetItem *item = m_table->currentItem();
+    return item ? item->text(WordColumn) : QString();
+}
+
+void VoicePanel::updateButtons()
+{
+    const int row = m_table->currentItem() ? m_table->indexOfTopLevelItem(m_table->currentItem()) : -1;
+    const bool hasWord = row >= 0 && row < m_voices.size();
+    m_play->setEnabled(hasWord && !m_voices.at(row).path.isEmpty());
+    m_ownVoice->setEnabled(hasWord);
+    const bool running = m_job->isRunning();
+    const bool anyMissing = std::any_of(m_voices.cbegin(), m_voices.cend(),
+                                        [](const WordVoice &v) { return v.source == VoiceSource::Missing; });
+    m_recordMissing->setEnabled(!running && anyMissing);
+    m_progress->setVisible(running);
+    m_cancel->setVisible(running);
+}
+
+void VoicePanel::say(const QString &text)
+{
+    m_notice->setText(text);
+}
+
+void VoicePanel::playSelected()
+{
+    const int row = m_table->currentItem() ? m_table->indexOfTopLevelItem(m_table->currentItem()) : -1;
+    if (row < 0 || row >= m_voices.size() || m_voices.at(row).path.isEmpty())
+        return;
+    if (!editorAudio().hasOutput()) {
+        say(tr("No loudspeaker or headphones were found, so nothing can be played."));
+        return;
+    }
+    editorAudio().playFile(m_voices.at(row).path, this,
+                           [this](const QString &text) { say(tr("Cannot play the recording: %1").arg(text)); });
+}
+
+void VoicePanel::recordMissing()
+{
+    if (m_job->isRunning())
+        return;
+    if (const QStringList missing = missingRecordingPackages(); !missing.isEmpty()) {
+        say(tr("Recording needs %1. Install it with: sudo apt install %2")
+                .arg(missing.join(tr(" and ")), missing.join(QLatin1Char(' '))));
+        return;
+    }
+    const QList<RecordingRequest> requests =
+        missingRecordings(ExerciseLines::fromStringList(m_lines), m_content, teacherFolder());
+    if (requests.isEmpty())
+        return;
+    m_failures.clear();
+    say(tr("Recording %n word(s)…", nullptr, int(requests.size())));
+    m_job->start(requests);
+    updateButtons();
+}
+
+void VoicePanel::cancelRecording()
+{
+    m_job->cancel();
+}
+
+void VoicePanel::jobFinished(int made, int failed, bool cancelled)
+{
+    QString text = cancelled ? tr("Stopped: %n recording(s) made.", nullptr, made)
+                             : tr("%n recording(s) made.", nullptr, made);
+    if (failed > 0)
+        text += QLatin1Char(' ') + tr("%n failed:", nullptr, failed) + QLatin1Char('\n') + m_failures.join(QLatin1Char('\n'));
+    say(text);
+    refresh();
+}
+
+void VoicePanel::recordOwnVoice()
+{
+    const int row = m_table->currentItem() ? m_table->indexOfTopLevelItem(m_table->currentItem()) : -1;
+    if (row < 0 || row >= m_voices.size())
+        return;
+    if (!editorAudio().hasInput()) {
+        say(tr("No microphone was found. Connect one to record your own voice; everything else works without it."));
+        return;
+    }
+    editorAudio().stopFile();
+    VoiceRecorderDialog dialog(m_voices.at(row).word, m_voices.at(row).spoken, teacherFolder(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        say(tr("Your recording of «%1» is saved; Tildora plays it from now on.").arg(m_voices.at(row).spoken));
+        refresh();
+    }
+}
+
+} // namespace tildora

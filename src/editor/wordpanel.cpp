@@ -1,0 +1,166 @@
+#include "editor/wordpanel.h"
+
+#include "authoring/textimport.h"
+#include "authoring/wordlistmodel.h"
+#include "editor/wordpicture.h"
+#include "content/exerciseline.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace tildora {
+
+WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent)
+    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new QLabel),
+      m_summary(new QLabel), m_problems(new QLabel), m_newWords(new QPlainTextEdit)
+{
+    m_table->setModel(model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Wide enough for each heading in any language; measured once, while the
+    // list is still empty, so pasting many words costs nothing more.
+    m_table->horizontalHeader()->setMinimumSectionSize(60);
+    for (int column = 0; column + 1 < model->columnCount(); ++column)
+        m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), 100));
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setWordWrap(false);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
+        showCurrent();
+        emit currentRowChanged(now.row());
+    });
+    connect(model, &WordListModel::rechecked, this, &WordPanel::showCurrent);
+
+    m_picture->setMinimumHeight(60);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_problems->setWordWrap(true);
+    m_problems->setTextFormat(Qt::PlainText);
+    auto *suggestionRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QPushButton;
+        button->hide();
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            QString why;
+            if (!m_model->editWord(currentRow(), button->property("word").toString(), &why))
+                emit message(why);
+        });
+        suggestionRow->addWidget(button);
+        m_suggestions << button;
+    }
+    suggestionRow->addStretch();
+
+    auto *details = new QWidget;
+    auto *detailLayout = new QVBoxLayout(details);
+    detailLayout->addWidget(m_picture);
+    detailLayout->addWidget(m_summary);
+    detailLayout->addWidget(m_problems);
+    detailLayout->addLayout(suggestionRow);
+    detailLayout->addStretch();
+
+    auto *adding = new QWidget;
+    auto *addLayout = new QVBoxLayout(adding);
+    addLayout->setContentsMargins(0, 0, 0, 0);
+    addLayout->addWidget(new QLabel(tr("New words, one per line, with their written accents:")));
+    m_newWords->setPlaceholderText(tr("árbol\ncanción\npájaro"));
+    addLayout->addWidget(m_newWords);
+    auto *add = new QPushButton(tr("&Add to the list"));
+    connect(add, &QPushButton::clicked, this, &WordPanel::addNewWords);
+    addLayout->addWidget(add, 0, Qt::AlignRight);
+
+    auto *lower = new QSplitter(Qt::Horizontal);
+    lower->addWidget(details);
+    lower->addWidget(adding);
+    auto *split = new QSplitter(Qt::Vertical);
+    split->addWidget(m_table);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split);
+    showCurrent();
+}
+
+int WordPanel::currentRow() const { return m_table->currentIndex().row(); }
+
+void WordPanel::setCurrentRow(int row)
+{
+    m_table->setCurrentIndex(m_model->index(row, WordListModel::WordColumn));
+}
+
+void WordPanel::addNewWords()
+{
+    const ImportedLines imported = linesFromText(m_newWords->toPlainText());
+    const int at = int(m_model->lines().size());
+    m_model->addLines(at, imported.lines, tr("Add %n word(s)", nullptr, int(imported.lines.size())));
+    if (imported.problems.isEmpty())
+        m_newWords->clear();
+    else
+        emit message(imported.problems.join(QLatin1Char('\n')));
+    if (!imported.lines.isEmpty())
+        setCurrentRow(at);
+}
+
+void WordPanel::removeSelectedLines()
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    int first = rows.first().row(), last = first;
+    for (const QModelIndex &index : rows) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    m_model->removeLines(first, last - first + 1);
+}
+
+void WordPanel::moveCurrentLine(int by)
+{
+    const int row = currentRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= m_model->rowCount())
+        return;
+    m_model->moveLine(row, to);
+    setCurrentRow(to);
+}
+
+void WordPanel::showCurrent()
+{
+    const int row = currentRow();
+    for (QPushButton *button : std::as_const(m_suggestions))
+        button->hide();
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_picture->clear();
+        m_summary->setText(tr("Choose a word to see it as the child will."));
+        m_problems->clear();
+        return;
+    }
+    const WordAnalysis &a = m_model->analysis(row);
+    const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
+    QString missing;
+    m_picture->setPixmap(QPixmap::fromImage(drawWordPicture(fields.word, m_content, m_pictures, &missing)));
+    m_summary->setText(a.readable ? tr("%1 — %2, %3")
+                                        .arg(markedSyllables(a), kindName(a.kind),
+                                             a.takesTilde ? tr("with a written accent") : tr("no written accent"))
+                                  : tr("This line cannot be read as an exercise."));
+    QStringList problems;
+    for (const LineProblem &p : m_model->checked(row).problems)
+        problems << (p.severity == LineProblem::Error ? tr("Error: %1") : tr("Warning: %1")).arg(p.message);
+    m_problems->setText(problems.isEmpty() ? tr("No problems.") : problems.join(QLatin1Char('\n')));
+    const QStringList better = m_model->suggestions(row);
+    for (int i = 0; i < m_suggestions.size() && i < better.size(); ++i) {
+        m_suggestions[i]->setText(tr("Use «%1»").arg(better[i]));
+        m_suggestions[i]->setProperty("word", better[i]);
+        m_suggestions[i]->show();
+    }
+}
+
+} // namespace tildora
