@@ -31,13 +31,13 @@ void addLinesOf(const QString &path, QHash<QString, QString> &lines)
 
 } // namespace
 
-QHash<QString, QString> answeredWordLines(const QList<ResultRow> &rows, const QStringList &listFolders)
+QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, const QStringList &listFolders)
 {
     QHash<QString, QString> lines;
     QSet<QString> named;
-    for (const ResultRow &row : rows)
-        if (ContentLocator::isSafeName(row.exerciseFile) && !row.exerciseFile.isEmpty())
-            named.insert(row.exerciseFile);
+    for (const QString &file : exerciseFiles)
+        if (ContentLocator::isSafeName(file) && !file.isEmpty())
+            named.insert(file);
     QStringList order;
     for (const QString &folder : listFolders)
         for (const QString &name : listExerciseFiles(folder))
@@ -52,6 +52,17 @@ QHash<QString, QString> answeredWordLines(const QList<ResultRow> &rows, const QS
     return lines;
 }
 
+QString writtenWord(const WordSummary &word, const QHash<QString, QString> &lines)
+{
+    if (!word.written.isEmpty())
+        return word.written;
+    const auto line = lines.constFind(word.word);
+    if (line == lines.cend())
+        return word.word;
+    const ExerciseLine fields = splitExerciseLine(*line);
+    return withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+}
+
 QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
                             QStringList *problems)
 {
@@ -61,14 +72,12 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
             break;
         if (word.misses <= 0)
             continue;
-        const auto line = lines.constFind(word.word);
-        if (line == lines.cend()) {
+        if (word.written.isEmpty() && !lines.contains(word.word)) {
             if (problems)
                 *problems << MissedList::tr("«%1»: its exercise line was not found, so its accent is not known").arg(word.word);
             continue;
         }
-        const ExerciseLine fields = splitExerciseLine(*line);
-        const QString spelled = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+        const QString spelled = writtenWord(word, lines);
         if (!out.contains(spelled))
             out << spelled;
     }

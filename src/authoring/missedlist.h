@@ -9,15 +9,19 @@
 
 namespace tildora {
 
-// The exercise line each answered word was shown with: the lists the rows
-// name are read first, then every other list, in the given folders in turn
-// (the teacher's first). Keyed by the word as in the line.
-QHash<QString, QString> answeredWordLines(const QList<ResultRow> &rows, const QStringList &listFolders);
+// The exercise line each answered word was shown with: the lists the answers
+// name (exerciseFiles) are read first, then every other list, in the given
+// folders in turn (the teacher's first). Keyed by the word as in the line.
+QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, const QStringList &listFolders);
+
+// A word of the results as the child saw it, with its written accent: as the
+// rows give it, else rebuilt from its exercise line, else as in the line.
+QString writtenWord(const WordSummary &word, const QHash<QString, QString> &lines);
 
 // The words to practise again: those missed at least once, most missed first
 // (as the summary orders them), at most maxWords, spelled with their written
-// accents as their lines give them. A word whose line was not found is left
-// out and told in problems: its accent cannot be known from the results.
+// accents as the rows or their lines give them. A word known neither way is
+// left out and told in problems: its accent cannot be known.
 QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
                             QStringList *problems);
 

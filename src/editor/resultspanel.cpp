@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -116,14 +117,12 @@ void ResultsPanel::showEvent(QShowEvent *event)
 
 void ResultsPanel::reload()
 {
-    m_rows = readResultsFolder(m_resultsFolder);
+    m_set = m_reader.read({m_resultsFolder});
     const QString chosen = m_child->currentData().toString();
     const bool hadChoice = m_child->currentIndex() > 0;
     QStringList children;
-    for (const ResultRow &row : std::as_const(m_rows))
-        if (!children.contains(row.child))
-            children << row.child;
-    children.sort(Qt::CaseInsensitive);
+    for (const ChildSummary &child : summarize(m_set).children)
+        children << child.child;
     const QSignalBlocker quiet(m_child);
     m_child->clear();
     m_child->addItem(tr("All children"));
@@ -136,24 +135,20 @@ void ResultsPanel::reload()
     showSummaries();
 }
 
-QList<ResultRow> ResultsPanel::shownRows() const
+ResultsFilter ResultsPanel::filter() const
 {
-    if (m_child->currentIndex() <= 0)
-        return m_rows;
-    const QString child = m_child->currentData().toString();
-    QList<ResultRow> rows;
-    for (const ResultRow &row : m_rows)
-        if (row.child == child)
-            rows << row;
-    return rows;
+    ResultsFilter filter;
+    filter.allChildren = m_child->currentIndex() <= 0;
+    filter.child = m_child->currentData().toString();
+    return filter;
 }
 
 void ResultsPanel::showSummaries()
 {
-    const QList<ResultRow> rows = shownRows();
+    const ResultsSummary summary = summarize(m_set, filter());
     const QLocale locale;
     m_days->clear();
-    for (const ChildDaySummary &day : summarizeByChildAndDay(rows)) {
+    for (const ChildDaySummary &day : summary.days) {
         auto *item = new NumberItem(m_days);
         item->setText(0, locale.toString(day.day, QLocale::ShortFormat));
         item->setData(0, Qt::UserRole, day.day.toJulianDay());
@@ -166,26 +161,30 @@ void ResultsPanel::showSummaries()
     m_days->sortByColumn(0, Qt::DescendingOrder);
     m_words->clear();
     int missed = 0;
-    for (const WordSummary &word : summarizeByWord(rows)) {
+    for (const WordSummary &word : summary.words) {
         auto *item = new NumberItem(m_words);
-        item->setText(0, word.word);
+        item->setText(0, word.shown());
         setNumber(item, 1, word.tries, locale.toString(word.tries));
         setNumber(item, 2, word.misses, locale.toString(word.misses));
         missed += word.misses > 0;
     }
     m_words->sortByColumn(2, Qt::DescendingOrder);
     m_newList->setEnabled(missed > 0);
-    m_notice->setText(m_rows.isEmpty() ? tr("No answers kept yet. Tildora keeps them in %1 as children play.")
-                                             .arg(QDir::toNativeSeparators(m_resultsFolder))
-                                       : tr("%n answer(s) shown.", nullptr, int(rows.size())));
+    m_notice->setText(m_set.size() == 0 ? tr("No answers kept yet. Tildora keeps them in %1 as children play.")
+                                              .arg(QDir::toNativeSeparators(m_resultsFolder))
+                                        : tr("%n answer(s) shown.", nullptr, summary.shown.all.answers));
 }
 
 QString ResultsPanel::newListFromMissedWords()
 {
-    const QList<ResultRow> rows = shownRows();
+    QSet<qint32> fileIds;
+    m_set.forEach([&](const Answer &a) { fileIds.insert(a.file); });
+    QStringList files;
+    for (const qint32 id : std::as_const(fileIds))
+        files << m_set.text(id);
     QStringList problems;
-    const QStringList words = wordsToPractise(summarizeByWord(rows), answeredWordLines(rows, m_listFolders),
-                                              MostWordsInANewList, &problems);
+    const QStringList words = wordsToPractise(summarize(m_set, filter()).words,
+                                              answeredWordLines(files, m_listFolders), MostWordsInANewList, &problems);
     QString error;
     const QString path = words.isEmpty() || m_listFolders.isEmpty()
                              ? QString()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "results/resultrow.h"
+#include "results/resultsreader.h"
+#include "results/summary.h"
 
 #include <QList>
 #include <QString>
@@ -49,11 +50,12 @@ protected:
 
 private:
     void showSummaries();
-    QList<ResultRow> shownRows() const;
+    ResultsFilter filter() const;
 
     QString m_resultsFolder;
     QStringList m_listFolders;
-    QList<ResultRow> m_rows;
+    ResultsReader m_reader;
+    AnswerSet m_set;
     QComboBox *m_child;
     QTreeWidget *m_days;
     QTreeWidget *m_words;

@@ -76,7 +76,7 @@ DayFile::Opening DayFile::open(const QString &path, QString *why)
     } else if (QByteArray bytes; info.st_size <= MaxMendBytes && readAllAt(fd, bytes, info.st_size)) {
         start = closeHalfRow(bytes);
     } else if (char last = 0; ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
-        start = QByteArrayLiteral(",\n");
+        start = QByteArrayLiteral("x\"\n");
     }
     if (!start.isEmpty() && !write(start, why))
         return Failed;

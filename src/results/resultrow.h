@@ -2,7 +2,8 @@
 
 // The answers kept for the teacher, one CSV row per judged press (UTF-8,
 // LF line ends, RFC 4180 quoting), one file per local day:
-//   hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos
+//   hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos,escrita,equipo
+// Rows of the first version end at fallos; they are read as well.
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -22,6 +23,8 @@ struct ResultRow {
     QString result;        // "bien", "mal" or "acierto-parcial"
     int right = 0;         // the two counters after the answer
     int wrong = 0;
+    QString written = {};  // the word as the child saw it, with its written accent
+    QString computer = {}; // the computer that kept the answer
 
     bool operator==(const ResultRow &) const = default;
 };
@@ -40,7 +43,8 @@ inline const QString PartialHit = QStringLiteral("acierto-parcial");
 QByteArray resultsHeader();
 
 // One row as a CSV line, LF included; fields with a comma, a quote or a line
-// break are quoted.
+// break are quoted, and a text a spreadsheet would run as a formula gets an
+// apostrophe in front (read back without it).
 QByteArray formatResultRow(const ResultRow &row);
 
 // Every well-formed row of a results file, in file order. The header, rows cut
@@ -48,16 +52,14 @@ QByteArray formatResultRow(const ResultRow &row);
 // skipped; any bytes at all are accepted.
 QList<ResultRow> parseResults(const QByteArray &csv);
 
-// The rows of every day file (YYYY-MM-DD.csv) in the folder, oldest day first.
-// A missing or unreadable folder or file gives no rows.
-QList<ResultRow> readResultsFolder(const QString &folder);
-
 // What to write after these bytes of a results file so that the next row
-// starts on a line of its own and a row cut short stays broken for readers:
-// nothing when the bytes end with a whole row.
+// starts on a line of its own: nothing when the bytes end with a line end, a
+// line end after a row that has all its fields, and otherwise what keeps the
+// row that was cut short from ever being read as an answer.
 QByteArray closeHalfRow(const QByteArray &csv);
 
-// The file name of a day's results: "2026-12-06.csv".
-QString resultsFileName(const QDate &day);
+// The file name of a day's results: "2026-12-06.csv", or with the name of
+// the computer for a folder several share: "2026-12-06-aula3.csv".
+QString resultsFileName(const QDate &day, const QString &computer = {});
 
 } // namespace tildora

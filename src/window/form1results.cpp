@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include "answering/judgedanswer.h"
+#include "content/exerciseline.h"
 #include "results/resultslog.h"
 
 #include <QLabel>
@@ -34,6 +35,17 @@ QString resultName(JudgedAnswer::Result result)
     return results::Wrong;
 }
 
+// The word as the child is taught to write it: the line's accented letter in
+// place of its stressed vowel.
+QString writtenWord(const ExerciseState &state)
+{
+    QString written = state.CurrentWord;
+    const int at = state.StressPosition;
+    if (at >= 1 && at <= written.size() && !state.AccentLetter.isEmpty() && !isNoAccentMarker(state.AccentLetter))
+        written.replace(at - 1, 1, state.AccentLetter);
+    return written;
+}
+
 } // namespace
 
 void Form1::keepAnswers(const QString &resultsFolder, const QString &child)
@@ -48,7 +60,7 @@ void Form1::answerJudged(const JudgedAnswer &answer)
         return;
     m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_state.CurrentWord, modeName(m_state.AnswerMode),
                        answer.position, answer.pressed, resultName(answer.result), Label1[0]->text().toInt(),
-                       Label1[1]->text().toInt()});
+                       Label1[1]->text().toInt(), writtenWord(m_state), QString()});
 }
 
 } // namespace tildora

@@ -4,6 +4,7 @@
 // and rows forced onto the disk from a thread without leaking descriptors.
 #include "results/resultrow.h"
 #include "results/resultslog.h"
+#include "results/resultsreader.h"
 #include "results/summary.h"
 
 #include <QDir>
@@ -31,7 +32,8 @@ ResultRow row(const QString &word, const QString &mode, int position, const QStr
     return {time, child, file, word, mode, position, letter, result, right, wrong};
 }
 
-const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n";
+const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos,escrita,equipo\n";
+// A row as the first version wrote it: without the written word and the computer.
 const QByteArray Whole = "2026-12-06T11:24:05,,01.txt,casa,vocal,2,a,bien,1,0\n";
 const QDate Day(2026, 12, 6);
 
@@ -48,6 +50,32 @@ QStringList words(const QList<ResultRow> &rows)
     for (const ResultRow &r : rows)
         out << r.word;
     return out;
+}
+
+QStringList words(const AnswerSet &set)
+{
+    QStringList out;
+    set.forEach([&](const Answer &a) { out << set.row(a).word; });
+    return out;
+}
+
+// The row as a child saw its word on a computer.
+ResultRow seen(ResultRow r, const QString &written, const QString &computer)
+{
+    r.written = written;
+    r.computer = computer;
+    return r;
+}
+
+// The rows as one day file's answers, read back.
+AnswerSet setOf(const QList<ResultRow> &rows)
+{
+    QByteArray csv = Header;
+    for (const ResultRow &r : rows)
+        csv += formatResultRow(r);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("2026-12-06.csv"), csv);
+    return ResultsReader().read({dir.path()}, QDate(2099, 1, 1));
 }
 
 int openDescriptors()
@@ -80,30 +108,31 @@ private slots:
     {
         QTest::addColumn<ResultRow>("row");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("vowel right, no child") << row("casa", "vocal", 2, "a", "bien", 1, 0) << Whole;
-        QTest::newRow("accented word and child in UTF-8")
-            << row("árbol", "tilde", 1, "a", "mal", 3, 4, "Núria")
-            << QByteArray("2026-12-06T11:24:05,N\xC3\xBAria,01.txt,\xC3\xA1rbol,tilde,1,a,mal,3,4\n");
+        QTest::newRow("vowel right, no child") << row("casa", "vocal", 2, "a", "bien", 1, 0)
+                                               << Whole.chopped(1) + ",,\n";
+        QTest::newRow("accented word, child and computer in UTF-8")
+            << seen(row("arbol", "tilde", 1, "a", "mal", 3, 4, "Núria"), "árbol", "aula-3")
+            << QByteArray("2026-12-06T11:24:05,N\xC3\xBAria,01.txt,arbol,tilde,1,a,mal,3,4,\xC3\xA1rbol,aula-3\n");
         QTest::newRow("no-accent button: empty position")
             << row("casa", "tilde", 0, "sin-tilde", "bien", 2, 0)
-            << QByteArray("2026-12-06T11:24:05,,01.txt,casa,tilde,,sin-tilde,bien,2,0\n");
+            << QByteArray("2026-12-06T11:24:05,,01.txt,casa,tilde,,sin-tilde,bien,2,0,,\n");
         QTest::newRow("carriage return in the child's name is quoted")
             << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\rBel")
-            << QByteArray("2026-12-06T11:24:05,\"Ana\rBel\",01.txt,sol,vocal,1,s,mal,0,1\n");
+            << QByteArray("2026-12-06T11:24:05,\"Ana\rBel\",01.txt,sol,vocal,1,s,mal,0,1,,\n");
         QTest::newRow("quote in the child's name is doubled")
             << row("sol", "vocal", 2, "o", "bien", 1, 0, "Ana \"la peque\"")
-            << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0\n");
+            << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0,,\n");
         QTest::newRow("comma in the file name is quoted")
             << row("sol", "silaba", 1, "s", "acierto-parcial", 0, 0, "", "lista 2, martes.txt")
-            << QByteArray("2026-12-06T11:24:05,,\"lista 2, martes.txt\",sol,silaba,1,s,acierto-parcial,0,0\n");
+            << QByteArray("2026-12-06T11:24:05,,\"lista 2, martes.txt\",sol,silaba,1,s,acierto-parcial,0,0,,\n");
         QTest::newRow("a name a spreadsheet would run gets an apostrophe: =1+2")
             << row("sol", "vocal", 2, "o", "bien", 1, 0, "=1+2")
-            << QByteArray("2026-12-06T11:24:05,'=1+2,01.txt,sol,vocal,2,o,bien,1,0\n");
+            << QByteArray("2026-12-06T11:24:05,'=1+2,01.txt,sol,vocal,2,o,bien,1,0,,\n");
         QTest::newRow("so do @, + and tab in the file name and word; a leading apostrophe is doubled before them")
             << row("\t-1", "vocal", 2, "o", "bien", 1, 0, "'=x", "@SUM(A1).txt")
-            << QByteArray("2026-12-06T11:24:05,''=x,'@SUM(A1).txt,'\t-1,vocal,2,o,bien,1,0\n");
+            << QByteArray("2026-12-06T11:24:05,''=x,'@SUM(A1).txt,'\t-1,vocal,2,o,bien,1,0,,\n");
         QTest::newRow("an apostrophe before a letter stays as given") << row("sol", "vocal", 2, "o", "bien", 1, 0, "'Ana")
-            << QByteArray("2026-12-06T11:24:05,'Ana,01.txt,sol,vocal,2,o,bien,1,0\n");
+            << QByteArray("2026-12-06T11:24:05,'Ana,01.txt,sol,vocal,2,o,bien,1,0,,\n");
     }
 
     void writesAndReadsBack()
@@ -131,6 +160,11 @@ private slots:
             << Header + Whole + "2026-12-06T11:25:00,,\"lista, 2" << QStringList{"casa"};
         QTest::newRow("nine fields") << Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2\n" + Whole
                                      << QStringList{"casa"};
+        QTest::newRow("eleven fields") << Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0,sol\n" + Whole
+                                       << QStringList{"casa"};
+        QTest::newRow("rows of both versions, and a header again between them")
+            << Header + Whole + Header + "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0,sol,aula-3\n"
+            << QStringList{"casa", "sol"};
         QTest::newRow("time with a fraction instead of seconds")
             << "2026-12-06T11:24.09,,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
         QTest::newRow("unknown mode") << "2026-12-06T11:25:00,,01.txt,sol,letra,2,o,bien,2,0\n" + Whole
@@ -159,15 +193,15 @@ private slots:
     // whole; a row with all its fields is only ended.
     void mendsACutAtEveryByte()
     {
-        const QByteArray cut =
-            formatResultRow(row("sol", "silaba", 1, "s", "acierto-parcial", 10, 23, "Ana \"la\"", "a, b.txt"));
+        const QByteArray cut = formatResultRow(
+            seen(row("sol", "silaba", 1, "s", "acierto-parcial", 10, 23, "Ana \"la\"", "a, b.txt"), "sol", "aula-3"));
         const QByteArray next = formatResultRow(row("luz", "vocal", 2, "u", "bien", 7, 7));
         QCOMPARE(closeHalfRow(Header + Whole), QByteArray());
         QCOMPARE(closeHalfRow(Header + Whole + cut), QByteArray());
         for (qsizetype at = 1; at < cut.size(); ++at) {
             const QByteArray file = Header + Whole + cut.left(at);
             const QByteArray mend = closeHalfRow(file);
-            const bool allFields = at > cut.lastIndexOf(',') + 1;
+            const bool allFields = at > cut.lastIndexOf(',');
             QVERIFY2(!mend.isEmpty() && (mend == "\n") == allFields, qPrintable(QString("cut at %1").arg(at)));
             QVERIFY2(words(parseResults(file + mend + next))
                          == (allFields ? QStringList({"casa", "sol", "luz"}) : QStringList({"casa", "luz"})),
@@ -175,17 +209,58 @@ private slots:
         }
     }
 
-    void readsDayFilesOfAFolder()
+    // Day files of both forms in any number of folders; what cannot be read
+    // is left out and said once.
+    void readsResultsFolders_data()
     {
+        QTest::addColumn<QStringList>("files");  // "folder/name" then its bytes
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QString>("notes");
+        const QByteArray sol = "2026-12-05T09:00:00,,01.txt,sol,vocal,2,o,bien,1,0,sol,aula-3\n";
+        QTest::newRow("both forms of day file, by day then computer; other names left alone")
+            << QStringList{"a/2026-12-06.csv", Header + Whole, "a/2026-12-05-aula3.csv", Header + sol,
+                           "a/notas.csv", Header + sol, "a/2026-13-01.csv", Header + sol, "a/2026-12-06-.csv",
+                           Header + sol, "a/2026-12-06-aula3.csv", QByteArray(Whole).replace("casa", "pan")}
+            << QStringList{"a"} << QStringList{"sol", "pan", "casa"} << "";
+        QTest::newRow("two folders, one of them given twice")
+            << QStringList{"a/2026-12-06.csv", Header + Whole, "b/2026-12-05-aula3.csv", Header + sol}
+            << QStringList{"a", "b", "a/../a"} << QStringList{"casa", "sol"} << "";
+        QTest::newRow("a foreign CSV and a broken row are said")
+            << QStringList{"a/2026-12-06.csv", "nombre,nota\nAna,10\n", "a/2026-12-05.csv", Header + sol + "roto,\n"}
+            << QStringList{"a"} << QStringList{"sol"}
+            << "a/2026-12-06.csv holds no answers Tildora can read: left out|"
+               "1 row(s) could not be read and were left out";
+        QTest::newRow("a row from the future is left out and said")
+            << QStringList{"a/2027-01-01.csv", Header + QByteArray(sol).replace("2026-12-05", "2027-01-01"),
+                           "a/2026-12-05.csv", Header + sol}
+            << QStringList{"a"} << QStringList{"sol"} << "1 answer(s) dated after today were left out";
+        QTest::newRow("a link, an empty folder and a missing one")
+            << QStringList{"a/2026-12-05.csv", "(link to a/x)", "a/x", Header + sol}
+            << QStringList{"a", "b", "c"} << QStringList{}
+            << "a/2026-12-05.csv is not an ordinary file: left out|b holds no day files of answers|c is not there";
+    }
+
+    void readsResultsFolders()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, folders);
         QTemporaryDir dir;
-        const auto write = [&](const QString &name, const QByteArray &bytes) { writeFile(dir.filePath(name), bytes); };
-        write("2026-12-06.csv", Header + Whole);
-        write("2026-12-05.csv", Header + "2026-12-05T09:00:00,,01.txt,sol,vocal,2,o,bien,1,0\n");
-        write("notas.csv", Header + "2026-12-05T09:00:00,,01.txt,pan,vocal,2,a,bien,1,0\n");
-        write("2026-13-01.csv", Header + "2026-12-05T09:00:00,,01.txt,mar,vocal,2,a,bien,1,0\n");
-        QVERIFY(QDir(dir.path()).mkdir("2026-12-08.csv"));
-        QCOMPARE(words(readResultsFolder(dir.path())), QStringList({"sol", "casa"}));
-        QVERIFY(readResultsFolder(dir.filePath("missing")).isEmpty());
+        QDir(dir.path()).mkpath("a");
+        QDir(dir.path()).mkpath("b");
+        for (qsizetype i = 0; i + 1 < files.size(); i += 2)
+            if (files[i + 1].startsWith("(link to "))
+                QVERIFY(QFile::link(dir.filePath(files[i + 1].mid(9).chopped(1)), dir.filePath(files[i])));
+            else
+                writeFile(dir.filePath(files[i]), files[i + 1].toUtf8());
+        for (QString &folder : folders)
+            folder = dir.filePath(folder);
+        ResultsReader reader;
+        const AnswerSet set = reader.read(folders, Day);
+        QTEST(words(set), "kept");
+        QTEST(set.notes.join('|').replace(dir.path() + '/', ""), "notes");
+        // Read again with nothing changed: the same answers.
+        QCOMPARE(words(reader.read(folders, Day)), words(set));
     }
 
     void summarizesByChildAndDay_data()
@@ -214,7 +289,7 @@ private slots:
     {
         QFETCH(QList<ResultRow>, rows);
         QFETCH(QList<ChildDaySummary>, expected);
-        QCOMPARE(summarizeByChildAndDay(rows), expected);
+        QCOMPARE(summarize(setOf(rows)).days, expected);
     }
 
     void summarizesByWord_data()
@@ -238,7 +313,7 @@ private slots:
     {
         QFETCH(QList<ResultRow>, rows);
         QFETCH(QList<WordSummary>, expected);
-        QCOMPARE(summarizeByWord(rows), expected);
+        QCOMPARE(summarize(setOf(rows)).words, expected);
     }
 
     void appendsToTheDayFile_data()
@@ -249,8 +324,10 @@ private slots:
         const QByteArray earlier = Header + formatResultRow(answer("sol", 1));
         QTest::newRow("new file gets the header") << QByteArray("(none)") << Header << 0;
         QTest::newRow("rows of an earlier run are kept") << earlier << QByteArray() << 1;
-        QTest::newRow("row cut inside quotes") << earlier + "2026-12-06T10:00:02,\"Ana, la" << QByteArray("\",\n") << 1;
-        QTest::newRow("last row whole, without its line end") << earlier + Whole.chopped(1) << QByteArray("\n") << 2;
+        QTest::newRow("row cut inside quotes") << earlier + "2026-12-06T10:00:02,\"Ana, la" << QByteArray("\"x\n") << 1;
+        QTest::newRow("a header cut inside quotes") << QByteArray("hora,alumno,\"-parcial,1") << QByteArray("\"x\n") << 0;
+        QTest::newRow("last row whole, without its line end")
+            << earlier + formatResultRow(answer("mar", 9)).chopped(1) << QByteArray("\n") << 2;
     }
 
     // Nothing is made before the first answer; each row is in the file once
@@ -444,7 +521,7 @@ private slots:
             QCOMPARE(openDescriptors(), before + 1);
         }
         QCOMPARE(openDescriptors(), before);
-        QCOMPARE(readResultsFolder(folder).size(), days * rowsPerDay);
+        QCOMPARE(ResultsReader().read({folder}, Day.addDays(days)).size(), days * rowsPerDay);
     }
 };
 
