@@ -32,9 +32,9 @@ QByteArray bytes(std::initializer_list<int> values)
 
 } // namespace
 
-static ExerciseState previousItem()
+static CurrentItem previousItem()
 {
-    ExerciseState s;
+    CurrentItem s;
     s.CurrentWord = "sol";
     s.StressPosition = 2;
     s.StressedSyllable = "sol";
@@ -193,7 +193,7 @@ private slots:
     void parsesFields()
     {
         QFETCH(QString, line);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         parseCurrentItem(s, ExerciseLines::fromStringList({line}));
         QTEST(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter}).join('|'),
               "fields");
@@ -219,7 +219,7 @@ private slots:
         QStringList lines;
         for (int i = 0; i < lineCount; ++i)
             lines << QString("w%1,1,w,NO,").arg(i);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         s.ItemIndex = itemIndex;
         parseCurrentItem(s, ExerciseLines::fromStringList(lines));
         QTEST(s.ItemIndex, "expectedIndex");
