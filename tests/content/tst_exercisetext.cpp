@@ -242,6 +242,7 @@ private slots:
         QTest::newRow("negative exponent") << "25e-1" << 2.5;
         QTest::newRow("exponent without digits") << "3e" << 3.0;
         QTest::newRow("exponent after nothing") << "e5" << 0.0;
+        QTest::newRow("digits after the point only") << ".5e1" << 5.0;
         QTest::newRow("zero with exponent") << "0e5" << 0.0;
         QTest::newRow("hex prefix is not a number") << "&H10" << 0.0;
         QTest::newRow("large exponent") << "1e300" << 1e300;
@@ -255,7 +256,10 @@ private slots:
     void readsLeadingNumber()
     {
         QFETCH(QString, text);
-        QTEST(readNumber(text), "expected");
+        QFETCH(double, expected);
+        QCOMPARE(readNumber(text), expected);
+        // Text with no digit is no number at all: zero, never minus zero.
+        QCOMPARE(std::signbit(readNumber(text)), std::signbit(expected));
     }
 
     void roundsHalfToEven_data()
