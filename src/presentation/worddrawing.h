@@ -17,6 +17,8 @@ int centredStripLeft(int outerWindowWidth, int stripWidth);
 // with this many letter pictures only, so that it can never stall the window.
 inline constexpr int MaxLetterPictures = 1000;
 
+// What DrawWord draws with: the window's letter strip, its bounce, the content
+// the pictures come from, and the window's width to centre the strip in.
 struct WordDrawing {
     LetterStrip &Picture2;
     Bounce &bounce;
