@@ -7,6 +7,7 @@
 
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
+#include "content/exercisewriter.h"
 #include "platform/gifwriter.h"
 
 #include <QCommandLineParser>
@@ -79,7 +80,7 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
     // that differ only by the accent (papa, papá) would share one sound.
     QHash<QString, QString> spellingOf;
     for (const Section &section : sections) {
-        QByteArray text;
+        QStringList lines;
         for (const QStringList &syllables : section.words) {
             QString why;
             const auto item = tildora::itemFromSyllables(syllables, &why);
@@ -90,15 +91,16 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             if (other != spelling)
                 return fail(QStringLiteral("%1 and %2 would share the recording %3.wav").arg(other, spelling, item->word));
             spellingOf.insert(item->word, spelling);
-            text += tildora::formatExerciseLine(*item).toUtf8() + "\r\n";
+            lines << tildora::formatExerciseLine(*item);
             for (const QChar c : item->word)
                 letters->insert(c);
             if (item->accent != QLatin1String("NO"))
                 accents->insert(item->accent);
         }
-        QFile out(in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt"));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size())
-            return fail(QStringLiteral("cannot write %1").arg(out.fileName()));
+        const QString out = in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt");
+        QString why;
+        if (!tildora::saveExerciseFile(out, lines, &why))
+            return fail(QStringLiteral("cannot write %1: %2").arg(out, why));
         std::printf("%s: %lld words\n", qPrintable(section.name), qlonglong(section.words.size()));
     }
     return true;
