@@ -7,7 +7,9 @@ namespace tildora {
 
 class WordListModel;
 
-// One undoable change of a word list each.
+// The undoable changes of a word list, one class each.
+
+// One line replaced by another.
 class EditLineCommand : public QUndoCommand
 {
 public:
@@ -22,6 +24,7 @@ private:
     QString m_after;
 };
 
+// Lines inserted at a row.
 class InsertLinesCommand : public QUndoCommand
 {
 public:
@@ -35,6 +38,7 @@ private:
     QStringList m_lines;
 };
 
+// Lines removed from a row on.
 class RemoveLinesCommand : public QUndoCommand
 {
 public:
@@ -48,6 +52,7 @@ private:
     QStringList m_lines;
 };
 
+// One line moved to another row.
 class MoveLineCommand : public QUndoCommand
 {
 public:

@@ -10,6 +10,7 @@
 #include "authoring/listfolder.h"
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
+#include "content/exerciseline.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -117,8 +118,24 @@ void EditorWindow::attachPanels()
     if (m_panelsAttached)
         return;
     m_panelsAttached = true;
-    VoicePanel::attachTo(this);
-    ResultsPanel::attachTo(this);
+    // Each panel gets the values it needs and follows the open list through these connections.
+    auto *voices = new VoicePanel(m_content, this);
+    setTabPanel(VoicesTab, voices);
+    voices->addMenuActions(m_voicesMenu);
+    voices->setLines(m_model->lines());
+    connect(voices, &VoicePanel::wantsSight, this, [this, voices] { m_tabs->setCurrentWidget(voices); });
+    connect(m_model, &WordListModel::rechecked, voices, [this, voices] { voices->setLines(m_model->lines()); });
+    connect(this, &EditorWindow::currentRowChanged, voices, [this, voices](int row) {
+        if (row >= 0 && row < m_model->lines().size())
+            voices->selectWord(splitExerciseLine(m_model->lines().at(row)).word.toString());
+    });
+
+    auto *results = new ResultsPanel(m_content.userFolder() + QStringLiteral("/resultados"),
+                                     {teacherListFolder(), m_content.folder(ContentFolder::Exercises)}, this);
+    setTabPanel(ResultsTab, results);
+    results->addMenuActions(m_resultsMenu);
+    connect(results, &ResultsPanel::wantsSight, this, [this, results] { m_tabs->setCurrentWidget(results); });
+    connect(results, &ResultsPanel::listCreated, this, &EditorWindow::openFile);
     emit panelsAttached();
 }
 

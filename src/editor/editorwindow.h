@@ -37,13 +37,8 @@ public:
     int currentRow() const;
     bool isModified() const;
 
-    QMenu *voicesMenu() const { return m_voicesMenu; }
-    QMenu *resultsMenu() const { return m_resultsMenu; }
     QTabWidget *tabs() const { return m_tabs; }
 
-    // The tabs after the words; each stands empty until its panel takes it.
-    enum Tab { WordsTab, VoicesTab, ResultsTab };
-    void setTabPanel(Tab tab, QWidget *panel);
     // Makes the voices and results panels, once. The window does this itself
     // just after its first frame: they read folders and bring in sound.
     void attachPanels();
@@ -73,6 +68,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The tabs after the words; each stands empty until its panel takes it.
+    enum Tab { WordsTab, VoicesTab, ResultsTab };
+    void setTabPanel(Tab tab, QWidget *panel);
     void buildMenus();
     void chooseAndOpen();
     void importText();
