@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace tildora {
 
 WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -68,6 +70,27 @@ void WordListModel::removeLines(int row, int count)
         m_undo->push(new RemoveLinesCommand(this, row, count));
     else
         applyRemove(row, count);
+}
+
+void WordListModel::removeChosenLines(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.removeIf([this](int row) { return row < 0 || row >= m_lines.size(); });
+    if (rows.isEmpty())
+        return;
+    if (m_undo)
+        m_undo->beginMacro(RemoveLinesCommand::name(rows.first(), int(rows.size())));
+    // Runs of neighbouring rows, the last run first, so the rows before it keep their numbers.
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && rows.at(begin - 1) == rows.at(begin) - 1)
+            --begin;
+        removeLines(rows.at(begin), int(end - begin));
+        end = begin;
+    }
+    if (m_undo)
+        m_undo->endMacro();
 }
 
 void WordListModel::moveLine(int from, int to)

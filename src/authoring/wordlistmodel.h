@@ -41,6 +41,8 @@ public:
     bool editWord(int row, const QString &word, QString *why = nullptr);
     void addLines(int row, const QStringList &lines, const QString &what);
     void removeLines(int row, int count);
+    // These rows, in any order and with gaps: one step to undo.
+    void removeChosenLines(QList<int> rows);
     void moveLine(int from, int to);
 
     // Direct changes.

@@ -75,14 +75,14 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
             emit currentFileChanged(m_path);
         }
     });
-    connect(m_lists, &ListPanel::trashed, this, [this](const QString &path) {
-        // The lines stay open and unsaved, so nothing is lost by a slip.
-        if (path == m_path) {
-            m_path.clear();
-            m_convertedUnsaved = true;
-            updateTitle();
-            emit currentFileChanged(m_path);
-        }
+    connect(m_lists, &ListPanel::trashed, this, [this](const QString &path, const QString &next) {
+        // The teacher chose to delete it, changes and all; the trash keeps what was saved.
+        if (path != m_path)
+            return;
+        m_undo->clear();
+        m_convertedUnsaved = false;
+        if (next.isEmpty() || !openFile(next))
+            showLines(QString(), {}, false);
     });
     connect(m_lists, &ListPanel::problem, this, &EditorWindow::warn);
     connect(m_words, &WordPanel::message, this, &EditorWindow::warn);

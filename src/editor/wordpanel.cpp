@@ -93,7 +93,10 @@ int WordPanel::currentRow() const { return m_table->currentIndex().row(); }
 
 void WordPanel::setCurrentRow(int row)
 {
-    m_table->setCurrentIndex(m_model->index(row, WordListModel::WordColumn));
+    // The row alone: the view's own choice would add to the chosen rows while
+    // Ctrl is still held from the shortcut that got here.
+    m_table->selectionModel()->setCurrentIndex(m_model->index(row, WordListModel::WordColumn),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void WordPanel::addNewWords()
@@ -111,15 +114,10 @@ void WordPanel::addNewWords()
 
 void WordPanel::removeSelectedLines()
 {
-    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
-    int first = rows.first().row(), last = first;
-    for (const QModelIndex &index : rows) {
-        first = std::min(first, index.row());
-        last = std::max(last, index.row());
-    }
-    m_model->removeLines(first, last - first + 1);
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    m_model->removeChosenLines(rows);
 }
 
 void WordPanel::moveCurrentLine(int by)

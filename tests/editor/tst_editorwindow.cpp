@@ -8,6 +8,7 @@
 #include "editor/resultspanel.h"
 #include "editor/translations.h"
 #include "editor/voicepanel.h"
+#include "editor/wordpanel.h"
 
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"
@@ -16,13 +17,16 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +53,68 @@ QStringList rowsOf(const QTreeWidget *table)
         rows << table->topLevelItem(i)->text(0) + ": " + cells.join(' ');
     }
     return rows;
+}
+
+// What a teacher sees after her steps, one probe each: "lines" (the Word
+// column), "selected" rows, the window "title", the "focus" widget's class,
+// "column N" (a column's cells).
+QString probe(EditorWindow &window, const QString &what)
+{
+    const auto *table = window.findChild<WordPanel *>()->table();
+    const auto column = [&](int c) {
+        QStringList cells;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            cells << table->model()->index(row, c).data().toString();
+        return cells.join(' ');
+    };
+    if (what == "lines")
+        return column(0);
+    if (what.startsWith("column "))
+        return column(what.section(' ', 1).toInt());
+    if (what == "title")
+        return window.windowTitle().replace("[*]", window.isWindowModified() ? "*" : "");
+    if (what == "focus")
+        return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
+    QStringList rows;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        rows << QString::number(index.row() + 1);
+    rows.sort();
+    return rows.join(' ');
+}
+
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it), "newwords"
+// (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
+// widget, "menu TEXT" (a menu item; a question it asks is answered yes),
+// "button TEXT" (a button of the words tab, by the start of its text).
+void step(EditorWindow &window, const QString &what)
+{
+    const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
+    auto *words = window.findChild<WordPanel *>();
+    if (verb.endsWith("click")) {
+        const QRect cell = words->table()->visualRect(words->table()->model()->index(rest.toInt() - 1, 0));
+        QTest::mouseClick(words->table()->viewport(), Qt::LeftButton,
+                          verb == "click" ? Qt::NoModifier : Qt::ControlModifier, cell.center());
+    } else if (verb == "newwords") {
+        QTest::mouseClick(words->newWords()->viewport(), Qt::LeftButton);
+    } else if (verb == "type") {
+        QTest::keyClicks(QApplication::focusWidget(), rest);
+    } else if (verb == "key") {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
+    } else if (verb == "menu") {
+        QTimer::singleShot(0, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        for (QAction *action : window.menuBar()->findChildren<QAction *>())
+            if (action->text().remove('&') == rest)
+                return action->trigger();
+        QFAIL(qPrintable("no menu item " + rest));
+    } else if (verb == "button") {
+        for (QPushButton *button : words->findChildren<QPushButton *>())
+            if (button->isVisible() && button->text().remove('&').startsWith(rest))
+                return QTest::mouseClick(button, Qt::LeftButton);
+        QFAIL(qPrintable("no button " + rest));
+    }
 }
 
 const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n";
@@ -141,6 +207,47 @@ private slots:
         QCOMPARE(window.close(), closed);
         QVERIFY(asked);
         QTEST(readFile(window.currentFile()), "onDisk");
+    }
+
+    void teacherSteps_data()
+    {
+        QTest::addColumn<QStringList>("lists");  // the teacher's, the first open; a list's lines split by spaces
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("probes");
+        QTest::addColumn<QStringList>("seen");
+        const QString animals = "leon,3,on,ó, raton,4,ton,ó, jirafa,4,ra,NO, oso,1,o,NO,";
+        QTest::newRow("new words added after a chosen line: only they stay chosen and are removed")
+            << QStringList{animals} << QStringList{"click 2", "newwords", "type gato", "key Ctrl+Return",
+                                                   "menu Remove the chosen lines"}
+            << QStringList{"lines", "selected"} << QStringList{"león ratón jirafa oso", ""};
+        QTest::newRow("lines chosen apart: exactly they are removed")
+            << QStringList{animals} << QStringList{"click 1", "ctrl-click 3", "menu Remove the chosen lines"}
+            << QStringList{"lines"} << QStringList{"ratón oso"};
+        QTest::newRow("deleting the open list shows the next one")
+            << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
+            << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
+        QTest::newRow("deleting the last list leaves an empty, clean one")
+            << QStringList{animals} << QStringList{"menu Delete (to the trash)"} << QStringList{"title", "lines"}
+            << QStringList{"new list — Tildora exercise editor", ""};
+    }
+
+    void teacherSteps()
+    {
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, probes);
+        for (int i = 0; i < lists.size(); ++i)
+            writeFile(m_teacher + QStringLiteral("/0%1-lista.txt").arg(i + 1), QString(lists.at(i)).replace(' ', '\n').toUtf8());
+        EditorWindow window(content());
+        QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const QString &s : std::as_const(steps))
+            step(window, s);
+        QStringList seen;
+        for (const QString &p : std::as_const(probes))
+            seen << probe(window, p);
+        QTEST(seen, "seen");
     }
 
     void voicesShowWhereEachRecordingIs()
