@@ -7,6 +7,7 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,6 +49,9 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
         auto *button = new QPushButton;
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, button] {
+            // Back to the line it changes: the button hides as the line changes,
+            // and Qt would hand the focus on to the new-words box.
+            m_table->setFocus();
             QString why;
             if (!m_model->editWord(currentRow(), button->property("word").toString(), &why))
                 emit message(why);
@@ -70,6 +74,7 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     addLayout->setContentsMargins(0, 0, 0, 0);
     addLayout->addWidget(new QLabel(tr("New words, one per line, with their written accents:")));
     m_newWords->setPlaceholderText(tr("árbol\ncanción\npájaro"));
+    m_newWords->installEventFilter(this);
     addLayout->addWidget(m_newWords);
     auto *add = new QPushButton(tr("&Add to the list"));
     connect(add, &QPushButton::clicked, this, &WordPanel::addNewWords);
@@ -87,6 +92,22 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);
     showCurrent();
+}
+
+bool WordPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Undo and Redo in the new-words box are the box's own while it has typing
+    // to undo; otherwise they go to the list, as everywhere else in the window.
+    if (watched == m_newWords && event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QTextDocument *typed = m_newWords->document();
+        if ((key->matches(QKeySequence::Undo) && !typed->isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !typed->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int WordPanel::currentRow() const { return m_table->currentIndex().row(); }

@@ -38,6 +38,9 @@ signals:
     void currentRowChanged(int row);
     void message(const QString &text);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     WordListModel *m_model;
     const ContentLocator &m_content;

@@ -10,6 +10,7 @@
 #include "editor/voicepanel.h"
 #include "editor/wordpanel.h"
 
+#include "authoring/dictionary.h"
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"
 
@@ -144,6 +145,11 @@ private slots:
                            "2026-12-06T10:01:00,Teo,01-mezcla.txt,raton,vocal,2,a,mal,0,1\n"
                            "not,a,row\n"
                            "2026-12-06T10:01:09,Teo,01-mezcla.txt,arbol,tilde,,sin-tilde,mal,0,2\n");
+        // A dictionary of a few words, so that what it knows and suggests is fixed.
+        writeFile(m_home.filePath("dic/es_ES.aff"), "SET UTF-8\nTRY esaiorlnctudmpbgvhfzqjyxkwáéíóúñü\n");
+        writeFile(m_home.filePath("dic/es_ES.dic"), "4\ncasa\nárbol\ncorta\ncésped\n");
+        m_dictionary = std::make_shared<SpanishDictionary>(m_home.filePath("dic"));
+        QVERIFY(m_dictionary->isOpen());
     }
 
     void init()
@@ -223,6 +229,12 @@ private slots:
         QTest::newRow("lines chosen apart: exactly they are removed")
             << QStringList{animals} << QStringList{"click 1", "ctrl-click 3", "menu Remove the chosen lines"}
             << QStringList{"lines"} << QStringList{"ratón oso"};
+        QTest::newRow("a suggestion taken, Ctrl+Z undoes it and the focus stays on the table")
+            << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "key Ctrl+Z"}
+            << QStringList{"lines", "focus"} << QStringList{"árboles", "QTableView"};
+        QTest::newRow("Ctrl+Z in the new-words box with nothing of its own to undo undoes the list's change")
+            << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "newwords", "key Ctrl+Z"}
+            << QStringList{"lines"} << QStringList{"árboles"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
@@ -239,6 +251,7 @@ private slots:
         for (int i = 0; i < lists.size(); ++i)
             writeFile(m_teacher + QStringLiteral("/0%1-lista.txt").arg(i + 1), QString(lists.at(i)).replace(' ', '\n').toUtf8());
         EditorWindow window(content());
+        window.setDictionary(m_dictionary);
         QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -365,6 +378,7 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    std::shared_ptr<SpanishDictionary> m_dictionary;
     QString m_teacher;
     ContentLocator content() const
     {
