@@ -2,6 +2,7 @@
 
 #include "authoring/stress.h"
 #include "authoring/wordlistedits.h"
+#include "content/exerciseline.h"
 
 #include <QColor>
 #include <QUndoStack>
@@ -167,6 +168,21 @@ void WordListModel::recheck()
     emit rechecked();
 }
 
+WordAnalysis WordListModel::shownAnalysis(int row) const
+{
+    WordAnalysis a = m_analysis.at(row);
+    const ExerciseLine fields = splitExerciseLine(m_lines.at(row));
+    const int start = markedSyllableStart(fields.word, fields.syllable, fields.position.trimmed().toInt());
+    int marked = -1;
+    for (qsizetype i = 0, at = 1; i < a.syllables.size(); at += a.syllables.at(i++).size())
+        if (at == start && a.syllables.at(i).size() == fields.syllable.size())
+            marked = int(i);
+    if (marked != a.stressed)
+        a.kind = WordAnalysis::Unknown;
+    a.stressed = marked;
+    return a;
+}
+
 int WordListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
 
 int WordListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -192,8 +208,8 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case WordColumn: return a.written;
-    case SyllablesColumn: return markedSyllables(a);
-    case KindColumn: return kindName(a.kind);
+    case SyllablesColumn: return markedSyllables(shownAnalysis(index.row()));
+    case KindColumn: return kindName(shownAnalysis(index.row()).kind);
     case TildeColumn: return !a.readable ? QString() : a.takesTilde ? tr("yes") : tr("no");
     case LineColumn: return m_lines.at(index.row());
     case ProblemsColumn: {

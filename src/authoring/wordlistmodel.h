@@ -29,6 +29,10 @@ public:
 
     const QStringList &lines() const { return m_lines; }
     const WordAnalysis &analysis(int row) const { return m_analysis.at(row); }
+    // The analysis as the line's own fields show it: the stressed syllable is
+    // the one its syllable field marks (none when it marks none), and the kind
+    // is known only when that is where its position puts the stress.
+    WordAnalysis shownAnalysis(int row) const;
     const CheckedLine &checked(int row) const { return m_checked.at(row); }
     QStringList suggestions(int row);
     int errorCount() const { return m_errors; }

@@ -162,14 +162,15 @@ void WordPanel::showCurrent()
         m_problems->clear();
         return;
     }
-    const WordAnalysis &a = m_model->analysis(row);
+    const WordAnalysis a = m_model->shownAnalysis(row);
     const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
     QString missing;
     m_picture->setPixmap(QPixmap::fromImage(drawWordPicture(fields.word, m_content, m_pictures, &missing)));
-    m_summary->setText(a.readable ? tr("%1 — %2, %3")
-                                        .arg(markedSyllables(a), kindName(a.kind),
-                                             a.takesTilde ? tr("with a written accent") : tr("no written accent"))
-                                  : tr("This line cannot be read as an exercise."));
+    const QString accent = a.takesTilde ? tr("with a written accent") : tr("no written accent");
+    // Without a kind when the line's fields disagree on the stress (the problem says so below).
+    m_summary->setText(!a.readable                        ? tr("This line cannot be read as an exercise.")
+                       : a.kind == WordAnalysis::Unknown ? tr("%1 — %2").arg(markedSyllables(a), accent)
+                                                         : tr("%1 — %2, %3").arg(markedSyllables(a), kindName(a.kind), accent));
     QStringList problems;
     for (const LineProblem &p : m_model->checked(row).problems)
         problems << (p.severity == LineProblem::Error ? tr("Error: %1") : tr("Warning: %1")).arg(p.message);

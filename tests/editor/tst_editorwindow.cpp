@@ -83,7 +83,7 @@ QString probe(EditorWindow &window, const QString &what)
     return rows.join(' ');
 }
 
-// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it), "newwords"
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
 // (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
 // widget, "menu TEXT" (a menu item; a question it asks is answered yes),
 // "button TEXT" (a button of the words tab, by the start of its text).
@@ -92,13 +92,15 @@ void step(EditorWindow &window, const QString &what)
     const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
     auto *words = window.findChild<WordPanel *>();
     if (verb.endsWith("click")) {
-        const QRect cell = words->table()->visualRect(words->table()->model()->index(rest.toInt() - 1, 0));
+        const QRect cell = words->table()->visualRect(
+            words->table()->model()->index(rest.section(' ', 0, 0).toInt() - 1, rest.section(' ', 1).toInt()));
         QTest::mouseClick(words->table()->viewport(), Qt::LeftButton,
                           verb == "click" ? Qt::NoModifier : Qt::ControlModifier, cell.center());
     } else if (verb == "newwords") {
         QTest::mouseClick(words->newWords()->viewport(), Qt::LeftButton);
     } else if (verb == "type") {
-        QTest::keyClicks(QApplication::focusWidget(), rest);
+        for (const QChar c : rest)  // as a keyboard with accents types them
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(c), Qt::NoModifier);
     } else if (verb == "key") {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
     } else if (verb == "menu") {
@@ -235,6 +237,11 @@ private slots:
         QTest::newRow("Ctrl+Z in the new-words box with nothing of its own to undo undoes the list's change")
             << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "newwords", "key Ctrl+Z"}
             << QStringList{"lines"} << QStringList{"árboles"};
+        QTest::newRow("a line edited by hand: every column follows it")
+            << QStringList{animals} << QStringList{"click 2 4", "key F2", "type raton,4,ra,ó,", "key Return",
+                                                   "click 3 0", "key F2", "type sofá", "key Return"}
+            << QStringList{"lines", "column 1", "column 2", "column 3"}
+            << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
@@ -255,8 +262,10 @@ private slots:
         QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        for (const QString &s : std::as_const(steps))
+        for (const QString &s : std::as_const(steps)) {
             step(window, s);
+            QApplication::processEvents();  // an edited cell is committed from the event loop
+        }
         QStringList seen;
         for (const QString &p : std::as_const(probes))
             seen << probe(window, p);
