@@ -1,11 +1,13 @@
 #include "editor/editorwindow.h"
 
 #include "editor/listpanel.h"
+#include "editor/messagedialog.h"
 #include "editor/resultspanel.h"
 #include "editor/voicepanel.h"
 #include "editor/wordpanel.h"
 
 #include "authoring/dictionary.h"
+#include "authoring/filekind.h"
 #include "authoring/listfile.h"
 #include "authoring/listfolder.h"
 #include "authoring/textimport.h"
@@ -29,6 +31,13 @@
 
 namespace tildora {
 namespace {
+
+// Enough of a file to tell whether it is text.
+QByteArray fileStart(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(65536) : QByteArray();
+}
 
 // The desktop's own key for a standard action, and the usual one as well:
 // some desktops bind none (Quit, say), and teachers expect Ctrl+Q anyway.
@@ -84,7 +93,7 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
         if (next.isEmpty() || !openFile(next))
             showLines(QString(), {}, false);
     });
-    connect(m_lists, &ListPanel::problem, this, &EditorWindow::warn);
+    connect(m_lists, &ListPanel::problem, this, [this](const QString &text) { warn(text); });
     connect(m_words, &WordPanel::message, this, &EditorWindow::warn);
     connect(m_words, &WordPanel::currentRowChanged, this, &EditorWindow::currentRowChanged);
     connect(m_model, &WordListModel::rechecked, this, &EditorWindow::updateStatus);
@@ -222,13 +231,18 @@ bool EditorWindow::openFile(const QString &path)
 {
     if (!maybeSave())
         return false;
+    if (const QString kind = notTextKind(fileStart(path)); !kind.isEmpty()) {
+        warn(tr("«%1» is %2, not a list of words: it was not opened.").arg(QFileInfo(path).fileName(), kind));
+        return false;
+    }
     const OpenedList opened = openListFile(path);
     if (!opened.readable) {
         warn(tr("Cannot open %1: %2").arg(path, opened.error));
         return false;
     }
     if (!opened.problems.isEmpty())
-        warn(opened.problems.join(QLatin1Char('\n')));
+        warn(tr("These lines of «%1» could not be made into exercise lines:").arg(QFileInfo(path).fileName()),
+             opened.problems);
     // A word list becomes a new list of the teacher's; its own file is left as it was.
     showLines(opened.converted ? QString() : QFileInfo(path).absoluteFilePath(), opened.lines, opened.converted);
     return true;
@@ -310,13 +324,23 @@ void EditorWindow::importText()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Import words"), QString(),
                                                       tr("Text files (*.txt *.csv);;All files (*)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void EditorWindow::importFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (const QString kind = notTextKind(fileStart(path)); !kind.isEmpty()) {
+        warn(tr("«%1» is %2, not text: nothing was added. Save it as plain text (.txt) in the program that made "
+                "it, and import that file.")
+                 .arg(name, kind));
         return;
+    }
     const ImportedLines imported = linesFromFile(path);
-    m_model->addLines(int(m_model->lines().size()), imported.lines,
-                      tr("Import %1").arg(QFileInfo(path).fileName()));
+    m_model->addLines(int(m_model->lines().size()), imported.lines, tr("Import %1").arg(name));
     if (!imported.problems.isEmpty())
-        warn(imported.problems.join(QLatin1Char('\n')));
+        warn(tr("These lines of «%1» were not added:").arg(name), imported.problems);
 }
 
 void EditorWindow::newList()
@@ -352,12 +376,10 @@ void EditorWindow::updateStatus()
     setWindowModified(isModified());
 }
 
-void EditorWindow::warn(const QString &text)
+void EditorWindow::warn(const QString &text, const QStringList &problems)
 {
     // Window-modal but not blocking: the lines stay in view while it is read.
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tildora exercise editor"), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openWarning(this, tr("Tildora exercise editor"), text, problems);
 }
 
 } // namespace tildora

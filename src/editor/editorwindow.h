@@ -55,6 +55,8 @@ public slots:
     bool openNewList(const QString &title, const QStringList &lines);
     bool save();
     bool saveAs();
+    // Adds the words of a text file at the end of the list.
+    void importFile(const QString &path);
 
 signals:
     void currentFileChanged(const QString &path);
@@ -79,7 +81,7 @@ private:
     void showLines(const QString &path, const QStringList &lines, bool modified);
     void updateTitle();
     void updateStatus();
-    void warn(const QString &text);
+    void warn(const QString &text, const QStringList &problems = {});
 
     ContentLocator m_content;
     WordListModel *m_model;

@@ -128,7 +128,7 @@ void WordPanel::addNewWords()
     if (imported.problems.isEmpty())
         m_newWords->clear();
     else
-        emit message(imported.problems.join(QLatin1Char('\n')));
+        emit message(tr("These lines were not added:"), imported.problems);
     if (!imported.lines.isEmpty())
         setCurrentRow(at);
 }

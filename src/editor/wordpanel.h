@@ -36,7 +36,7 @@ public slots:
 
 signals:
     void currentRowChanged(int row);
-    void message(const QString &text);
+    void message(const QString &text, const QStringList &problems = {});
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

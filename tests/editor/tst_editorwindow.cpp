@@ -74,6 +74,13 @@ QString probe(EditorWindow &window, const QString &what)
         return column(what.section(' ', 1).toInt());
     if (what == "title")
         return window.windowTitle().replace("[*]", window.isWindowModified() ? "*" : "");
+    if (what == "boxes") {  // each message open, and whether it fits on the screen
+        QStringList boxes;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && qobject_cast<QDialog *>(w))
+                boxes << (w->screen()->availableGeometry().contains(w->frameGeometry()) ? "fits" : "too big");
+        return boxes.join(' ');
+    }
     if (what == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
     QStringList rows;
@@ -85,7 +92,7 @@ QString probe(EditorWindow &window, const QString &what)
 
 // A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
 // (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
-// widget, "menu TEXT" (a menu item; a question it asks is answered yes),
+// widget, "import PATH", "menu TEXT" (a menu item; a question it asks is answered yes),
 // "button TEXT" (a button of the words tab, by the start of its text).
 void step(EditorWindow &window, const QString &what)
 {
@@ -96,11 +103,16 @@ void step(EditorWindow &window, const QString &what)
             words->table()->model()->index(rest.section(' ', 0, 0).toInt() - 1, rest.section(' ', 1).toInt()));
         QTest::mouseClick(words->table()->viewport(), Qt::LeftButton,
                           verb == "click" ? Qt::NoModifier : Qt::ControlModifier, cell.center());
+    } else if (verb == "import") {
+        window.importFile(rest);
     } else if (verb == "newwords") {
         QTest::mouseClick(words->newWords()->viewport(), Qt::LeftButton);
     } else if (verb == "type") {
         for (const QChar c : rest)  // as a keyboard with accents types them
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(c), Qt::NoModifier);
+            if (c == '\n')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(c), Qt::NoModifier);
     } else if (verb == "key") {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
     } else if (verb == "menu") {
@@ -147,6 +159,11 @@ private slots:
                            "2026-12-06T10:01:00,Teo,01-mezcla.txt,raton,vocal,2,a,mal,0,1\n"
                            "not,a,row\n"
                            "2026-12-06T10:01:09,Teo,01-mezcla.txt,arbol,tilde,,sin-tilde,mal,0,2\n");
+        // Files that are not text, one of each kind, the PDF without a zero byte.
+        writeFile(m_home.filePath("import/a.docx"), QByteArray("PK\x03\x04\x14\0\x06\0", 8) + "word/document.xml");
+        writeFile(m_home.filePath("import/b.pdf"), "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\n");
+        writeFile(m_home.filePath("import/c.gif"), readFile(TILDORA_SOURCE_DIR "/content/letrasgifs/a.gif"));
+        writeFile(m_home.filePath("import/d.bmp"), QByteArray("BM\x36\x10\0\0\0\0", 8) + "sol\nluna\n");
         // A dictionary of a few words, so that what it knows and suggests is fixed.
         writeFile(m_home.filePath("dic/es_ES.aff"), "SET UTF-8\nTRY esaiorlnctudmpbgvhfzqjyxkwáéíóúñü\n");
         writeFile(m_home.filePath("dic/es_ES.dic"), "4\ncasa\nárbol\ncorta\ncésped\n");
@@ -242,6 +259,15 @@ private slots:
                                                    "click 3 0", "key F2", "type sofá", "key Return"}
             << QStringList{"lines", "column 1", "column 2", "column 3"}
             << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
+        QStringList imports;
+        for (const char *name : {"a.docx", "b.pdf", "c.gif", "d.bmp"})
+            imports << "import " + m_home.filePath(QStringLiteral("import/") + name);
+        QTest::newRow("importing a document, a PDF or a picture adds nothing and says so once each")
+            << QStringList{animals} << imports << QStringList{"lines", "title", "boxes"}
+            << QStringList{"león ratón jirafa oso", "01-lista.txt — Tildora exercise editor", "fits fits fits fits"};
+        QTest::newRow("a long list of problems fits on the screen")
+            << QStringList{""} << QStringList{"newwords", "type " + QString("m3sa ").repeated(80).replace(' ', '\n'), "key Ctrl+Return"}
+            << QStringList{"lines", "boxes"} << QStringList{"", "fits"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
