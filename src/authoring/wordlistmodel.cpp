@@ -29,7 +29,10 @@ QStringList WordListModel::suggestions(int row)
 {
     if (row < 0 || row >= m_lines.size() || !m_checked.at(row).unknownWord)
         return {};
-    return m_check.suggestions(m_lines.at(row));
+    // Only words a line can be made of: "corta césped" for cortacésped would be refused when chosen.
+    QStringList usable = m_check.suggestions(m_lines.at(row));
+    usable.removeIf([](const QString &word) { return !itemFromWord(word); });
+    return usable;
 }
 
 void WordListModel::editLine(int row, const QString &line)

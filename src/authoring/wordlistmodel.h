@@ -34,6 +34,7 @@ public:
     // is known only when that is where its position puts the stress.
     WordAnalysis shownAnalysis(int row) const;
     const CheckedLine &checked(int row) const { return m_checked.at(row); }
+    // The dictionary's nearest words a line can be made of, for a word it does not know.
     QStringList suggestions(int row);
     int errorCount() const { return m_errors; }
     int warningCount() const { return m_warnings; }

@@ -96,6 +96,7 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
     connect(m_lists, &ListPanel::problem, this, [this](const QString &text) { warn(text); });
     connect(m_words, &WordPanel::message, this, &EditorWindow::warn);
     connect(m_words, &WordPanel::currentRowChanged, this, &EditorWindow::currentRowChanged);
+    connect(m_words, &WordPanel::addToDictionary, this, &EditorWindow::addToDictionary);
     connect(m_model, &WordListModel::rechecked, this, &EditorWindow::updateStatus);
     connect(m_undo, &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
     resize(1000, 640);
@@ -164,10 +165,21 @@ int EditorWindow::currentRow() const { return m_words->currentRow(); }
 
 bool EditorWindow::isModified() const { return !m_undo->isClean() || m_convertedUnsaved; }
 
-void EditorWindow::setDictionary(std::shared_ptr<const SpanishDictionary> dictionary)
+void EditorWindow::setDictionary(std::shared_ptr<SpanishDictionary> dictionary)
 {
     m_dictionary = std::move(dictionary);
     m_model->setDictionary(m_dictionary.get());
+}
+
+void EditorWindow::addToDictionary(const QString &word)
+{
+    // The file the editor and tildora-author read at start, so the word stays known.
+    const QString file = m_content.userFolder() + QStringLiteral("/diccionario-extra.txt");
+    QString error;
+    if (!addExtraWord(file, word, &error))
+        return warn(error);
+    if (m_dictionary && m_dictionary->addWords(file))
+        setDictionary(m_dictionary);
 }
 
 void EditorWindow::buildMenus()

@@ -44,8 +44,8 @@ public:
     void attachPanels();
 
     // Takes the dictionary once it has loaded (in the background), and
-    // re-checks the list with it.
-    void setDictionary(std::shared_ptr<const SpanishDictionary> dictionary);
+    // re-checks the list with it. Words the teacher adds go into it too.
+    void setDictionary(std::shared_ptr<SpanishDictionary> dictionary);
 
 public slots:
     // False (with the reason shown) when the file could not be read, or the
@@ -77,6 +77,7 @@ private:
     void chooseAndOpen();
     void importText();
     void newList();
+    void addToDictionary(const QString &word);
     bool maybeSave();
     void showLines(const QString &path, const QStringList &lines, bool modified);
     void updateTitle();
@@ -86,7 +87,7 @@ private:
     ContentLocator m_content;
     WordListModel *m_model;
     QUndoStack *m_undo;
-    std::shared_ptr<const SpanishDictionary> m_dictionary;
+    std::shared_ptr<SpanishDictionary> m_dictionary;
     ListPanel *m_lists;
     WordPanel *m_words;
     QTabWidget *m_tabs;

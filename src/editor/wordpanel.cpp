@@ -2,6 +2,7 @@
 
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
+#include "editor/fittedpicture.h"
 #include "editor/wordpicture.h"
 #include "content/exerciseline.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
 
@@ -19,7 +21,7 @@
 namespace tildora {
 
 WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent)
-    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new QLabel),
+    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new FittedPicture),
       m_summary(new QLabel), m_problems(new QLabel), m_newWords(new QPlainTextEdit)
 {
     m_table->setModel(model);
@@ -40,11 +42,9 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     });
     connect(model, &WordListModel::rechecked, this, &WordPanel::showCurrent);
 
-    m_picture->setMinimumHeight(60);
-    m_picture->setAlignment(Qt::AlignCenter);
     m_problems->setWordWrap(true);
     m_problems->setTextFormat(Qt::PlainText);
-    auto *suggestionRow = new QHBoxLayout;
+    auto *suggestionColumn = new QVBoxLayout;  // one above the other: long words stay in sight
     for (int i = 0; i < 3; ++i) {
         auto *button = new QPushButton;
         button->hide();
@@ -56,18 +56,36 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
             if (!m_model->editWord(currentRow(), button->property("word").toString(), &why))
                 emit message(why);
         });
-        suggestionRow->addWidget(button);
+        suggestionColumn->addWidget(button, 0, Qt::AlignLeft);
         m_suggestions << button;
     }
-    suggestionRow->addStretch();
+    m_addWord = new QPushButton;
+    m_addWord->hide();
+    m_addWord->setToolTip(tr("The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)"));
+    connect(m_addWord, &QPushButton::clicked, this, [this] {
+        m_table->setFocus();
+        emit addToDictionary(m_addWord->property("word").toString());
+    });
 
+    // The word fitted to its place above; what is said of it scrolls below,
+    // so that no word, however long, widens the window.
     auto *details = new QWidget;
     auto *detailLayout = new QVBoxLayout(details);
-    detailLayout->addWidget(m_picture);
+    m_summary->setWordWrap(true);
     detailLayout->addWidget(m_summary);
     detailLayout->addWidget(m_problems);
-    detailLayout->addLayout(suggestionRow);
+    suggestionColumn->addWidget(m_addWord, 0, Qt::AlignLeft);
+    detailLayout->addLayout(suggestionColumn);
     detailLayout->addStretch();
+    auto *detailScroll = new QScrollArea;
+    detailScroll->setWidget(details);
+    detailScroll->setWidgetResizable(true);
+    detailScroll->setFrameShape(QFrame::NoFrame);
+    auto *wordSide = new QWidget;
+    auto *wordLayout = new QVBoxLayout(wordSide);
+    wordLayout->setContentsMargins(0, 0, 0, 0);
+    wordLayout->addWidget(m_picture);
+    wordLayout->addWidget(detailScroll, 1);
 
     auto *adding = new QWidget;
     auto *addLayout = new QVBoxLayout(adding);
@@ -81,8 +99,9 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     addLayout->addWidget(add, 0, Qt::AlignRight);
 
     auto *lower = new QSplitter(Qt::Horizontal);
-    lower->addWidget(details);
+    lower->addWidget(wordSide);
     lower->addWidget(adding);
+    lower->setSizes({600, 400});  // the word and its details in the larger part, as wide as they need
     auto *split = new QSplitter(Qt::Vertical);
     split->addWidget(m_table);
     split->addWidget(lower);
@@ -156,8 +175,9 @@ void WordPanel::showCurrent()
     const int row = currentRow();
     for (QPushButton *button : std::as_const(m_suggestions))
         button->hide();
+    m_addWord->hide();
     if (row < 0 || row >= m_model->rowCount()) {
-        m_picture->clear();
+        m_picture->setImage({});
         m_summary->setText(tr("Choose a word to see it as the child will."));
         m_problems->clear();
         return;
@@ -165,7 +185,7 @@ void WordPanel::showCurrent()
     const WordAnalysis a = m_model->shownAnalysis(row);
     const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
     QString missing;
-    m_picture->setPixmap(QPixmap::fromImage(drawWordPicture(fields.word, m_content, m_pictures, &missing)));
+    m_picture->setImage(drawWordPicture(fields.word, m_content, m_pictures, &missing));
     const QString accent = a.takesTilde ? tr("with a written accent") : tr("no written accent");
     // Without a kind when the line's fields disagree on the stress (the problem says so below).
     m_summary->setText(!a.readable                        ? tr("This line cannot be read as an exercise.")
@@ -180,6 +200,11 @@ void WordPanel::showCurrent()
         m_suggestions[i]->setText(tr("Use «%1»").arg(better[i]));
         m_suggestions[i]->setProperty("word", better[i]);
         m_suggestions[i]->show();
+    }
+    if (m_model->checked(row).unknownWord) {
+        m_addWord->setText(tr("Add «%1» to my dictionary").arg(a.written));
+        m_addWord->setProperty("word", a.written);
+        m_addWord->show();
     }
 }
 

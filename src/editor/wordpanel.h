@@ -12,6 +12,7 @@ class QTableView;
 namespace tildora {
 
 class ContentLocator;
+class FittedPicture;
 class WordListModel;
 
 // The words of the open list: a table of the lines with their analysis and
@@ -36,6 +37,8 @@ public slots:
 
 signals:
     void currentRowChanged(int row);
+    // The teacher says the dictionary should know this word.
+    void addToDictionary(const QString &word);
     void message(const QString &text, const QStringList &problems = {});
 
 protected:
@@ -46,10 +49,11 @@ private:
     const ContentLocator &m_content;
     PictureLoader m_pictures;
     QTableView *m_table;
-    QLabel *m_picture;
+    FittedPicture *m_picture;
     QLabel *m_summary;
     QLabel *m_problems;
     QList<QPushButton *> m_suggestions;
+    QPushButton *m_addWord;
     QPlainTextEdit *m_newWords;
 };
 

@@ -57,7 +57,7 @@ QStringList rowsOf(const QTreeWidget *table)
 }
 
 // What a teacher sees after her steps, one probe each: "lines" (the Word
-// column), "selected" rows, the window "title", the "focus" widget's class,
+// column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
 // "column N" (a column's cells).
 QString probe(EditorWindow &window, const QString &what)
 {
@@ -68,6 +68,8 @@ QString probe(EditorWindow &window, const QString &what)
             cells << table->model()->index(row, c).data().toString();
         return cells.join(' ');
     };
+    if (what == "dictionary")
+        return readFile(window.content().userFolder() + "/diccionario-extra.txt");
     if (what == "lines")
         return column(0);
     if (what.startsWith("column "))
@@ -81,6 +83,16 @@ QString probe(EditorWindow &window, const QString &what)
                 boxes << (w->screen()->availableGeometry().contains(w->frameGeometry()) ? "fits" : "too big");
         return boxes.join(' ');
     }
+    if (what == "buttons") {  // the suggestion row's
+        QStringList texts;
+        for (const QPushButton *b : window.findChild<WordPanel *>()->findChildren<QPushButton *>())
+            if (b->isVisible() && b->text() != "&Add to the list")
+                texts << b->text();
+        return texts.join(", ");
+    }
+    if (what == "width") {  // the window's, against its width when it opened
+        QTest::qWait(50);  // the layout asks for room through the levels above it, one event each
+        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";}
     if (what == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
     QStringList rows;
@@ -268,6 +280,15 @@ private slots:
         QTest::newRow("a long list of problems fits on the screen")
             << QStringList{""} << QStringList{"newwords", "type " + QString("m3sa ").repeated(80).replace(' ', '\n'), "key Ctrl+Return"}
             << QStringList{"lines", "boxes"} << QStringList{"", "fits"};
+        QTest::newRow("a suggestion the editor would refuse is not offered; the word can be added to the dictionary")
+            << QStringList{"cortacesped,7,ces,é,"} << QStringList{"click 1"} << QStringList{"buttons"}
+            << QStringList{"Add «cortacésped» to my dictionary"};
+        QTest::newRow("a word added to the teacher's dictionary is known from then on")
+            << QStringList{"cortacesped,7,ces,é,"} << QStringList{"click 1", "button Add «cortacésped»"}
+            << QStringList{"buttons", "dictionary"} << QStringList{"", "cortacésped\n"};
+        QTest::newRow("a long word is drawn smaller, the window keeps its width")
+            << QStringList{"electroencefalografistamente,9,en,NO,"} << QStringList{"click 1"} << QStringList{"width"}
+            << QStringList{"as wide"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
@@ -285,9 +306,10 @@ private slots:
             writeFile(m_teacher + QStringLiteral("/0%1-lista.txt").arg(i + 1), QString(lists.at(i)).replace(' ', '\n').toUtf8());
         EditorWindow window(content());
         window.setDictionary(m_dictionary);
-        QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.setProperty("opened at", window.width());
+        QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
         for (const QString &s : std::as_const(steps)) {
             step(window, s);
             QApplication::processEvents();  // an edited cell is committed from the event loop
