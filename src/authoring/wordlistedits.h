@@ -7,9 +7,7 @@ namespace tildora {
 
 class WordListModel;
 
-// The undoable changes of a word list, one class each.
-
-// One line replaced by another.
+// One undoable change of a word list each.
 class EditLineCommand : public QUndoCommand
 {
 public:
@@ -24,7 +22,7 @@ private:
     QString m_after;
 };
 
-// Lines inserted at a row.
+// Lines added to the list, as one step to undo.
 class InsertLinesCommand : public QUndoCommand
 {
 public:
@@ -38,7 +36,7 @@ private:
     QStringList m_lines;
 };
 
-// Lines removed from a row on.
+// Lines taken out of the list, as one step to undo.
 class RemoveLinesCommand : public QUndoCommand
 {
 public:
@@ -54,7 +52,7 @@ private:
     QStringList m_lines;
 };
 
-// One line moved to another row.
+// A line moved to another place, as one step to undo.
 class MoveLineCommand : public QUndoCommand
 {
 public:
