@@ -61,6 +61,14 @@ QList<LineProblem> contentProblems(const ExerciseLine &fields, const ContentLoca
 
 } // namespace
 
+QString repeatKey(QStringView line, const ExerciseLine &fields)
+{
+    // One word with different sentences after its four fields makes
+    // different exercises (tú and tu), not a repeat.
+    const qsizetype afterFourFields = fields.accent.data() + fields.accent.size() + 1 - line.data();
+    return fields.word.toString() + QLatin1Char(',') + line.mid(afterFourFields).toString();
+}
+
 QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishDictionary *dictionary,
                                       const ContentLocator *content)
 {
@@ -81,10 +89,11 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
         if (fields.closedFields < 4)
             continue;
         const QString word = fields.word.toString();
-        if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
+        const QString key = repeatKey(line, fields);
+        if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
             add(warning(FileCheck::tr("«%1» is already on line %2").arg(word).arg(*seen)));
         else
-            firstLine.insert(word, number);
+            firstLine.insert(key, number);
         if (content) {
             for (const LineProblem &p : contentProblems(fields, *content))
                 add(p);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "authoring/linecheck.h"
+#include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
 
 #include <QList>
@@ -23,6 +24,10 @@ struct FileProblem {
 // are optional.
 QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishDictionary *dictionary,
                                       const ContentLocator *content);
+
+// What makes two lines of a list the same word twice: the word and what
+// follows the four fields (a sentence). The fields are the line's, split.
+QString repeatKey(QStringView line, const ExerciseLine &fields);
 
 // "file:line: error|warning: message"
 QString formatProblem(const QString &file, const FileProblem &problem);

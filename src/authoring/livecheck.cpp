@@ -127,12 +127,13 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
             const QString word = fields.word.toString();
-            if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
+            const QString key = repeatKey(lines.at(i), fields);
+            if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
                 checked.problems.prepend(LineProblem{
                     LineProblem::Warning,
                     QCoreApplication::translate("tildora::LiveCheck", "«%1» is already on line %2").arg(word).arg(*seen)});
             else
-                firstLine.insert(word, int(i) + 1);
+                firstLine.insert(key, int(i) + 1);
         }
         result << checked;
     }
