@@ -117,6 +117,13 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     return *m_lines.insert(line, checked);
 }
 
+QString repeatKey(const ExerciseLine &fields)
+{
+    // One word with different sentences makes different exercises (tú and
+    // tu), not a repeat.
+    return fields.word.toString() + QLatin1Char(',') + lineSentence(fields);
+}
+
 QList<CheckedLine> LiveCheck::check(const QStringList &lines)
 {
     // Recordings come and go as the teacher makes them.
@@ -130,11 +137,12 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
             const QString word = fields.word.toString();
-            if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
+            const QString key = repeatKey(fields);
+            if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
                 checked.problems.prepend(
                     warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));
             else
-                firstLine.insert(word, int(i) + 1);
+                firstLine.insert(key, int(i) + 1);
         }
         result << checked;
     }
