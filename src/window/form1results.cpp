@@ -1,11 +1,9 @@
 // Form1 keeps each judged answer for the teacher.
 #include "window/form1.h"
-
 #include "answering/judgedanswer.h"
 #include "content/exerciseline.h"
 #include "results/resultslog.h"
 
-#include <QLabel>
 
 namespace tildora {
 namespace {
@@ -17,7 +15,7 @@ QString modeName(std::uint8_t mode)
         return results::Vowel;
     case SyllableMode:
         return results::Syllable;
-    default:  // the written-accent mode, and its no-accent button
+    default:  // the written-accent mode
         return results::Accent;
     }
 }
@@ -37,7 +35,7 @@ QString resultName(JudgedAnswer::Result result)
 
 // The word as the child is taught to write it: the line's accented letter in
 // place of its stressed vowel.
-QString writtenWord(const ExerciseState &state)
+QString writtenWord(const CurrentItem &state)
 {
     QString written = state.CurrentWord;
     const int at = state.StressPosition;
@@ -58,9 +56,9 @@ void Form1::answerJudged(const JudgedAnswer &answer)
 {
     if (!m_results)
         return;
-    m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_state.CurrentWord, modeName(m_state.AnswerMode),
-                       answer.position, answer.pressed, resultName(answer.result), Label1[0]->text().toInt(),
-                       Label1[1]->text().toInt(), writtenWord(m_state), QString()});
+    m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_item.CurrentWord,
+                       modeName(m_answer.AnswerMode), answer.position, answer.pressed, resultName(answer.result),
+                       answer.score.right, answer.score.wrong, writtenWord(m_item), QString()});
 }
 
 } // namespace tildora

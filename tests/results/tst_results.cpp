@@ -495,7 +495,7 @@ private slots:
         QTEST(words(parseResults(readFile(path))), "kept");
     }
 
-    void rowsReachDiskAndNothingLeaks_data()
+    void everyRowKeptAndNoDescriptorLeft_data()
     {
         QTest::addColumn<int>("days");
         QTest::addColumn<int>("rowsPerDay");
@@ -503,7 +503,7 @@ private slots:
         QTest::newRow("many rows in one day") << 1 << 200;
         QTest::newRow("the day changes twice") << 3 << 5;
     }
-    void rowsReachDiskAndNothingLeaks()
+    void everyRowKeptAndNoDescriptorLeft()
     {
         QFETCH(int, days);
         QFETCH(int, rowsPerDay);
