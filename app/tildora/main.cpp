@@ -4,6 +4,7 @@
 #include "content/installlayout.h"
 #include "platform/fontwarmup.h"
 #include "platform/languages.h"
+#include "results/resultsplace.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -46,6 +47,7 @@ struct Options {
     bool keepAnswers = true;
     QString child;
     bool fullScreen = false;
+    QString resultsFolder;  // a folder several computers share, or empty
 };
 
 // --help and --version answer here and end the program.
@@ -63,13 +65,17 @@ Options readCommandLine(const QCoreApplication &app)
                                        QCoreApplication::translate("main", "Keep no answers on this computer."));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
                                         QCoreApplication::translate("main", "Start in the full-screen view (F11 leaves it)."));
-    parser.addOptions({version, child, noResults, fullScreen});
+    const QCommandLineOption resultsFolder(
+        QStringLiteral("results-folder"),
+        QCoreApplication::translate("main", "Keep the answers in this folder, shared with other computers."),
+        QCoreApplication::translate("main", "DIR"));
+    parser.addOptions({version, child, noResults, fullScreen, resultsFolder});
     parser.process(app);
     if (parser.isSet(version)) {
         std::printf("tildora %s\n", TILDORA_VERSION);
         std::exit(0);
     }
-    return {!parser.isSet(noResults), parser.value(child), parser.isSet(fullScreen)};
+    return {!parser.isSet(noResults), parser.value(child), parser.isSet(fullScreen), parser.value(resultsFolder)};
 }
 
 // The desktop's language, when it is not English and Tildora has it.
@@ -110,8 +116,11 @@ int main(int argc, char *argv[])
 
     tildora::Form1 form(tildora::contentFolder(QCoreApplication::applicationDirPath()));
     form.setUserContentFolder(tildora::userContentFolder());
-    if (options.keepAnswers)
-        form.keepAnswers(tildora::userContentFolder() + QStringLiteral("/resultados"), options.child);
+    if (options.keepAnswers) {
+        const tildora::ResultsPlace place =
+            tildora::resultsPlace(tildora::userContentFolder() + QStringLiteral("/resultados"), options.resultsFolder);
+        form.keepAnswers(place.folder, options.child, place.sharedAs);
+    }
     form.Form_Load();
     std::unique_ptr<FirstWordWatch> watch;
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))

@@ -40,6 +40,7 @@ struct ResultsLog::Writer {
     };
 
     QString folder;
+    QString sharedAs;
     std::mutex mutex;
     std::condition_variable wake;
     std::condition_variable settled;
@@ -77,12 +78,12 @@ void ResultsLog::Writer::fail(const QString &what, const QString &why)
 
 bool ResultsLog::Writer::openDay(const QDate &newDay)
 {
-    if (!QDir().mkpath(folder)) {
-        fail(folder, Texts::tr("the folder cannot be made"));
+    if (!sharedAs.isEmpty() ? !QFileInfo(folder).isDir() : !QDir().mkpath(folder)) {
+        fail(folder, sharedAs.isEmpty() ? Texts::tr("the folder cannot be made") : Texts::tr("the folder is not there"));
         return false;
     }
-    const QString base = QDir(folder).filePath(newDay.toString(QStringLiteral("yyyy-MM-dd")));
-    const QString first = base + QStringLiteral(".csv");
+    const QString first = QDir(folder).filePath(resultsFileName(newDay, sharedAs));
+    const QString base = first.chopped(4);
     for (int n = 1; n <= MostOtherNames; ++n) {
         const QString path = n == 1 ? first : QStringLiteral("%1-%2.csv").arg(base).arg(n);
         QString why;
@@ -169,7 +170,7 @@ void ResultsLog::Writer::run()
     settled.notify_all();
 }
 
-ResultsLog::ResultsLog(const QString &folder) : m_folder(folder) {}
+ResultsLog::ResultsLog(const QString &folder, const QString &sharedAs) : m_folder(folder), m_sharedAs(sharedAs) {}
 
 ResultsLog::~ResultsLog()
 {
@@ -195,6 +196,7 @@ void ResultsLog::append(const ResultRow &row)
     if (!m_writer) {
         m_writer = std::make_shared<Writer>();
         m_writer->folder = m_folder;
+        m_writer->sharedAs = m_sharedAs;
         m_thread = std::thread([writer = m_writer] { writer->run(); });
     }
     QByteArray line = formatResultRow(row);

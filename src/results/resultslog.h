@@ -18,10 +18,15 @@ namespace tildora {
 // is said once on standard error and the rows wait in memory; they are
 // written when the folder can take them again (a share that dropped and came
 // back), or said lost when the program ends first.
+//
+// In a folder several computers share, each writes day files of its own
+// (2026-12-06-NAME.csv), and the folder itself is never made: a share that
+// is not mounted must not become a local folder under its mount point.
 class ResultsLog
 {
 public:
-    explicit ResultsLog(const QString &folder);
+    // sharedAs: this computer's name in a shared folder; empty for its own.
+    explicit ResultsLog(const QString &folder, const QString &sharedAs = {});
     // Waits a few seconds at most for rows that are still waiting.
     ~ResultsLog();
     ResultsLog(const ResultsLog &) = delete;
@@ -41,6 +46,7 @@ public:
 
 private:
     QString m_folder;
+    QString m_sharedAs;
     std::shared_ptr<Writer> m_writer;  // shared with its thread
     std::thread m_thread;
 };

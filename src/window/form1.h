@@ -64,9 +64,13 @@ public:
     void setUserContentFolder(const QString &folder);
 
     // Keeps every judged answer as a row in the day files of resultsFolder,
-    // under the child's name (empty for none). Nothing is opened before the
-    // first answer; no answers are kept unless this is called.
-    void keepAnswers(const QString &resultsFolder, const QString &child);
+    // under the child's name (empty for none); sharedAs names this computer
+    // in a folder several share. Nothing is opened before the first answer;
+    // no answers are kept unless this is called.
+    void keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs = {});
+    // The child whose answers the next rows are (a class list's next child).
+    void setChild(const QString &child) { m_child = child; }
+    const QString &child() const { return m_child; }
     // Where the answers go (none unless kept), to wait for them to be written.
     ResultsLog *resultsLog() const { return m_results.get(); }
 
@@ -166,6 +170,7 @@ private:
     ClassroomAccess *m_classroom = nullptr;
     std::unique_ptr<ResultsLog> m_results;
     QString m_child;
+    QString m_computer;  // in every row kept
     QString m_exerciseFile;  // name of the file List1 was loaded from
     QFont m_sentenceFont;
 };

@@ -3,6 +3,7 @@
 #include "answering/judgedanswer.h"
 #include "content/exerciseline.h"
 #include "results/resultslog.h"
+#include "results/resultsplace.h"
 
 
 namespace tildora {
@@ -46,10 +47,11 @@ QString writtenWord(const CurrentItem &state)
 
 } // namespace
 
-void Form1::keepAnswers(const QString &resultsFolder, const QString &child)
+void Form1::keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs)
 {
-    m_results = std::make_unique<ResultsLog>(resultsFolder);
+    m_results = std::make_unique<ResultsLog>(resultsFolder, sharedAs);
     m_child = child;
+    m_computer = computerName();
 }
 
 void Form1::answerJudged(const JudgedAnswer &answer)
@@ -58,7 +60,7 @@ void Form1::answerJudged(const JudgedAnswer &answer)
         return;
     m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_item.CurrentWord,
                        modeName(m_answer.AnswerMode), answer.position, answer.pressed, resultName(answer.result),
-                       answer.score.right, answer.score.wrong, writtenWord(m_item), QString()});
+                       answer.score.right, answer.score.wrong, writtenWord(m_item), m_computer});
 }
 
 } // namespace tildora

@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
         QTest::newRow("help names the switch that keeps nothing")
             << QStringList{"-h"} << 0 << "--no-results" << "";
+        QTest::newRow("help names the shared results folder") << QStringList{"-h"} << 0 << "--results-folder" << "";
         QTest::newRow("unknown option") << QStringList{"--results", "--help"} << 1 << "" << "Unknown option 'results'";
     }
 

@@ -3,7 +3,9 @@
 // opens nothing before the first answer and says once when the folder refuses;
 // and rows forced onto the disk from a thread without leaking descriptors.
 #include "results/resultrow.h"
+#include "results/resultsimport.h"
 #include "results/resultslog.h"
+#include "results/resultsplace.h"
 #include "results/resultsreader.h"
 #include "results/summary.h"
 
@@ -15,6 +17,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "../support/files.h"
@@ -493,6 +496,133 @@ private slots:
         QVERIFY(log.waitWritten());
         QVERIFY(readFile(path).startsWith(Header));
         QTEST(words(parseResults(readFile(path))), "kept");
+    }
+
+    // Several computers (processes here) write into one shared folder at
+    // once while the folder goes away twice and comes back, as a network
+    // share may: every row is kept once and whole, in each one's own file.
+    void sharedFolderOfSeveralComputers()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("aula"), away = dir.filePath("aula-caida");
+        QVERIFY(QDir().mkpath(folder));
+        constexpr int Computers = 4, Rows = 150;
+        QList<pid_t> computers;
+        for (int c = 0; c < Computers; ++c) {
+            const QString name = QString("pc%1").arg(c);
+            const pid_t pid = fork();
+            if (pid == 0) {
+                qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+                bool written = false;
+                {
+                    ResultsLog log(folder, name);
+                    for (int r = 0; r < Rows; ++r) {
+                        log.append(seen(answer("casa", r), "casa", name));
+                        usleep(2000);
+                    }
+                    for (int wait = 0; wait < 100 && !written; ++wait)
+                        written = log.waitWritten() || (usleep(100000), false);
+                }
+                _exit(written ? 0 : 1);
+            }
+            computers << pid;
+        }
+        for (int drop = 0; drop < 2; ++drop) {
+            QTest::qSleep(60);
+            QVERIFY(QDir().rename(folder, away));
+            QTest::qSleep(150);
+            QVERIFY(QDir().rename(away, folder));
+        }
+        for (const pid_t pid : std::as_const(computers)) {
+            int status = -1;
+            QCOMPARE(waitpid(pid, &status, 0), pid);
+            QCOMPARE(status, 0);
+        }
+        QVERIFY(!QFileInfo::exists(folder + "/2026-12-06.csv"));
+        for (int c = 0; c < Computers; ++c) {
+            QList<int> counters;
+            for (const ResultRow &r : parseResults(readFile(folder + QString("/2026-12-06-pc%1.csv").arg(c))))
+                counters << r.right;
+            QCOMPARE(counters.size(), Rows);
+            for (int r = 0; r < Rows; ++r)
+                QCOMPARE(counters[r], r);
+        }
+        QCOMPARE(ResultsReader().read({folder}, Day).notes, QStringList());
+    }
+
+    // Where a run keeps its answers: the command line, else the setting of
+    // the user, else the one for everyone, else the computer's own folder.
+    void resultsPlaceOfARun_data()
+    {
+        QTest::addColumn<QString>("user");    // results/folder in the user's tildora.conf
+        QTest::addColumn<QString>("system");  // ... in the configuration folder for everyone
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("folder");  // "own": the computer's own
+        QTest::newRow("nothing set") << "" << "" << "" << "own";
+        QTest::newRow("set for everyone") << "" << "aula" << "" << "aula";
+        QTest::newRow("the user's setting first") << "mia" << "aula" << "" << "mia";
+        QTest::newRow("--results-folder over both") << "mia" << "aula" << "otra" << "otra";
+    }
+
+    void resultsPlaceOfARun()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, system);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("home")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath("etc")));
+        if (!user.isEmpty())
+            writeFile(dir.filePath("home/tildora/tildora.conf"), "[results]\nfolder=" + dir.filePath(user).toUtf8());
+        if (!system.isEmpty())
+            writeFile(dir.filePath("etc/tildora/tildora.conf"), "[results]\nfolder=" + dir.filePath(system).toUtf8());
+        const QString own = dir.filePath("own");
+        const ResultsPlace place = resultsPlace(own, commandLine.isEmpty() ? "" : dir.filePath(commandLine));
+        QCOMPARE(place.folder, dir.filePath(folder));
+        QCOMPARE(place.sharedAs, folder == "own" ? QString() : computerName());
+        const QString configured = user.isEmpty() ? system : user;
+        QStringList folders(own);
+        if (!configured.isEmpty())
+            folders << dir.filePath(configured);
+        QCOMPARE(resultsFolders(own), folders);
+    }
+
+    // Answers brought on a stick are copied in once, however often brought.
+    void importsResultsOnce_data()
+    {
+        QTest::addColumn<QStringList>("stick");  // file names then bytes
+        QTest::addColumn<QStringList>("made");   // day files in the folder after
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("alreadyThere");
+        const QByteArray pc = formatResultRow(seen(answer("sol", 1), "sol", "pc7"));
+        QTest::newRow("another computer's answers go to its own day file")
+            << QStringList{"2026-12-06.csv", Header + pc} << QStringList{"2026-12-06-pc7.csv", "2026-12-06.csv"} << 1
+            << 0;
+        QTest::newRow("an answer the folder has already is not copied")
+            << QStringList{"2026-12-06.csv", Header + formatResultRow(answer("mar", 0))}
+            << QStringList{"2026-12-06.csv"} << 0 << 1;
+        QTest::newRow("older rows that name no computer")
+            << QStringList{"2026-12-05.csv", Header + QByteArray(Whole).replace("12-06", "12-05")}
+            << QStringList{"2026-12-05-importado.csv", "2026-12-06.csv"} << 1 << 0;
+    }
+
+    void importsResultsOnce()
+    {
+        QFETCH(QStringList, stick);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("resultados");
+        writeFile(folder + "/2026-12-06.csv", Header + formatResultRow(answer("mar", 0)));
+        for (qsizetype i = 0; i + 1 < stick.size(); i += 2)
+            writeFile(dir.filePath("usb/" + stick[i]), stick[i + 1].toUtf8());
+        const ImportReport first = importResults(dir.filePath("usb"), folder);
+        QTEST(first.added, "added");
+        QTEST(first.alreadyThere, "alreadyThere");
+        QTEST(QDir(folder).entryList(QDir::Files), "made");
+        const ImportReport again = importResults(dir.filePath("usb"), folder);
+        QCOMPARE(again.added, 0);
+        QCOMPARE(again.alreadyThere, first.added + first.alreadyThere);
+        QCOMPARE(ResultsReader().read({folder}, Day).size(), 1 + first.added);
     }
 
     void everyRowKeptAndNoDescriptorLeft_data()
