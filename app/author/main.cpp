@@ -10,6 +10,7 @@
 #include "content/installlayout.h"
 #include "content/textdecode.h"
 #include "platform/languages.h"
+#include "results.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -149,10 +150,14 @@ void describe(QCommandLineParser &parser, const Options &options)
         "  record FILE...     make the missing word recordings of exercise files\n"
         "                     (into ~/.local/share/tildora/sonidospalabras, or DIR/sonidospalabras\n"
         "                     with --content DIR)\n"
-        "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
+        "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n"
+        "  results [DIR...]   the answers children gave: per child and day, per child by mode\n"
+        "                     and kind of word, the words missed most (default: the answers\n"
+        "                     this computer keeps, and the shared folder when one is set)\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
     parser.addOptions({options.help, options.content, options.noDictionary, options.speed});
-    parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record or say"));
+    addResultsOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record, say or results"));
 }
 
 int speak(const QCommandLineParser &parser, const Options &options, const QStringList &args)
@@ -196,6 +201,8 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     }
     if (command == QLatin1String("say"))
         return speak(parser, options, args);
+    if (command == QLatin1String("results"))
+        return printResults(parser, args);
     return usage(parser, Author::tr("unknown command '%1'").arg(command));
 }
 

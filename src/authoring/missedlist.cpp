@@ -3,6 +3,7 @@
 #include "authoring/listfolder.h"
 #include "authoring/maker.h"
 #include "authoring/stress.h"
+#include "authoring/wordkinds.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/exercisewriter.h"
@@ -52,17 +53,6 @@ QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, cons
     return lines;
 }
 
-QString writtenWord(const WordSummary &word, const QHash<QString, QString> &lines)
-{
-    if (!word.written.isEmpty())
-        return word.written;
-    const auto line = lines.constFind(word.word);
-    if (line == lines.cend())
-        return word.word;
-    const ExerciseLine fields = splitExerciseLine(*line);
-    return withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-}
-
 QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
                             QStringList *problems)
 {
@@ -77,7 +67,7 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
                 *problems << MissedList::tr("«%1»: its exercise line was not found, so its accent is not known").arg(word.word);
             continue;
         }
-        const QString spelled = writtenWord(word, lines);
+        const QString spelled = writtenWord(word.word, word.written, lines);
         if (!out.contains(spelled))
             out << spelled;
     }

@@ -14,10 +14,6 @@ namespace tildora {
 // folders in turn (the teacher's first). Keyed by the word as in the line.
 QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, const QStringList &listFolders);
 
-// A word of the results as the child saw it, with its written accent: as the
-// rows give it, else rebuilt from its exercise line, else as in the line.
-QString writtenWord(const WordSummary &word, const QHash<QString, QString> &lines);
-
 // The words to practise again: those missed at least once, most missed first
 // (as the summary orders them), at most maxWords, spelled with their written
 // accents as the rows or their lines give them. A word known neither way is

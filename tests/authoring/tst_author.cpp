@@ -9,6 +9,7 @@
 #include "../support/testcontent.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -104,6 +105,55 @@ private slots:
         QCOMPARE(author({}).exit, 2);
         QCOMPARE(author({"check"}).exit, 2);
         QCOMPARE(author({"--nonsense", "check", "x"}).exit, 2);
+    }
+
+    void results_data()
+    {
+        QTest::addColumn<QStringList>("args");  // DIR: the results folder
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");  // the whole output, or a piece of it ending in "..."
+        QTest::newRow("a table for a machine: one child from a day on")
+            << QStringList{"results", "DIR", "--csv", "--child", "Ana", "--from", "2026-12-06"} << 0
+            << "tabla,alumno,dia,grupo,palabra,respuestas,aciertos\n"
+               "dia,Ana,2026-12-06,,,2,1\n"
+               "grupo,Ana,,tilde,,2,1\ngrupo,Ana,,llana,,2,1\ngrupo,Ana,,con tilde,,2,1\n"
+               "palabra,,,,árbol,2,1\n";
+        QTest::newRow("a name a spreadsheet would run stays text")
+            << QStringList{"results", "DIR", "--csv", "--child", "=Teo"} << 0
+            << "tabla,alumno,dia,grupo,palabra,respuestas,aciertos\ndia,'=Teo,2026-12-07,,,1,0\n...";
+        QTest::newRow("for people: the kinds of each child and of the class, words with their accents")
+            << QStringList{"results", "DIR", "--from", "2026-12-05"} << 0
+            << "...(all)  con diptongo        1      0        0\n\nWords missed most\n"
+               "word     tries  misses\nárbol        2       1\ncanción      1       1\n";
+        QTest::newRow("a day that is not one") << QStringList{"results", "DIR", "--from", "2026-13-01"} << 2 << "";
+        QTest::newRow("a folder that is not there") << QStringList{"results", "DIR/nada"} << 1 << "...";
+    }
+
+    void results()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, out);
+        QTemporaryDir dir;
+        testing::writeFile(dir.filePath("2026-12-06.csv"),
+                           "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n"
+                           "2026-12-05T09:00:00,Ana,01.txt,casa,silaba,2,a,bien,1,0\n");
+        testing::writeFile(dir.filePath("2026-12-07-aula3.csv"),
+                           "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos,escrita,equipo\n"
+                           "2026-12-06T10:00:00,Ana,01.txt,arbol,tilde,1,a,mal,0,1,\u00e1rbol,aula3\n"
+                           "2026-12-06T10:00:05,Ana,01.txt,arbol,tilde,1,\u00e1,bien,1,1,\u00e1rbol,aula3\n"
+                           "2026-12-07T10:01:00,'=Teo,01.txt,cancion,tilde,,sin-tilde,mal,0,1,canci\u00f3n,aula3\n"
+                           "2026-12-04T10:01:00,Teo,01.txt,sol,vocal,2,o,bien,1,1,sol,aula3\n");
+        for (QString &arg : args)
+            arg.replace("DIR", dir.path());
+        const Run run = author(args);
+        QTEST(run.exit, "exit");
+        if (out.startsWith("..."))
+            QVERIFY2(run.out.endsWith(out.mid(3)), qPrintable(run.out));
+        else if (out.endsWith("..."))
+            QVERIFY2(run.out.startsWith(out.chopped(3)), qPrintable(run.out));
+        else
+            QCOMPARE(run.out, out);
+        QCOMPARE(run.err.isEmpty(), run.exit == 0);
     }
 
     void record()
