@@ -22,6 +22,7 @@ private:
     QString m_after;
 };
 
+// Lines added to the list, as one step to undo.
 class InsertLinesCommand : public QUndoCommand
 {
 public:
@@ -35,6 +36,7 @@ private:
     QStringList m_lines;
 };
 
+// Lines taken out of the list, as one step to undo.
 class RemoveLinesCommand : public QUndoCommand
 {
 public:
@@ -48,6 +50,7 @@ private:
     QStringList m_lines;
 };
 
+// A line moved to another place, as one step to undo.
 class MoveLineCommand : public QUndoCommand
 {
 public:

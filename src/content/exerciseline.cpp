@@ -52,7 +52,7 @@ void assign(QString &target, QStringView text)
 
 } // namespace
 
-void parseCurrentItem(ExerciseState &state, const ExerciseLines &lines)
+void parseCurrentItem(CurrentItem &state, const ExerciseLines &lines)
 {
     if (state.ItemIndex < 0 || state.ItemIndex >= lines.size())
         state.ItemIndex = 0;

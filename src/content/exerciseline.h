@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/exerciselibrary.h"
-#include "content/exercisestate.h"
+#include "content/currentitem.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +34,6 @@ int markedSyllableStart(QStringView word, QStringView syllable, int stressPositi
 // Takes the line at ItemIndex into the four item fields, wrapping ItemIndex to 0
 // past the last line. A field whose closing comma is missing, or a position
 // outside 0..255, keeps the value it had.
-void parseCurrentItem(ExerciseState &state, const ExerciseLines &lines);
+void parseCurrentItem(CurrentItem &state, const ExerciseLines &lines);
 
 } // namespace tildora

@@ -38,7 +38,7 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
         m_sound = m_lazySound;
     }
     createControls();
-    m_bounce = std::make_unique<Bounce>(m_state, *Picture2, *Timer1);
+    m_bounce = std::make_unique<Bounce>(m_strip, *Picture2, *Timer1);
     m_record = RecordPanel(RichTextBox1);
     connect(new ComboChoice(Combo1), &ComboChoice::chosen, this, &Form1::Combo1_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Form1::Command1_Click);
@@ -68,8 +68,8 @@ void Form1::Form_Load()
         const QPoint at = centredWindowPosition(screen->geometry().size(), frameGeometry().size());
         move(screen->geometry().topLeft() + at);
     }
-    m_state.LetterTop = Picture2->letter(0)->top();
-    m_state.Picture2Top = Picture2->top();
+    m_strip.LetterTop = Picture2->letter(0)->top();
+    m_strip.Picture2Top = Picture2->top();
     ListExerciseFiles();
     LoadExerciseFile();
     Picture2->letter(0)->setFillColor(colorFromBgr(bgr::Red));
@@ -167,19 +167,20 @@ void Form1::LoadExerciseFile()
 void Form1::Combo1_Click()
 {
     LoadExerciseFile();
-    m_state.ItemIndex = 0;
+    m_item.ItemIndex = 0;
 }
 
 QString Form1::wordRecording() const
 {
-    return m_locator.wordRecording(m_state.CurrentWord);
+    return m_locator.wordRecording(m_item.CurrentWord);
 }
 
 void Form1::NextItem()
 {
-    parseCurrentItem(m_state, List1);
-    DrawWord(m_state, {*Picture2, *m_bounce, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
-    ++m_state.ItemIndex;
+    parseCurrentItem(m_item, List1);
+    DrawWord(m_strip, m_item.CurrentWord, {*Picture2, *m_bounce, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
+    m_answering.wordDrawn();
+    ++m_item.ItemIndex;
     Picture2->setEnabled(true);
     const QString recording = wordRecording();
     Command3->setEnabled(!recording.isEmpty());

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "answering/answering.h"
-#include "window/recordpanel.h"
 #include "content/contentlocator.h"
+#include "content/currentitem.h"
 #include "content/exerciselibrary.h"
-#include "content/exercisestate.h"
 #include "platform/pictureloader.h"
+#include "presentation/stripstate.h"
+#include "window/recordpanel.h"
 
 #include <QIcon>
 #include <QImage>
@@ -66,7 +67,10 @@ public:
     // first answer; no answers are kept unless this is called.
     void keepAnswers(const QString &resultsFolder, const QString &child);
 
-    ExerciseState &state() { return m_state; }
+    // The item on screen, the answers to it and the letter strip's places.
+    CurrentItem &item() { return m_item; }
+    AnswerState &answerState() { return m_answer; }
+    StripState &strip() { return m_strip; }
     const ContentLocator &locator() const { return m_locator; }
     // What the start-up check found missing; said once to the teacher after
     // the first frame.
@@ -131,8 +135,7 @@ private:
     void showModeButtons(int chosen) override;
     void showNextItem() override;
     void startBounce(int index) override;
-    QString counterCaption(Counter counter) const override;
-    void setCounterCaption(Counter counter, const QString &caption) override;
+    void showCounter(Counter counter, int value) override;
     void showAnimation(Animation shown) override;
     void playSound(const QString &name) override;
     void writeRecordLine(const QString &word, const std::optional<RecordStretch> &stretch,
@@ -143,8 +146,10 @@ private:
     ContentLocator m_locator;
     PictureLoader m_pictures;
     SoundPlayer *m_sound;
-    ExerciseState m_state;
-    Answering m_answering{m_state, *this};
+    CurrentItem m_item;
+    AnswerState m_answer;
+    StripState m_strip;
+    Answering m_answering{m_item, m_answer, *this};
     std::unique_ptr<Bounce> m_bounce;
     RecordPanel m_record{nullptr};
     QStringList m_startupProblems;

@@ -33,9 +33,9 @@ QByteArray bytes(std::initializer_list<int> values)
 
 } // namespace
 
-static ExerciseState previousItem()
+static CurrentItem previousItem()
 {
-    ExerciseState s;
+    CurrentItem s;
     s.CurrentWord = "sol";
     s.StressPosition = 2;
     s.StressedSyllable = "sol";
@@ -178,7 +178,7 @@ private slots:
         QFETCH(QString, accent);
         QFETCH(QString, line);
         QCOMPARE(formatExerciseLine({word, position, syllable, accent}), line);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         parseCurrentItem(s, splitExerciseLines(QString::fromUtf8(exerciseFileBytes({line, line}))));
         QCOMPARE(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter}),
                  QStringList({word, QString::number(position), syllable, accent}));
@@ -221,7 +221,7 @@ private slots:
     void parsesFields()
     {
         QFETCH(QString, line);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         parseCurrentItem(s, ExerciseLines::fromStringList({line}));
         QTEST(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter}).join('|'),
               "fields");
@@ -247,7 +247,7 @@ private slots:
         QStringList lines;
         for (int i = 0; i < lineCount; ++i)
             lines << QString("w%1,1,w,NO,").arg(i);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         s.ItemIndex = itemIndex;
         parseCurrentItem(s, ExerciseLines::fromStringList(lines));
         QTEST(s.ItemIndex, "expectedIndex");
@@ -270,6 +270,7 @@ private slots:
         QTest::newRow("negative exponent") << "25e-1" << 2.5;
         QTest::newRow("exponent without digits") << "3e" << 3.0;
         QTest::newRow("exponent after nothing") << "e5" << 0.0;
+        QTest::newRow("digits after the point only") << ".5e1" << 5.0;
         QTest::newRow("zero with exponent") << "0e5" << 0.0;
         QTest::newRow("hex prefix is not a number") << "&H10" << 0.0;
         QTest::newRow("large exponent") << "1e300" << 1e300;
@@ -283,7 +284,10 @@ private slots:
     void readsLeadingNumber()
     {
         QFETCH(QString, text);
-        QTEST(readNumber(text), "expected");
+        QFETCH(double, expected);
+        QCOMPARE(readNumber(text), expected);
+        // Text with no digit is no number at all: zero, never minus zero.
+        QCOMPARE(std::signbit(readNumber(text)), std::signbit(expected));
     }
 
     void roundsHalfToEven_data()
