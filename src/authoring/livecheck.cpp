@@ -1,7 +1,10 @@
 #include "authoring/livecheck.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/dictionary.h"
 #include "authoring/stress.h"
+#include "authoring/syllables.h"
+#include "authoring/wordvoices.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 
@@ -19,6 +22,12 @@ LineProblem error(const QString &message) { return {LineProblem::Error, message}
 // Does a sound line agree with the accent rules for its word as written?
 QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position, const QString &written)
 {
+    if (const auto right = outdatedAccent(written))
+        return {warning(right->why)};
+    // An adverb in -mente without a written accent is stressed on men too (lentamente).
+    if (position == written.size() - 3 && fields.syllable == u"men" && isNoAccentMarker(fields.accent.toString())
+        && adverbStemSyllables(syllabify(written)) > 0)
+        return {};
     QString why;
     const auto expected = itemFromWord(written, &why);
     if (!expected)
@@ -129,7 +138,8 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
-            const QString word = fields.word.toString();
+            // The same word: término and terminó are two words on one recording, told below.
+            const QString word = checked.written.isEmpty() ? fields.word.toString() : checked.written;
             if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
                 checked.problems.prepend(
                     warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));
@@ -137,6 +147,13 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
                 firstLine.insert(word, int(i) + 1);
         }
         result << checked;
+    }
+    for (const SharedRecording &shared : sharedRecordings(lines)) {
+        const QString message = CheckText::tr("the child hears the same recording for «%1» and «%2»")
+                                    .arg(shared.written.mid(0, shared.written.size() - 1).join(QStringLiteral("», «")),
+                                         shared.written.last());
+        for (const int line : shared.lines)
+            result[line].problems.prepend(warning(message));
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "bmpwriter.h"
 #include "drawing.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exercisewriter.h"
@@ -87,6 +88,8 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             if (!item)
                 return fail(QStringLiteral("%1: %2").arg(syllables.join(QLatin1Char('-')), why));
             const QString spelling = syllables.join(QString());
+            if (const auto right = tildora::outdatedAccent(spelling))
+                return fail(right->why);
             const QString other = spellingOf.value(item->word, spelling);
             if (other != spelling)
                 return fail(QStringLiteral("%1 and %2 would share the recording %3.wav").arg(other, spelling, item->word));
