@@ -1,5 +1,6 @@
 #include "authoring/textimport.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
 #include "content/textdecode.h"
@@ -8,6 +9,10 @@
 #include <QFile>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct TextImport { Q_DECLARE_TR_FUNCTIONS(tildora::TextImport) };
+} // namespace
 
 ImportedLines linesFromText(QStringView text, GivenLines given)
 {
@@ -22,11 +27,17 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
             continue;
         }
         QString why;
-        if (const auto item = itemFromWord(entry, &why))
+        const QString number = QString::number(i + 1);
+        QString word = entry.toString();
+        // The word as the rules write it today is what the child should see.
+        if (const auto right = outdatedAccent(word)) {
+            imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
+            word = right->word;
+        }
+        if (const auto item = itemFromWord(word, &why))
             imported.lines << formatExerciseLine(*item);
         else
-            imported.problems << QCoreApplication::translate("tildora::TextImport", "line %1: «%2»: %3")
-                                     .arg(QString::number(i + 1), entry.toString(), why);
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, word, why);
     }
     return imported;
 }
@@ -41,7 +52,7 @@ ImportedLines linesFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ImportedLines failed;
-        failed.problems << QCoreApplication::translate("tildora::TextImport", "cannot read %1: %2")
+        failed.problems << TextImport::tr("cannot read %1: %2")
                                .arg(path, file.errorString());
         return failed;
     }
