@@ -2,12 +2,10 @@
 
 #include "authoring/textimport.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace tildora {
 
@@ -23,26 +21,16 @@ QByteArray exerciseFileBytes(const QStringList &lines)
 
 bool saveExerciseFile(const QString &path, const QStringList &lines, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = exerciseFileBytes(lines);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return writeWholeFile(path, exerciseFileBytes(lines), error);
 }
 
 OpenedList openListFile(const QString &path)
 {
     OpenedList opened;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        opened.error = QFileInfo(path).isDir()
-                           ? QCoreApplication::translate("tildora::ListFile", "it is a folder")
-                           : file.errorString();
+    const std::optional<QByteArray> read = readRegularFile(path, MaxExerciseFileBytes, &opened.error);
+    if (!read)
         return opened;
-    }
-    const QByteArray bytes = file.read(MaxExerciseFileBytes);
+    const QByteArray &bytes = *read;
     opened.readable = true;
     const ExerciseLines lines = splitExerciseLines(decodeExerciseText(bytes));
     for (qsizetype i = 0; i < lines.size(); ++i) {

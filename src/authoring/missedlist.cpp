@@ -5,11 +5,11 @@
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace tildora {
@@ -100,10 +100,9 @@ QString saveNewList(const QString &folder, const QString &title, const QStringLi
     if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(MissedList::tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
     claim.close();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    if (QString why; !writeWholeFile(path, bytes, &why)) {
         QFile::remove(path);
-        return fail(MissedList::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+        return fail(MissedList::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
     }
     return path;
 }

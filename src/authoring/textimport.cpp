@@ -2,10 +2,10 @@
 
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace tildora {
 
@@ -40,14 +40,14 @@ ImportedLines linesFromBytes(const QByteArray &bytes)
 
 ImportedLines linesFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxExerciseFileBytes, &why);
+    if (!bytes) {
         ImportedLines failed;
-        failed.problems << QCoreApplication::translate("tildora::TextImport", "cannot read %1: %2")
-                               .arg(path, file.errorString());
+        failed.problems << QCoreApplication::translate("tildora::TextImport", "cannot read %1: %2").arg(path, why);
         return failed;
     }
-    return linesFromBytes(file.read(MaxExerciseFileBytes));
+    return linesFromBytes(*bytes);
 }
 
 } // namespace tildora
