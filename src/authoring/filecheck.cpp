@@ -108,10 +108,10 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
 
 QString formatProblem(const QString &file, const FileProblem &p)
 {
+    // One arg() for all, so a "%1" in the file name is never filled in.
     return QStringLiteral("%1:%2: %3: %4")
-        .arg(file)
-        .arg(p.line)
-        .arg(p.problem.severity == LineProblem::Error ? FileCheck::tr("error") : FileCheck::tr("warning"),
+        .arg(file, QString::number(p.line),
+             p.problem.severity == LineProblem::Error ? FileCheck::tr("error") : FileCheck::tr("warning"),
              p.problem.message);
 }
 
