@@ -2,6 +2,7 @@
 
 #include "authoring/stress.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,9 +108,9 @@ QString saveWordRecording(const QString &folder, const QString &word, const Mono
     if (sound.samples.isEmpty())
         return fail(WordVoices::tr("the recording is empty"));
     const QString path = folder + QLatin1Char('/') + word + WavExtension;
-    QSaveFile out(path);
-    if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || out.write(wavBytes(sound)) < 0 || !out.commit())
-        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+    QString why;
+    if (!QDir().mkpath(folder) || !writeWholeFile(path, wavBytes(sound), &why))
+        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
     return path;
 }
 
