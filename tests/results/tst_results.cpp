@@ -2,6 +2,7 @@
 // file mended, day files of a folder read and summed up; the appender that
 // opens nothing before the first answer and says once when the folder refuses;
 // and rows forced onto the disk from a thread without leaking descriptors.
+#include "results/classlist.h"
 #include "results/resultrow.h"
 #include "results/resultsimport.h"
 #include "results/resultslog.h"
@@ -652,6 +653,51 @@ private slots:
         }
         QCOMPARE(openDescriptors(), before);
         QCOMPARE(ResultsReader().read({folder}, Day.addDays(days)).size(), days * rowsPerDay);
+    }
+
+    // The class list as a teacher or a Windows editor may leave it: the
+    // names the children see, or no list at all.
+    void readsTheClassList_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // "(fifo)" for a FIFO, "(none)" for no file
+        QTest::addColumn<QStringList>("names");
+        const QStringList anaLuis{"Ana", "Luis"};
+        QTest::newRow("blank lines, spaces and both line ends") << QByteArray("\n  Ana \r\n\r\n Luis\r") << anaLuis;
+        QTest::newRow("a name again, in other letters, is one child")
+            << QByteArray("Ana\nLuis\nANA\nana\n") << anaLuis;
+        QTest::newRow("UTF-16 with its mark, as Notepad saves")
+            << QByteArray("\xFF\xFE" "N\0\xFA\0r\0i\0a\0\n\0", 14) << QStringList{"Núria"};
+        QTest::newRow("Windows-1252") << QByteArray("N\xFAria\nI\xF1igo\n") << QStringList{"Núria", "Iñigo"};
+        QTest::newRow("control characters and NUL left out, a very long name cut")
+            << QByteArray("A\tna\x01\n\0\nLu\xE2\x80\x8Bis\n", 16) + QByteArray(500, 'M')
+            << QStringList{"Ana", "Luis", QString(MostNameLetters, u'M')};
+        QByteArray many;
+        QStringList kept;
+        for (int i = 0; i < MostNames + 100; ++i) {
+            many += QByteArray::number(i) + '\n';
+            if (i < MostNames)
+                kept << QString::number(i);
+        }
+        QTest::newRow("more names than a class has: the first ones") << many << kept;
+        QTest::newRow("an empty file") << QByteArray() << QStringList{};
+        QTest::newRow("a FIFO is not waited on") << QByteArray("(fifo)") << QStringList{"(no list)"};
+        QTest::newRow("no file") << QByteArray("(none)") << QStringList{"(no list)"};
+    }
+
+    void readsTheClassList()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, names);
+        QTemporaryDir dir;
+        const QString path = classListPath(dir.path());
+        std::optional<testing::WaitingFifo> fifo;
+        if (bytes == "(fifo)")
+            fifo.emplace(path, "Ana\n");
+        else if (bytes != "(none)")
+            writeFile(path, bytes);
+        const std::optional<QStringList> read = readClassList(path);
+        const QStringList shown = read ? *read : QStringList{"(no list)"};
+        QCOMPARE(shown, names);
     }
 };
 
