@@ -128,10 +128,10 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))
         watch = std::make_unique<FirstWordWatch>(form);
     // With a class list, answers kept and no name given, the children pick
-    // their names.
+    // their names (not when only the first word is looked for).
     std::unique_ptr<tildora::ChildChooser> chooser;
     if (const auto names = tildora::readClassList(tildora::classListPath(tildora::userContentFolder()));
-        options.keepAnswers && options.child.isEmpty() && names && !names->isEmpty())
+        options.keepAnswers && options.child.isEmpty() && !watch && names && !names->isEmpty())
         chooser = std::make_unique<tildora::ChildChooser>(form, *names, options.fullScreen);
     if (chooser) {
         chooser->showNames();
