@@ -123,6 +123,9 @@ private slots:
         QTest::newRow("carriage return in the child's name is quoted")
             << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\rBel")
             << QByteArray("2026-12-06T11:24:05,\"Ana\rBel\",01.txt,sol,vocal,1,s,mal,0,1,,\n");
+        QTest::newRow("line feed in the child's name is quoted")
+            << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\nBel")
+            << QByteArray("2026-12-06T11:24:05,\"Ana\nBel\",01.txt,sol,vocal,1,s,mal,0,1,,\n");
         QTest::newRow("quote in the child's name is doubled")
             << row("sol", "vocal", 2, "o", "bien", 1, 0, "Ana \"la peque\"")
             << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0,,\n");
@@ -239,6 +242,12 @@ private slots:
             << QStringList{"a/2027-01-01.csv", Header + QByteArray(sol).replace("2026-12-05", "2027-01-01"),
                            "a/2026-12-05.csv", Header + sol}
             << QStringList{"a"} << QStringList{"sol"} << "1 answer(s) dated after today were left out";
+        QTest::newRow("a file of the first version, with its ten-column header")
+            << QStringList{"a/2026-12-06.csv", Header.left(Header.indexOf(",escrita")) + "\n" + Whole}
+            << QStringList{"a"} << QStringList{"casa"} << "";
+        QTest::newRow("a file given as a folder, twice: said once")
+            << QStringList{"a/x", Header + sol} << QStringList{"a/x", "a/x"} << QStringList{}
+            << "a/x cannot be read as a folder";
         QTest::newRow("a link, an empty folder and a missing one")
             << QStringList{"a/2026-12-05.csv", "(link to a/x)", "a/x", Header + sol}
             << QStringList{"a", "b", "c"} << QStringList{}
