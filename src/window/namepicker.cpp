@@ -73,7 +73,7 @@ NamePicker::NamePicker(const QStringList &names, QWidget *parent)
         // The orange frame of the focused name, as the focused letter has.
         button->setStyleSheet(QStringLiteral(
             "QPushButton { background: white; color: black; border: 3px solid #000080; border-radius: 14px;"
-            " padding: 6px 18px; }"
+            " padding: 6px 18px; outline: none; }"
             "QPushButton:focus { border: 7px solid #ff8c00; }"
             "QPushButton:pressed { background: #ffe4b5; }"));
         button->installEventFilter(this);
