@@ -78,7 +78,7 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
         for (const LineProblem &p : structure)
             add(p);
         const ExerciseLine fields = splitExerciseLine(line);
-        if (fields.closedFields < 4)
+        if (fields.closedFields < 4 || !wordLengthProblem(fields.word).isEmpty())
             continue;
         const QString word = fields.word.toString();
         if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())

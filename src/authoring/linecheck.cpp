@@ -37,6 +37,19 @@ bool isAccentedVowel(QChar c)
     }
 }
 
+QString wordLengthProblem(QStringView word)
+{
+    if (word.size() <= MaxWordLetters)
+        return {};
+    return LineCheck::tr("a word of %n letters is longer than any real word (%1 at most)", nullptr, int(word.size()))
+        .arg(MaxWordLetters);
+}
+
+QString shownWord(QStringView word)
+{
+    return word.size() <= MaxWordLetters ? word.toString() : word.left(MaxWordLetters).toString() + u'…';
+}
+
 QList<LineProblem> checkExerciseLine(QStringView line)
 {
     QList<LineProblem> problems;
@@ -47,6 +60,10 @@ QList<LineProblem> checkExerciseLine(QStringView line)
         return problems;
     }
     const QStringView word = fields.word;
+    if (const QString tooLong = wordLengthProblem(word); !tooLong.isEmpty()) {
+        error(tooLong);
+        return problems;
+    }
     for (const QChar c : word) {
         if (isAccentedVowel(c))
             error(LineCheck::tr("the word has the accented vowel '%1'; write it without its accent").arg(c));

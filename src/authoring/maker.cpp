@@ -1,5 +1,6 @@
 #include "authoring/maker.h"
 
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include <QCoreApplication>
 
@@ -23,7 +24,7 @@ QByteArray makeExerciseLines(QStringView words, QStringList *problems)
         const auto item = itemFromWord(word, &why);
         if (!item) {
             if (problems)
-                *problems << Maker::tr("line %1: «%2»: %3").arg(number).arg(word).arg(why);
+                *problems << Maker::tr("line %1: «%2»: %3").arg(QString::number(number), shownWord(word), why);
             continue;
         }
         out += formatExerciseLine(*item).toUtf8();

@@ -1,6 +1,8 @@
 #include "authoring/textimport.h"
 
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
+#include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
 #include "content/regularfile.h"
 #include "content/textdecode.h"
@@ -17,18 +19,18 @@ ImportedLines linesFromText(QStringView text)
         const QStringView entry = lines.at(i).trimmed();
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
-        if (entry.contains(u',')) {
+        const bool isLine = entry.contains(u',');
+        const QStringView word = isLine ? splitExerciseLine(entry).word : entry;
+        QString why = wordLengthProblem(word);
+        if (isLine && why.isEmpty()) {
             imported.lines << entry.toString();
             continue;
         }
-        QString why;
-        if (const auto item = itemFromWord(entry, &why))
+        if (const auto item = why.isEmpty() ? itemFromWord(entry, &why) : std::nullopt)
             imported.lines << formatExerciseLine(*item);
         else
             imported.problems << QCoreApplication::translate("tildora::TextImport", "line %1: «%2»: %3")
-                                     .arg(i + 1)
-                                     .arg(entry)
-                                     .arg(why);
+                                     .arg(QString::number(i + 1), shownWord(word), why);
     }
     return imported;
 }

@@ -1,7 +1,9 @@
 #include "authoring/wordlistmodel.h"
 
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include "authoring/wordlistedits.h"
+#include "content/exerciseline.h"
 
 #include <QColor>
 #include <QUndoStack>
@@ -213,7 +215,11 @@ bool WordListModel::setData(const QModelIndex &index, const QVariant &value, int
     if (!index.isValid() || role != Qt::EditRole || index.row() >= m_lines.size())
         return false;
     if (index.column() == LineColumn) {
-        editLine(index.row(), value.toString());
+        // A line is refused whose word no table cell or picture could hold.
+        const QString line = value.toString();
+        if (!wordLengthProblem(splitExerciseLine(line).word).isEmpty())
+            return false;
+        editLine(index.row(), line);
         return true;
     }
     if (index.column() == WordColumn)

@@ -48,6 +48,10 @@ private slots:
                                                  << "error: accent \"é\" is neither NO nor 'á', the accented 'a'";
         QTest::newRow("forgotten tilde, told by the rules and the dictionary")
             << "cancion,5,cion,NO," << "warning: «cancion» is not in the Spanish dictionary; did you mean canción";
+        QTest::newRow("a word longer than any real word") << QString(61, 'a') + ",1,a,NO,"
+                                                          << "error: a word of 61 letters is longer than any real word";
+        QTest::newRow("60 letters is still a word") << QString(60, 'a') + ",99,a,NO,"
+                                                    << "error: position 99 is outside the word (1 to 60)";
         QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
                                                      << "warning: by the syllable rules the stressed syllable";
     }
@@ -68,10 +72,12 @@ private slots:
 
     void make()
     {
-        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \n").toUtf8());
+        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \n"
+                                                 + QString(61, 'a')).toUtf8());
         QCOMPARE(run.exit, 1);
         QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\n"));
         QVERIFY(run.err.contains("line 5: «cacacá»"));
+        QVERIFY2(run.err.contains("line 7: «" + QString(60, 'a') + "…»: a word of 61 letters"), qPrintable(run.err));
         // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
         QStringEncoder notepad(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         const Run unicode = author({"make"}, notepad(QStringLiteral("árbol\r\n")));

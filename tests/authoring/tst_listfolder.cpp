@@ -183,6 +183,8 @@ private slots:
             << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
             << QStringList{"arbol,1,ar,á,", "camion,5,mion,ó,"};
         QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
+        QTest::newRow("a line whose word is longer than any real word is left out")
+            << QByteArray(61, 'a') + ",1,a,NO,\r\ncasa,2,ca,NO,\r\n" << true << false << QStringList{"casa,2,ca,NO,"};
         QTest::newRow("a FIFO is not read, nor waited on") << QByteArray("(fifo)") << false << false << QStringList{};
     }
 

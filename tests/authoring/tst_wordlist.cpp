@@ -78,6 +78,8 @@ private slots:
             << QByteArray("casa,2,ca,NO,\ncasa,9,ca,NO,") << QStringList{"casa,2,ca,NO,", "casa,9,ca,NO,"} << 0;
         QTest::newRow("a word with a digit is left out and told")
             << QByteArray("sol\nm3sa\nluna") << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,"} << 1;
+        QTest::newRow("a word or a line's word longer than any real word is left out and told")
+            << QByteArray(61, 'a') + "\nsol\n" + QByteArray(61, 'a') + ",1,a,NO," << QStringList{"sol,2,sol,NO,"} << 2;
     }
 
     void importedText()
@@ -121,11 +123,12 @@ private slots:
         undo.redo();
         QCOMPARE(model.lines(), after);
         // No change, no step to undo: the same line again, a row that is not
-        // there, or a typed word that is not a word.
+        // there, a typed word that is not a word, or a line of no real word.
         model.editLine(0, after.first());
         for (const int missing : {-1, int(after.size())})
             model.editLine(missing, QStringLiteral("sol,2,so,NO,"));
         QVERIFY(!model.setData(model.index(0, WordListModel::WordColumn), QStringLiteral("12")));
+        QVERIFY(!model.setData(model.index(0, WordListModel::LineColumn), QString(61, 'a') + ",1,a,NO,"));
         QCOMPARE(undo.count(), 1);
         QCOMPARE(model.data(model.index(0, WordListModel::LineColumn)).toString(), after.first());
     }
