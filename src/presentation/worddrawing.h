@@ -30,8 +30,9 @@ struct WordDrawing {
 };
 
 // Draws CurrentWord as a row of letter pictures, edge to edge, centres the
-// strip, and resets the answer state of the item. A missing letter picture
-// keeps the image the box had.
+// strip, and resets the answer state of the item. A letter without a picture
+// is a blank place as wide as the other letters (see layOutLetters), pressed
+// as the letter it stands for.
 void DrawWord(ExerciseState &state, const WordDrawing &view);
 
 } // namespace tildora

@@ -8,6 +8,7 @@
 #include "editor/resultspanel.h"
 #include "editor/translations.h"
 #include "editor/voicepanel.h"
+#include "editor/wordpicture.h"
 
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"
@@ -31,6 +32,7 @@
 #include <QUndoStack>
 
 #include "../support/files.h"
+#include "../support/testcontent.h"
 
 using namespace tildora;
 using testing::readFile;
@@ -59,6 +61,22 @@ class TestEditorWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // The preview lays a word out as the child's window does: a letter without
+    // a picture is a pale red box in a place as wide as the other letters.
+    void previewOfAMissingLetter()
+    {
+        testing::ContentTree tree;
+        tree.letter("s", 20);
+        tree.letter("o", 40);
+        tree.letter("l", 30);
+        PictureLoader pictures;
+        QString missing;
+        const QImage preview = drawWordPicture(u"sol9", ContentLocator(tree.root), pictures, &missing);
+        QCOMPARE(preview.size(), QSize(120, 105));
+        QCOMPARE(missing, QString("9"));
+        QCOMPARE(QColor(preview.pixel(105, 50)), QColor(0xff, 0xcc, 0xcc));
+    }
+
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
