@@ -4,37 +4,32 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+35"/>
+        <location filename="../app/author/main.cpp" line="+37"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>tildora-author: cannot read %1</source>
-        <translation>tildora-author: no se puede leer %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+40"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>tildora-author: %1: no such file</source>
-        <translation>tildora-author: %1: no existe ese archivo</translation>
+        <location line="-43"/>
+        <source>tildora-author: cannot read %1: %2</source>
+        <translation>tildora-author: no se puede leer %1: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+64"/>
         <source>%1 errors, %2 warnings in %3 files</source>
         <translation>%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -201,13 +196,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 </context>
 <context>
     <name>tildora::LineCheck</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/linecheck.cpp" line="+44"/>
+        <source>a word of %n letters is longer than any real word (%1 at most)</source>
+        <translation>
+            <numerusform>una palabra de %n letra es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+            <numerusform>una palabra de %n letras es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/authoring/linecheck.cpp" line="+46"/>
+        <location line="+15"/>
         <source>fewer than four fields (each field ends with a comma)</source>
         <translation>menos de cuatro campos (cada campo termina en una coma)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the word has the accented vowel &apos;%1&apos;; write it without its accent</source>
         <translation>la palabra tiene la vocal con tilde «%1»; escríbela sin tilde</translation>
     </message>
@@ -245,21 +248,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+41"/>
-        <source>it is a folder</source>
-        <translation>es una carpeta</translation>
+        <location filename="../src/authoring/listfile.cpp" line="+37"/>
+        <source>line %1: «%2»: %3</source>
+        <translation>línea %1: «%2»: %3</translation>
     </message>
 </context>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
-        <location line="+27"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+103"/>
+        <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <location line="+11"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
@@ -270,7 +273,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>cannot copy %1 to %2</source>
         <translation>no se puede copiar %1 en %2</translation>
     </message>
@@ -317,7 +320,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::Maker</name>
     <message>
-        <location filename="../src/authoring/maker.cpp" line="+26"/>
+        <location filename="../src/authoring/maker.cpp" line="+27"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
@@ -345,7 +348,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
@@ -353,7 +356,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::RecordingJob</name>
     <message>
-        <location filename="../src/authoring/recordingjob.cpp" line="+41"/>
+        <location filename="../src/authoring/recordingjob.cpp" line="+44"/>
         <source>no room for scratch files</source>
         <translation>no hay sitio para los archivos temporales</translation>
     </message>
@@ -363,14 +366,22 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>%1 no está instalado</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
+</context>
+<context>
+    <name>tildora::RegularFile</name>
     <message>
-        <location line="+8"/>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
+        <location filename="../src/content/regularfile.cpp" line="+30"/>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>no es un archivo normal (es una tubería, un dispositivo o un socket)</translation>
     </message>
 </context>
 <context>
@@ -401,7 +412,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1» aparece demasiadas veces en «%2»: la marcada no contendría la vocal tónica</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>&apos;%1&apos; is not a letter</source>
         <translation>«%1» no es una letra</translation>
     </message>
@@ -409,12 +420,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+28"/>
+        <location filename="../src/authoring/textimport.cpp" line="+32"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -445,7 +456,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+176"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -488,7 +499,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordRecorderText</name>
     <message>
-        <location filename="../src/authoring/recorder.cpp" line="+22"/>
+        <location filename="../src/authoring/recorder.cpp" line="+38"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
@@ -501,6 +512,29 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+1"/>
         <source> and </source>
         <translation> y </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation>
+            <numerusform>%1 no terminó en %n segundo y se detuvo</numerusform>
+            <numerusform>%1 no terminó en %n segundos y se detuvo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the speech programs made no sound</source>
+        <translation>los programas de voz no produjeron ningún sonido</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no room for scratch files: %1</source>
+        <translation>no hay sitio para archivos temporales: %1</translation>
     </message>
 </context>
 <context>
