@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+37"/>
+        <location filename="../app/author/main.cpp" line="+38"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
@@ -126,6 +126,11 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+22"/>
         <source>no command given</source>
         <translation>no se ha dado ninguna orden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>tildora-author: cannot write the output: %1</source>
+        <translation>tildora-author: no se puede escribir la salida: %1</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 using namespace tildora;
@@ -269,5 +270,11 @@ int main(int argc, char *argv[])
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usage(parser, Author::tr("no command given"));
-    return runCommand(parser, options, args);
+    const int status = runCommand(parser, options, args);
+    // Output that never reached its file (a full disk) is a failure, not success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        say(stderr, Author::tr("tildora-author: cannot write the output: %1").arg(qt_error_string(errno)));
+        return status == Fine ? Problems : status;
+    }
+    return status;
 }

@@ -83,6 +83,15 @@ private slots:
         const Run unicode = author({"make"}, notepad(QStringLiteral("árbol\r\n")));
         QCOMPARE(unicode.exit, 0);
         QCOMPARE(unicode.out, QStringLiteral("arbol,1,ar,á,\r\n"));
+        // Lines that never reach their file (a full disk) are not reported as made.
+        QProcess full;
+        full.setStandardOutputFile(QStringLiteral("/dev/full"));
+        full.start(QStringLiteral(TILDORA_AUTHOR), {"make"});
+        full.write("árbol\n");
+        full.closeWriteChannel();
+        QVERIFY(full.waitForFinished(60000));
+        QCOMPARE(full.exitCode(), 1);
+        QVERIFY(full.readAllStandardError().contains("cannot write the output: No space left on device"));
     }
 
     void checkAndExitCodes()
