@@ -66,7 +66,7 @@ int main()
     std::size_t sink = 0;
     const auto tildoraRound = [&] {
         const tildora::ExerciseLines lines = tildora::loadExerciseLines(path);
-        tildora::ExerciseState state;
+        tildora::CurrentItem state;
         for (state.ItemIndex = 0; state.ItemIndex < lines.size(); ++state.ItemIndex) {
             tildora::parseCurrentItem(state, lines);
             sink += state.StressPosition;

@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     form.Command2_Click(2);
     report("letter press, right, with fill", measure(400, [&] { form.Command1_Click(); settle(); },
                                                      [&] {
-                                                         const int vowel = form.state().StressPosition - 1;
+                                                         const int vowel = form.item().StressPosition - 1;
                                                          form.Picture1_Mousedown(vowel, Qt::LeftButton, {}, 2, 2);
                                                      }),
            "<= 1 ms");

@@ -4,7 +4,7 @@
 #include "authoring/linecheck.h"
 #include "content/exerciselibrary.h"
 #include "content/exerciseline.h"
-#include "content/exercisestate.h"
+#include "content/currentitem.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const ExerciseLines lines = splitExerciseLines(decodeExerciseText(bytes));
-    ExerciseState state;
+    CurrentItem state;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView line = lines.at(i);
         if (line.contains(u'\r') || line.contains(u'\n'))

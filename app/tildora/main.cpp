@@ -28,7 +28,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_done) {
             m_done = true;
-            std::printf("tildora: first word drawn: %s (content: %s)\n", qPrintable(m_form.state().CurrentWord),
+            std::printf("tildora: first word drawn: %s (content: %s)\n", qPrintable(m_form.item().CurrentWord),
                         qPrintable(m_form.locator().programFolder()));
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);

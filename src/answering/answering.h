@@ -1,40 +1,45 @@
 #pragma once
 
+#include "answering/answerstate.h"
 #include "answering/answerview.h"
 #include "answering/praise.h"
-#include "content/exercisestate.h"
+#include "answering/record.h"
 
 namespace tildora {
 
-// Reads a counter caption as a number and gives the caption one higher.
-QString raisedCounter(const QString &caption);
-
 // Judges the child's answers and gives all their feedback: colours, sounds,
 // animations, record lines, counters, locks, the mode switch and the state
-// of the no-accent button.
+// of the no-accent button. It owns the decisions; the view only shows them.
 class Answering
 {
 public:
-    Answering(ExerciseState &state, AnswerView &view) : m_state(state), m_view(view) {}
+    Answering(CurrentItem &item, AnswerState &answer, AnswerView &view) : m_item(item), m_answer(answer), m_view(view)
+    {
+    }
 
     // A press on letter picture `index` at (x, y) of its picture, judged
     // under AnswerMode.
     void judgeLetterPress(int index, double x, double y);
-    // The no-accent button, judged as the no-accent check.
+    // The no-accent button: right when the word takes no written accent.
     void judgeNoAccentButton();
     // A mode button: the same item again under mode `index` (0..2; any other
     // index keeps the mode and only shows the item again).
     void chooseMode(int index);
+    // A new word is on screen: its syllable is marked, nothing is found yet.
+    void wordDrawn();
     // After the next item is shown.
     void itemShown();
 
+    const Score &score() const { return m_answer.score; }
+
 private:
-    void right(int index, const QColor &color, const QString &sound, bool bounce);
-    void wrong();
+    void right(int index, const QColor &color, const QString &sound, bool bounce, AnsweredBy by);
+    void wrong(AnsweredBy by);
     void judged(int position, const QString &pressed, JudgedAnswer::Result result);
     void raise(Counter counter);
 
-    ExerciseState &m_state;
+    CurrentItem &m_item;
+    AnswerState &m_answer;
     AnswerView &m_view;
     PraiseDraw m_praise;
 };

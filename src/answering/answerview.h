@@ -35,14 +35,14 @@ public:
     virtual void showNextItem() = 0;
     virtual void startBounce(int index) = 0;
 
-    virtual QString counterCaption(Counter counter) const = 0;
-    virtual void setCounterCaption(Counter counter, const QString &caption) = 0;
+    virtual void showCounter(Counter counter, int value) = 0;
     virtual void showAnimation(Animation shown) = 0;       // and hides the other
     virtual void playSound(const QString &name) = 0;       // a sound of the sound folder, by base name
     virtual void writeRecordLine(const QString &word, const std::optional<RecordStretch> &stretch,
                                  const QColor &color) = 0;
 
-    // Once per judged press, after the counters were raised.
+    // Once per judged press, after the counters were raised; the answer
+    // carries them.
     virtual void answerJudged(const JudgedAnswer &answer) = 0;
 };
 

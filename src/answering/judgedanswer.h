@@ -1,5 +1,7 @@
 #pragma once
 
+#include "answering/answerstate.h"
+
 #include <QString>
 
 namespace tildora {
@@ -10,6 +12,7 @@ struct JudgedAnswer {
     int position = 0;  // 1-based letter position; 0 for the no-accent button
     QString pressed;   // the letter as drawn (from CurrentWord), or "sin-tilde"
     Result result = Wrong;
+    Score score;       // the counters after the answer
 };
 
 } // namespace tildora

@@ -19,35 +19,35 @@ std::optional<RecordStretch> sameLetter(const QString &word, int position)
 
 } // namespace
 
-std::optional<RecordStretch> successStretch(const ExerciseState &s)
+std::optional<RecordStretch> successStretch(const CurrentItem &item, const AnswerState &answer, AnsweredBy by)
 {
-    switch (s.AnswerMode) {
+    if (by == AnsweredBy::NoAccentButton)
+        return sameLetter(item.CurrentWord, item.StressPosition);
+    switch (answer.AnswerMode) {
     case VowelMode:
-        return sameLetter(s.CurrentWord, s.ClickedPosition);
+        return sameLetter(item.CurrentWord, answer.ClickedPosition);
     case SyllableMode: {
-        const int length = int(s.StressedSyllable.size());
-        if (s.SyllableStart < 1 || s.SyllableStart + length - 1 > s.CurrentWord.size())
+        const int length = int(item.StressedSyllable.size());
+        if (answer.SyllableStart < 1 || answer.SyllableStart + length - 1 > item.CurrentWord.size())
             return std::nullopt;
-        return RecordStretch{s.SyllableStart - 1, length, s.StressedSyllable};
+        return RecordStretch{answer.SyllableStart - 1, length, item.StressedSyllable};
     }
     case AccentMode:
-        return letterAt(s.CurrentWord, s.ClickedPosition, s.AccentLetter);
-    case NoAccentCheck:
-        return sameLetter(s.CurrentWord, s.StressPosition);
+        return letterAt(item.CurrentWord, answer.ClickedPosition, item.AccentLetter);
     default:
         return std::nullopt;
     }
 }
 
-std::optional<RecordStretch> failureStretch(const ExerciseState &s)
+std::optional<RecordStretch> failureStretch(const CurrentItem &item, const AnswerState &answer, AnsweredBy by)
 {
-    switch (s.AnswerMode) {
+    if (by == AnsweredBy::NoAccentButton)
+        return RecordStretch{0, int(item.CurrentWord.size()), item.CurrentWord};
+    switch (answer.AnswerMode) {
     case VowelMode:
     case SyllableMode:
     case AccentMode:
-        return sameLetter(s.CurrentWord, s.ClickedPosition);
-    case NoAccentCheck:
-        return RecordStretch{0, int(s.CurrentWord.size()), s.CurrentWord};
+        return sameLetter(item.CurrentWord, answer.ClickedPosition);
     default:
         return std::nullopt;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/exercisestate.h"
+#include "answering/answerstate.h"
 
 #include <QString>
 
@@ -16,14 +16,17 @@ struct RecordStretch {
     QString text;
 };
 
+// How the child answered: by a letter, or by the no-accent button.
+enum class AnsweredBy { Letter, NoAccentButton };
+
 // What a right answer colours green in each mode: the pressed vowel, the
 // marked syllable, the accented letter in place of the plain one, or the
 // stressed vowel after the no-accent button. Empty when the line is
 // inconsistent and the stretch would fall outside the word.
-std::optional<RecordStretch> successStretch(const ExerciseState &state);
+std::optional<RecordStretch> successStretch(const CurrentItem &item, const AnswerState &answer, AnsweredBy by);
 
 // What a wrong answer colours red: the pressed letter, or the whole word
 // after the no-accent button.
-std::optional<RecordStretch> failureStretch(const ExerciseState &state);
+std::optional<RecordStretch> failureStretch(const CurrentItem &item, const AnswerState &answer, AnsweredBy by);
 
 } // namespace tildora

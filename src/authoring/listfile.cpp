@@ -9,22 +9,6 @@
 #include <QCoreApplication>
 
 namespace tildora {
-
-QByteArray exerciseFileBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += line.toUtf8();
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-bool saveExerciseFile(const QString &path, const QStringList &lines, QString *error)
-{
-    return writeWholeFile(path, exerciseFileBytes(lines), error);
-}
-
 namespace {
 
 // An exercise file line for line, but for a line whose word is longer than

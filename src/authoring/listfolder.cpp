@@ -186,4 +186,25 @@ bool trashList(const QString &path, QString *error)
     return true;
 }
 
+bool addExtraWord(const QString &wordFile, const QString &word, QString *error)
+{
+    const QFileInfo info(wordFile);
+    QByteArray words;
+    if (info.exists()) {
+        // Only a plain file is read: a FIFO in its place would hold the window up.
+        const std::optional<QByteArray> read = readRegularFile(wordFile, MaxExerciseFileBytes);
+        if (!read)
+            return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot read %1").arg(wordFile)), false;
+        words = *read;
+        if (!words.isEmpty() && !words.endsWith('\n'))
+            words += '\n';
+    }
+    // Written whole, or the old list stays: a full disk is told with its reason.
+    QString why;
+    if (!QDir().mkpath(info.absolutePath()) || !writeWholeFile(wordFile, words + word.toUtf8() + '\n', &why))
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, why)),
+               false;
+    return true;
+}
+
 } // namespace tildora

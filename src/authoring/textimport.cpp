@@ -11,7 +11,7 @@
 
 namespace tildora {
 
-ImportedLines linesFromText(QStringView text)
+ImportedLines linesFromText(QStringView text, GivenLines given)
 {
     ImportedLines imported;
     const ExerciseLines lines = splitExerciseLines(text.toString());
@@ -19,7 +19,7 @@ ImportedLines linesFromText(QStringView text)
         const QStringView entry = lines.at(i).trimmed();
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
-        const bool isLine = entry.contains(u',');
+        const bool isLine = given == GivenLines::Kept && entry.contains(u',');
         const QStringView word = isLine ? splitExerciseLine(entry).word : entry;
         QString why = wordLengthProblem(word);
         if (isLine && why.isEmpty()) {

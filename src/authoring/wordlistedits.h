@@ -22,6 +22,7 @@ private:
     QString m_after;
 };
 
+// Lines added to the list, as one step to undo.
 class InsertLinesCommand : public QUndoCommand
 {
 public:
@@ -35,10 +36,13 @@ private:
     QStringList m_lines;
 };
 
+// Lines taken out of the list, as one step to undo.
 class RemoveLinesCommand : public QUndoCommand
 {
 public:
     RemoveLinesCommand(WordListModel *model, int row, int count);
+    // What the step is called in the Edit menu.
+    static QString name(int row, int count);
     void redo() override;
     void undo() override;
 
@@ -48,6 +52,7 @@ private:
     QStringList m_lines;
 };
 
+// A line moved to another place, as one step to undo.
 class MoveLineCommand : public QUndoCommand
 {
 public:

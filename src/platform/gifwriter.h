@@ -6,6 +6,7 @@
 
 namespace tildora {
 
+// One picture of an animation and how long it shows.
 struct GifFrame {
     QImage image;
     int delayCentiseconds = 10;

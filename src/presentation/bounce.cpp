@@ -6,7 +6,7 @@
 
 namespace tildora {
 
-int bounceTick(ExerciseState &state)
+int bounceTick(StripState &state)
 {
     if (!state.BounceUp) {
         state.BounceTop += 5;
@@ -20,14 +20,14 @@ int bounceTick(ExerciseState &state)
     return state.BounceTop;
 }
 
-int bounceRestart(ExerciseState &state)
+int bounceRestart(StripState &state)
 {
     state.BounceTop = state.LetterTop;
     state.BounceBase = state.BounceTop;
     return state.LetterTop;
 }
 
-Bounce::Bounce(ExerciseState &state, LetterStrip &strip, QTimer &timer) : m_state(state), m_strip(strip), m_timer(timer)
+Bounce::Bounce(StripState &state, LetterStrip &strip, QTimer &timer) : m_state(state), m_strip(strip), m_timer(timer)
 {
 }
 

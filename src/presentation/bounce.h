@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/exercisestate.h"
+#include "presentation/stripstate.h"
 
 class QTimer;
 
@@ -12,18 +12,18 @@ class LetterStrip;
 // 700 below its base line, then 5 up until it has passed 100 above it, and
 // so on. The direction is tested before the step and turned after it, so the
 // letter goes one step past each line. Returns the Top to move it to.
-int bounceTick(ExerciseState &state);
+int bounceTick(StripState &state);
 
 // The click on a letter puts the bouncing letter back on its row and makes
 // that row the base line of the bounce. Returns the Top to move it to.
-int bounceRestart(ExerciseState &state);
+int bounceRestart(StripState &state);
 
 // The bounce of the found letter over the letter strip, driven by the timer:
 // the one place that starts, moves and stops it.
 class Bounce
 {
 public:
-    Bounce(ExerciseState &state, LetterStrip &strip, QTimer &timer);
+    Bounce(StripState &state, LetterStrip &strip, QTimer &timer);
 
     // Letter picture `index` starts from its row; the base line stays.
     void start(int index);
@@ -34,7 +34,7 @@ public:
 
 private:
     void moveTo(int top);
-    ExerciseState &m_state;
+    StripState &m_state;
     LetterStrip &m_strip;
     QTimer &m_timer;
 };

@@ -1,6 +1,5 @@
 #include "presentation/worddrawing.h"
 
-#include "content/exerciseline.h"
 #include "platform/units.h"
 #include "presentation/bounce.h"
 #include "presentation/letterrow.h"
@@ -14,31 +13,18 @@ int centredStripLeft(int outerWindowWidth, int stripWidth)
     return (outerWindowWidth - stripWidth) / 2;  // C++ division drops the remainder toward zero
 }
 
-void markStressedSyllable(ExerciseState &state)
-{
-    const int length = int(state.StressedSyllable.size());
-    state.SyllableStart = markedSyllableStart(state.CurrentWord, state.StressedSyllable, state.StressPosition);
-    // Room for every position of the word, and for the positions 0..L-1 that a
-    // syllable missing from the word marks.
-    const int positions = std::max<int>(int(state.CurrentWord.size()), length) + 1;
-    state.SyllableMask.assign(std::size_t(std::max(positions, 16)), false);
-    for (int p = state.SyllableStart; p < state.SyllableStart + length; ++p)
-        state.SyllableMask[std::size_t(p)] = true;
-    state.SyllableHits = 0;
-}
-
-void DrawWord(ExerciseState &state, const WordDrawing &view)
+void DrawWord(StripState &state, const QString &word, const WordDrawing &view)
 {
     view.bounce.stop();
     view.Picture2.removeCopies();
-    state.LetterCount = int(std::min<qsizetype>(state.CurrentWord.size(), MaxLetterPictures));
+    state.LetterCount = int(std::min<qsizetype>(word.size(), MaxLetterPictures));
 
     // Every picture first: a letter without one gets a blank place as wide as
     // the others, never an image of another letter.
     QList<QImage> images;
     QList<QSize> sizes;
     for (int i = 0; i < state.LetterCount; ++i) {
-        images << view.pictures.load(view.locator.letterPicture(QString(state.CurrentWord[i])));
+        images << view.pictures.load(view.locator.letterPicture(QString(word[i])));
         sizes << images.last().size();
     }
     LetterPicture *first = view.Picture2.letter(0);
@@ -68,8 +54,6 @@ void DrawWord(ExerciseState &state, const WordDrawing &view)
         view.Picture2.setTwipWidth(last->left() + last->twipWidth() + 100);
     }
     view.Picture2.move(centredStripLeft(view.outerWindowWidth, view.Picture2.twipWidth()), state.Picture2Top);
-
-    markStressedSyllable(state);
 }
 
 } // namespace tildora

@@ -11,6 +11,7 @@
 
 namespace tildora {
 
+// One answer of a child: one row of a day file.
 struct ResultRow {
     QDateTime time;        // local time of the answer, to the second
     QString child;         // the name given on the command line, or empty

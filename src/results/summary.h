@@ -22,6 +22,7 @@ struct ChildDaySummary {
     bool operator==(const ChildDaySummary &) const = default;
 };
 
+// How often a word was answered, and missed.
 struct WordSummary {
     QString word;
     int tries = 0;   // answers given on the word

@@ -30,7 +30,7 @@ public:
         auto *letter = static_cast<LetterPicture *>(widget());
         if (t == QAccessible::Name) {
             auto *form = qobject_cast<Form1 *>(letter->window());
-            const QString word = form ? form->state().CurrentWord : QString();
+            const QString word = form ? form->item().CurrentWord : QString();
             const int i = letter->index();
             return QCoreApplication::translate("tildora::ClassroomAccess", "letter %1, %2 of %3")
                 .arg(i < word.size() ? QString(word.at(i)) : QString())

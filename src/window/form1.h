@@ -1,12 +1,14 @@
 #pragma once
 
 #include "answering/answering.h"
-#include "window/recordpanel.h"
 #include "content/contentlocator.h"
+#include "content/currentitem.h"
 #include "content/exerciselibrary.h"
-#include "content/exercisestate.h"
 #include "platform/pictureloader.h"
+#include "presentation/stripstate.h"
+#include "window/recordpanel.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -66,7 +68,10 @@ public:
     // first answer; no answers are kept unless this is called.
     void keepAnswers(const QString &resultsFolder, const QString &child);
 
-    ExerciseState &state() { return m_state; }
+    // The item on screen, the answers to it and the letter strip's places.
+    CurrentItem &item() { return m_item; }
+    AnswerState &answerState() { return m_answer; }
+    StripState &strip() { return m_strip; }
     const ContentLocator &locator() const { return m_locator; }
     // What the start-up check found missing; said once to the teacher after
     // the first frame.
@@ -90,6 +95,9 @@ public:
     LetterStrip *Picture2 = nullptr;
     FileListBox File1;
     QImage Picture3;  // the tile: the part of the texture the box's inner area shows
+    // Not of the design: the line's sentence above the letters, shown only
+    // for a line that has one.
+    QLabel *SentenceLine = nullptr;
 
     RecordPanel &record() { return m_record; }
     // Names for assistive technology, shortcuts, letter focus, full screen.
@@ -121,6 +129,7 @@ private:
     void LoadExerciseFile();
     void NextItem();
     QString wordRecording() const;
+    void showSentence();
 
     // What answering asks of the window.
     void setLetterColor(int index, const QColor &color) override;
@@ -131,8 +140,7 @@ private:
     void showModeButtons(int chosen) override;
     void showNextItem() override;
     void startBounce(int index) override;
-    QString counterCaption(Counter counter) const override;
-    void setCounterCaption(Counter counter, const QString &caption) override;
+    void showCounter(Counter counter, int value) override;
     void showAnimation(Animation shown) override;
     void playSound(const QString &name) override;
     void writeRecordLine(const QString &word, const std::optional<RecordStretch> &stretch,
@@ -143,8 +151,10 @@ private:
     ContentLocator m_locator;
     PictureLoader m_pictures;
     SoundPlayer *m_sound;
-    ExerciseState m_state;
-    Answering m_answering{m_state, *this};
+    CurrentItem m_item;
+    AnswerState m_answer;
+    StripState m_strip;
+    Answering m_answering{m_item, m_answer, *this};
     std::unique_ptr<Bounce> m_bounce;
     RecordPanel m_record{nullptr};
     QStringList m_startupProblems;
@@ -155,6 +165,7 @@ private:
     std::unique_ptr<ResultsLog> m_results;
     QString m_child;
     QString m_exerciseFile;  // name of the file List1 was loaded from
+    QFont m_sentenceFont;
 };
 
 } // namespace tildora

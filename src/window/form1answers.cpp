@@ -54,10 +54,9 @@ void Form1::showModeButtons(int chosen)
 
 void Form1::showNextItem() { NextItem(); }
 void Form1::startBounce(int index) { m_bounce->start(index); }
-QString Form1::counterCaption(Counter counter) const { return Label1[int(counter)]->text(); }
-void Form1::setCounterCaption(Counter counter, const QString &caption)
+void Form1::showCounter(Counter counter, int value)
 {
-    Label1[int(counter)]->setText(caption);
+    Label1[int(counter)]->setText(QString::number(value));
     if (m_classroom)
         m_classroom->counterShown(int(counter));
 }

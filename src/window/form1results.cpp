@@ -1,10 +1,8 @@
 // Form1 keeps each judged answer for the teacher.
 #include "window/form1.h"
-
 #include "answering/judgedanswer.h"
 #include "results/resultslog.h"
 
-#include <QLabel>
 
 namespace tildora {
 namespace {
@@ -16,7 +14,7 @@ QString modeName(std::uint8_t mode)
         return results::Vowel;
     case SyllableMode:
         return results::Syllable;
-    default:  // the written-accent mode, and its no-accent button
+    default:  // the written-accent mode
         return results::Accent;
     }
 }
@@ -46,9 +44,9 @@ void Form1::answerJudged(const JudgedAnswer &answer)
 {
     if (!m_results)
         return;
-    m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_state.CurrentWord, modeName(m_state.AnswerMode),
-                       answer.position, answer.pressed, resultName(answer.result), Label1[0]->text().toInt(),
-                       Label1[1]->text().toInt()});
+    m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_item.CurrentWord,
+                       modeName(m_answer.AnswerMode), answer.position, answer.pressed, resultName(answer.result),
+                       answer.score.right, answer.score.wrong});
 }
 
 } // namespace tildora

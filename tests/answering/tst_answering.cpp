@@ -1,17 +1,14 @@
-// Answering without a window: what each press asks of the view, in order;
-// the record panel's offsets and colours, and the praise draw.
+// Answering without a window: what each press shows, plays, writes and
+// counts; the praise draw.
 #include "answering/answering.h"
 #include "answering/praise.h"
 #include "answering/record.h"
-#include "window/recordpanel.h"
 #include "content/exerciselibrary.h"
 #include "content/exerciseline.h"
 #include "fakeanswerview.h"
-#include "presentation/worddrawing.h"
 
 #include <QApplication>
 #include <QTest>
-#include <QTextEdit>
 
 using namespace tildora;
 
@@ -20,22 +17,38 @@ namespace {
 constexpr int NoAccentButton = -1;
 
 struct Stage {
-    ExerciseState state;
+    CurrentItem item;
+    AnswerState answer;
     testing::FakeAnswerView view;
-    Answering answering{state, view};
+    Answering answering{item, answer, view};
 
     Stage(const QString &line, int mode)
     {
-        parseCurrentItem(state, ExerciseLines::fromStringList({line}));
-        markStressedSyllable(state);
-        state.AnswerMode = std::uint8_t(mode);
+        parseCurrentItem(item, ExerciseLines::fromStringList({line}));
+        markStressedSyllable(answer, item);
+        answer.AnswerMode = std::uint8_t(mode);
     }
     // Letter presses at (1.5, 2.5) of the picture; NoAccentButton for the button.
-    QString press(const QList<int> &presses)
+    void press(const QList<int> &presses)
     {
         for (const int p : presses)
             p == NoAccentButton ? answering.judgeNoAccentButton() : answering.judgeLetterPress(p, 1.5, 2.5);
-        return view.log.join(' ');
+    }
+    // The filled letters, "index:colour", an accented picture before its colour.
+    QString letters() const
+    {
+        QStringList out;
+        for (auto it = view.letters.cbegin(); it != view.letters.cend(); ++it)
+            out << QString::number(it.key()) + ':' + it.value();
+        return out.join(' ');
+    }
+    // The animation shown, the strip, the no-accent button, the bouncing letter.
+    QString shown() const
+    {
+        static const char *const button[] = {"untouched", "off", "on"};
+        return QString("%1 %2 %3 %4")
+            .arg(view.animation, view.stripOpen ? "open" : "locked", button[view.noAccentButton + 1],
+                 view.bounce < 0 ? "-" : "bounce" + QString::number(view.bounce));
     }
 };
 
@@ -50,45 +63,50 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QList<int>>("presses");
-        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QString>("sound");  // the last one started, the one heard
+        QTest::addColumn<QStringList>("judged");
+        QTest::addColumn<QString>("shown");
 
         const int N = NoAccentButton;
+        const QString wrongShown = "no open untouched -";
         QTest::newRow("vowel, position 0 makes every press wrong")
-            << 0 << "casa,0,ca,NO," << QList<int>{1}
-            << "red1 no sound:fallo record:casa[1,1,a]red wrong=1 fill1@2,2 judged:2a:wrong";
+            << 0 << "casa,0,ca,NO," << QList<int>{1} << "1:red" << QStringList{"casa[1,1,a]red"} << "fallo"
+            << QStringList{"2a:wrong 0/1"} << wrongShown;
         QTest::newRow("vowel, wrong then right at a two-digit position: acompañamiento")
-            << 0 << "acompañamiento,11,mien,NO," << QList<int>{0, 10}
-            << "red0 no sound:fallo record:acompañamiento[0,1,a]red wrong=1 fill0@2,2 judged:1a:wrong blue10 bounce10 "
-               "record:acompañamiento[10,1,e]green lock noaccent:off right=1 sound:8 yes fill10@2,2 judged:11e:right";
+            << 0 << "acompañamiento,11,mien,NO," << QList<int>{0, 10} << "0:red 10:blue"
+            << QStringList{"acompañamiento[0,1,a]red", "acompañamiento[10,1,e]green"} << "8"
+            << QStringList{"1a:wrong 0/1", "11e:right 1/1"} << "yes locked off bounce10";
         QTest::newRow("syllable, a hit, a wrong s, the last hit")
-            << 1 << "casa,2,ca,NO," << QList<int>{0, 2, 1}
-            << "green0 fill0@2,2 judged:1c:partial red2 no sound:fallo record:casa[2,1,s]red wrong=1 fill2@2,2 "
-               "judged:3s:wrong green1 green1 record:casa[0,2,ca]green lock noaccent:off right=1 sound:8 yes fill1@2,2 "
-               "judged:2a:right";
+            << 1 << "casa,2,ca,NO," << QList<int>{0, 2, 1} << "0:green 1:green 2:red"
+            << QStringList{"casa[2,1,s]red", "casa[0,2,ca]green"} << "8"
+            << QStringList{"1c:partial 0/0", "3s:wrong 0/1", "2a:right 1/1"} << "yes locked off -";
         QTest::newRow("accent, right: árbol")
-            << 2 << "arbol,1,ar,á," << QList<int>{0}
-            << "accent0:á blue0 bounce0 record:arbol[0,1,á]green lock noaccent:off right=1 sound:acento yes "
-               "fill0@2,2 judged:1a:right";
+            << 2 << "arbol,1,ar,á," << QList<int>{0} << "0:áblue" << QStringList{"arbol[0,1,á]green"} << "acento"
+            << QStringList{"1a:right 1/0"} << "yes locked off bounce0";
         QTest::newRow("accent, other letter of árbol")
-            << 2 << "arbol,1,ar,á," << QList<int>{2}
-            << "red2 no sound:fallo record:arbol[2,1,b]red wrong=1 fill2@2,2 judged:3b:wrong";
+            << 2 << "arbol,1,ar,á," << QList<int>{2} << "2:red" << QStringList{"arbol[2,1,b]red"} << "fallo"
+            << QStringList{"3b:wrong 0/1"} << wrongShown;
         QTest::newRow("accent, stressed letter of a word without accent")
-            << 2 << "casa,1,ca,No," << QList<int>{0}
-            << "red0 no sound:fallo record:casa[0,1,c]red wrong=1 fill0@2,2 judged:1c:wrong";
+            << 2 << "casa,1,ca,No," << QList<int>{0} << "0:red" << QStringList{"casa[0,1,c]red"} << "fallo"
+            << QStringList{"1c:wrong 0/1"} << wrongShown;
         QTest::newRow("no-accent button, right")
-            << 2 << "casa,2,ca,no," << QList<int>{N}
-            << "record:casa[1,1,a]green lock noaccent:off right=1 sound:noacento yes judged:0sin-tilde:right";
-        QTest::newRow("no-accent button, wrong: the whole word red, no count")
-            << 2 << "arbol,1,ar,á," << QList<int>{N}
-            << "no sound:fallo record:arbol[0,5,arbol]red judged:0sin-tilde:wrong";
+            << 2 << "casa,2,ca,no," << QList<int>{N} << "" << QStringList{"casa[1,1,a]green"} << "noacento"
+            << QStringList{"0sin-tilde:right 1/0"} << "yes locked off -";
+        QTest::newRow("no-accent button, wrong twice: the whole word red, counted each time")
+            << 2 << "arbol,1,ar,á," << QList<int>{N, N} << ""
+            << QStringList{"arbol[0,5,arbol]red", "arbol[0,5,arbol]red"} << "fallo"
+            << QStringList{"0sin-tilde:wrong 0/1", "0sin-tilde:wrong 0/2"} << wrongShown;
         QTest::newRow("no-accent button, blank before NO is wrong")
-            << 2 << "casa,2,ca, NO," << QList<int>{N}
-            << "no sound:fallo record:casa[0,4,casa]red judged:0sin-tilde:wrong";
+            << 2 << "casa,2,ca, NO," << QList<int>{N} << "" << QStringList{"casa[0,4,casa]red"} << "fallo"
+            << QStringList{"0sin-tilde:wrong 0/1"} << wrongShown;
         QTest::newRow("no-accent button, position 0 colours nothing")
-            << 2 << "casa,0,ca,NO," << QList<int>{N}
-            << "record:casa[]green lock noaccent:off right=1 sound:noacento yes judged:0sin-tilde:right";
+            << 2 << "casa,0,ca,NO," << QList<int>{N} << "" << QStringList{"casa[]green"} << "noacento"
+            << QStringList{"0sin-tilde:right 1/0"} << "yes locked off -";
         QTest::newRow("not an answer mode: painted and locked only")
-            << 3 << "casa,2,ca,NO," << QList<int>{1} << "fill1@2,2";
+            << 3 << "casa,2,ca,NO," << QList<int>{1} << "1:" << QStringList{} << "" << QStringList{}
+            << "none open untouched -";
     }
 
     void presses()
@@ -96,21 +114,30 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, line);
         QFETCH(QList<int>, presses);
+        QFETCH(QStringList, judged);
         Stage s(line, mode);
-        QTEST(s.press(presses), "asked");
-        // The no-accent check lives only while the button is judged.
-        QCOMPARE(s.state.AnswerMode, std::uint8_t(presses.contains(NoAccentButton) ? AccentMode : mode));
+        s.press(presses);
+        QTEST(s.letters(), "letters");
+        QTEST(s.view.records, "records");
+        QTEST(s.view.sounds.value(s.view.sounds.size() - 1), "sound");
+        QCOMPARE(s.view.judged, judged);
+        // The counters shown are the ones the last answer carries.
+        const QString shownCounters = QString("%1/%2").arg(s.view.counters[0]).arg(s.view.counters[1]);
+        QCOMPARE(shownCounters, judged.isEmpty() ? QString("0/0") : judged.last().section(' ', 1));
+        QTEST(s.shown(), "shown");
+        QCOMPARE(int(s.answer.AnswerMode), mode);  // an answer never changes the mode
     }
 
     void modes_data()
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("asked");
-        QTest::newRow("back to vowel mode") << 1 << 0 << "mode0 noaccent:off next";
-        QTest::newRow("written-accent mode") << 0 << 2 << "mode2 noaccent:on next";
-        QTest::newRow("unknown button keeps the mode") << 2 << 7 << "next";
-        QTest::newRow("negative button keeps the mode") << 1 << -1 << "next";
+        QTest::addColumn<int>("buttons");  // the mode button shown chosen, -1 for none touched
+        QTest::addColumn<int>("noAccent");  // the no-accent button: -1 untouched, 0 off, 1 on
+        QTest::newRow("back to vowel mode") << 1 << 0 << 0 << 0;
+        QTest::newRow("written-accent mode") << 0 << 2 << 2 << 1;
+        QTest::newRow("unknown button keeps the mode") << 2 << 7 << -1 << -1;
+        QTest::newRow("negative button keeps the mode") << 1 << -1 << -1 << -1;
     }
 
     void modes()
@@ -118,68 +145,57 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, button);
         Stage s("casa,2,ca,NO,", from);
-        s.state.ItemIndex = 2;
+        s.item.ItemIndex = 2;
         s.answering.chooseMode(button);
-        QTEST(s.view.log.join(' '), "asked");
-        QCOMPARE(s.state.ItemIndex, 1);  // the next item, from 2 before the button
-        QCOMPARE(int(s.state.AnswerMode), button >= 0 && button <= 2 ? button : from);
+        QTEST(s.view.modeButtons, "buttons");
+        QTEST(s.view.noAccentButton, "noAccent");
+        QCOMPARE(s.view.nextShown, 1);
+        QCOMPARE(s.item.ItemIndex, 1);  // the next item, from 2 before the button
+        QCOMPARE(int(s.answer.AnswerMode), button >= 0 && button <= 2 ? button : from);
         // Right after a file is chosen the index stays at its first line.
-        s.state.ItemIndex = 0;
+        s.item.ItemIndex = 0;
         s.answering.chooseMode(button);
-        QCOMPARE(s.state.ItemIndex, 0);
+        QCOMPARE(s.item.ItemIndex, 0);
         // The next item opens the no-accent button in written-accent mode only.
-        s.view.log.clear();
         s.answering.itemShown();
-        QCOMPARE(s.view.log, QStringList{s.state.AnswerMode == AccentMode ? "noaccent:on" : "noaccent:off"});
+        QCOMPARE(s.view.noAccentButton, int(s.answer.AnswerMode == AccentMode));
     }
 
-    void countersCountOn_data()
+    void syllableMarks_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("raised");
-        QTest::newRow("from nine to ten") << "9" << "10";
-        QTest::newRow("half rounds to even first") << "2.5" << "3";
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("syllable");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("papa stressed at 4: second pa") << "papa" << 4 << "pa" << 3 << QList<int>{3, 4};
+        QTest::newRow("syllable missing marks 0..L-1") << "casa" << 2 << "xyz" << 0 << QList<int>{0, 1, 2};
+        QTest::newRow("empty syllable marks nothing") << "casa" << 2 << "" << 2 << QList<int>{};
+        QTest::newRow("case-sensitive search") << "Casa" << 2 << "ca" << 0 << QList<int>{0, 1};
+        QTest::newRow("a word of 300 letters, marked past letter 255")
+            << QString(249, QLatin1Char('b')) + "cas" + QString(48, QLatin1Char('b')) << 251 << "cas" << 250
+            << QList<int>{250, 251, 252};
     }
 
-    void countersCountOn()
+    void syllableMarks()
     {
-        QFETCH(QString, caption);
-        Stage s("casa,2,ca,NO,", VowelMode);
-        s.view.captions[0] = caption;
-        s.view.captions[1] = caption;
-        s.answering.judgeLetterPress(1, 0, 0);
-        QTEST(s.view.captions[0], "raised");
-    }
-
-    void panelCountsOneCharacterPerBreak()
-    {
-        QTextEdit edit;
-        RecordPanel panel(&edit);
-        ExerciseState s;
-        s.CurrentWord = "casa";
-        s.ClickedPosition = 2;
-        writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
-        s.CurrentWord = "arbol";
-        s.AnswerMode = AccentMode;
-        s.ClickedPosition = 1;
-        s.AccentLetter = QString("á");
-        writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
-        QCOMPARE(panel.text(), QString("casa\nárbol\n"));
-        QCOMPARE(panel.colorAt(5), QColor(Qt::green));
-        // After a coloured letter the next text is in the panel's own colour.
-        QCOMPARE(panel.colorAt(6), QColor());
-        // A longer accent field replaces the one letter with all its characters.
-        s.CurrentWord = "sol";
-        s.AccentLetter = "óó";
-        writeRecordLine(panel, s.CurrentWord, successStretch(s), Qt::green);
-        QCOMPARE(panel.text(), QString("casa\nárbol\nóóol\n"));
-        QCOMPARE(panel.colorAt(12), QColor(Qt::green));
-        QCOMPARE(panel.colorAt(13), QColor());
-        // Selections outside the text are cut to it.
-        panel.select(-5, 3);
-        panel.setSelectionColor(Qt::red);
-        panel.replaceSelection("x");
-        QCOMPARE(panel.text(), QString("xa\nárbol\nóóol\n"));
+        QFETCH(QString, word);
+        QFETCH(int, position);
+        QFETCH(QString, syllable);
+        CurrentItem item;
+        item.CurrentWord = word;
+        item.StressPosition = std::uint8_t(position);
+        item.StressedSyllable = syllable;
+        AnswerState answer;
+        answer.SyllableHits = 3;
+        markStressedSyllable(answer, item);
+        QTEST(answer.SyllableStart, "start");
+        QList<int> positions;
+        for (std::size_t p = 0; p < answer.SyllableMask.size(); ++p)
+            if (answer.SyllableMask[p])
+                positions << int(p);
+        QTEST(positions, "positions");
+        QCOMPARE(answer.SyllableHits, 0);
     }
 
     void praiseSequence()

@@ -2,6 +2,7 @@
 // the fields of a line and the numbers in them, and the folder of files.
 #include "content/exerciselibrary.h"
 #include "content/exerciseline.h"
+#include "content/exercisewriter.h"
 #include "content/numberreader.h"
 #include "content/textdecode.h"
 
@@ -37,9 +38,9 @@ QString linkTarget(const QTemporaryDir &dir, const QString &target)
 
 } // namespace
 
-static ExerciseState previousItem()
+static CurrentItem previousItem()
 {
-    ExerciseState s;
+    CurrentItem s;
     s.CurrentWord = "sol";
     s.StressPosition = 2;
     s.StressedSyllable = "sol";
@@ -208,6 +209,38 @@ private slots:
         QTEST(splitExerciseLines(text).toStringList(), "lines");
     }
 
+    void writesWhatItReads_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("syllable");
+        QTest::addColumn<QString>("accent");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("llana con tilde: árbol") << "arbol" << 1 << "ar" << "á" << "" << "arbol,1,ar,á,";
+        QTest::newRow("past letter 9: murciélago") << "murcielago" << 12 << "la" << "NO" << "" << "murcielago,12,la,NO,";
+        QTest::newRow("with a sentence holding a comma")
+            << "si" << 2 << "si" << "NO" << "Si llueve, me mojo." << "si,2,si,NO,Si llueve, me mojo.,";
+    }
+
+    // One line written, as the window reads it back, and the file's bytes.
+    void writesWhatItReads()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, position);
+        QFETCH(QString, syllable);
+        QFETCH(QString, accent);
+        QFETCH(QString, sentence);
+        QFETCH(QString, line);
+        QCOMPARE(formatExerciseLine({word, position, syllable, accent, sentence}), line);
+        CurrentItem s = previousItem();
+        parseCurrentItem(s, splitExerciseLines(QString::fromUtf8(exerciseFileBytes({line, line}))));
+        QCOMPARE(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter,
+                              s.Sentence}),
+                 QStringList({word, QString::number(position), syllable, accent, sentence}));
+        QCOMPARE(exerciseFileBytes({line, line}), (line + "\r\n" + line + "\r\n").toUtf8());
+    }
+
     void loadsFiles()
     {
         QTemporaryDir dir;
@@ -244,7 +277,7 @@ private slots:
     void parsesFields()
     {
         QFETCH(QString, line);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         parseCurrentItem(s, ExerciseLines::fromStringList({line}));
         QTEST(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter}).join('|'),
               "fields");
@@ -270,7 +303,7 @@ private slots:
         QStringList lines;
         for (int i = 0; i < lineCount; ++i)
             lines << QString("w%1,1,w,NO,").arg(i);
-        ExerciseState s = previousItem();
+        CurrentItem s = previousItem();
         s.ItemIndex = itemIndex;
         parseCurrentItem(s, ExerciseLines::fromStringList(lines));
         QTEST(s.ItemIndex, "expectedIndex");
@@ -293,6 +326,7 @@ private slots:
         QTest::newRow("negative exponent") << "25e-1" << 2.5;
         QTest::newRow("exponent without digits") << "3e" << 3.0;
         QTest::newRow("exponent after nothing") << "e5" << 0.0;
+        QTest::newRow("digits after the point only") << ".5e1" << 5.0;
         QTest::newRow("zero with exponent") << "0e5" << 0.0;
         QTest::newRow("hex prefix is not a number") << "&H10" << 0.0;
         QTest::newRow("large exponent") << "1e300" << 1e300;
@@ -306,7 +340,10 @@ private slots:
     void readsLeadingNumber()
     {
         QFETCH(QString, text);
-        QTEST(readNumber(text), "expected");
+        QFETCH(double, expected);
+        QCOMPARE(readNumber(text), expected);
+        // Text with no digit is no number at all: zero, never minus zero.
+        QCOMPARE(std::signbit(readNumber(text)), std::signbit(expected));
     }
 
     void roundsHalfToEven_data()

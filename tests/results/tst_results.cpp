@@ -337,7 +337,7 @@ private slots:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
-    void rowsReachDiskAndNothingLeaks_data()
+    void everyRowKeptAndNoDescriptorLeft_data()
     {
         QTest::addColumn<int>("days");
         QTest::addColumn<int>("rowsPerDay");
@@ -345,7 +345,7 @@ private slots:
         QTest::newRow("many rows in one day") << 1 << 200;
         QTest::newRow("the day changes twice") << 3 << 5;
     }
-    void rowsReachDiskAndNothingLeaks()
+    void everyRowKeptAndNoDescriptorLeft()
     {
         QFETCH(int, days);
         QFETCH(int, rowsPerDay);

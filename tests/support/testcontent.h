@@ -77,7 +77,8 @@ struct Window {
         form = std::make_unique<tildora::Form1>(tree.root, &sound);
     }
     void load() { form->Form_Load(); }
-    tildora::ExerciseState &state() { return form->state(); }
+    tildora::CurrentItem &item() { return form->item(); }
+    tildora::StripState &strip() { return form->strip(); }
     // Sound file names played so far, without their folder.
     QStringList played() const
     {

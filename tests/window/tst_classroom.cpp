@@ -190,10 +190,10 @@ private slots:
         Form1 &f = *w.form;
         QTest::keyClick(&f, Qt::Key(key));
         // A button's shortcut shows the button pressed for a moment, then clicks.
-        QTRY_VERIFY(w.state().CurrentWord == "sol" || w.played().count("casa.wav") == 2);
+        QTRY_VERIFY(w.item().CurrentWord == "sol" || w.played().count("casa.wav") == 2);
         QTEST(int(w.played().count("casa.wav")), "recordingsPlayed");
-        QTEST(w.state().CurrentWord, "word");
-        QTEST(int(w.state().AnswerMode), "mode");
+        QTEST(w.item().CurrentWord, "word");
+        QTEST(int(w.form->answerState().AnswerMode), "mode");
         PictureButton *b = button == "Command1" ? f.Command1 : f.Command2[button.at(9).digitValue()];
         QVERIFY2(b->toolTip().endsWith(QString("(%1)").arg(QKeySequence(key).toString())), qPrintable(b->toolTip()));
     }

@@ -2,7 +2,7 @@
 // child or teacher reaches it, next word, replay, wrap and the bounce; and the
 // answers it keeps: short games in each mode write the expected rows, nothing
 // is written before the first answer, and a folder that refuses leaves the
-// game exactly as it was.
+// game exactly as it was; the record panel's offsets and colours.
 #include "widgets/gifview.h"
 #include "widgets/letterstrip.h"
 #include "widgets/picturebutton.h"
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "../support/files.h"
@@ -125,6 +126,26 @@ private slots:
         QCOMPARE(w.sound.played.last(), w.tree.path("sonidospalabras/Mar.wav"));
     }
 
+    void sentencesAreShownAndHeard()
+    {
+        Window w({"tu,2,tu,ú,¿Vienes tú?,", "tu,2,tu,NO,Tu gato duerme.,", "sol,2,sol,NO,"});
+        const QString heard = "sonidosfrases/" + ContentLocator::sentenceRecordingName("tu", "¿Vienes tú?") + ".wav";
+        w.tree.write(heard, "RIFF");
+        w.tree.recording("tu");
+        w.load();
+        Form1 &f = *w.form;
+        QVERIFY(!f.SentenceLine->isHidden());
+        QCOMPARE(f.SentenceLine->accessibleName(), QString("¿Vienes tu?"));  // never the answer
+        QCOMPARE(w.sound.played.last(), w.tree.path(heard));
+        // The same word with another sentence has a recording of its own; until
+        // it is made, the word's is heard.
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(f.SentenceLine->accessibleName(), QString("Tu gato duerme."));
+        QCOMPARE(w.sound.played.last(), w.tree.path("sonidospalabras/tu.wav"));
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QVERIFY(f.SentenceLine->isHidden());
+    }
+
     void startUpWithoutContent()
     {
         QTemporaryDir empty;
@@ -153,7 +174,7 @@ private slots:
         showTwoLists(w);
         Form1 &form = *w.form;
         form.Combo1->setFocus();
-        form.state().ItemIndex = 2;
+        form.item().ItemIndex = 2;
 
         QAbstractItemView *list = form.Combo1->view();
         const auto chooseSecondInOpenList = [&] {
@@ -174,16 +195,16 @@ private slots:
             chooseSecondInOpenList();
         QTRY_COMPARE(form.Combo1->currentText(), QString("02.txt"));
         QCOMPARE(form.List1.toStringList(), (QStringList{"dos,2,dos,NO,", "tres,3,tres,NO,"}));
-        QCOMPARE(form.state().ItemIndex, 0);
+        QCOMPARE(form.item().ItemIndex, 0);
         if (reach == Reach::ArrowOnClosedList)
             return;
 
         // Choosing the loaded file again reads it afresh.
         w.tree.exercise("02.txt", {"cuatro,2,cua,NO,"});
-        form.state().ItemIndex = 1;
+        form.item().ItemIndex = 1;
         chooseSecondInOpenList();
         QTRY_COMPARE(form.List1.toStringList(), QStringList{"cuatro,2,cua,NO,"});
-        QCOMPARE(form.state().ItemIndex, 0);
+        QCOMPARE(form.item().ItemIndex, 0);
     }
 
     void typingLoadsNothing_data()
@@ -200,7 +221,7 @@ private slots:
         w.tree.write("secret.txt", "outside,1,o,NO,");
         showTwoLists(w);
         Form1 &form = *w.form;
-        form.state().ItemIndex = 1;
+        form.item().ItemIndex = 1;
 
         // As at the keyboard: the keys go to the box, which hands them to its
         // text line; then Enter, then the focus moves on to a button.
@@ -211,7 +232,7 @@ private slots:
         form.Command1->setFocus(Qt::MouseFocusReason);
         QVERIFY(form.Command1->hasFocus());
         QCOMPARE(form.List1.toStringList(), QStringList{"uno,1,u,NO,"});
-        QCOMPARE(form.state().ItemIndex, 1);
+        QCOMPARE(form.item().ItemIndex, 1);
         QCOMPARE(form.Combo1->count(), 2);
     }
 
@@ -225,7 +246,7 @@ private slots:
         form.Combo1->setCurrentIndex(1);
         form.Combo1_Click();
         QCOMPARE(form.List1.toStringList(), QStringList{});
-        QCOMPARE(form.state().ItemIndex, 0);
+        QCOMPARE(form.item().ItemIndex, 0);
         // A file replaced by a folder of the same name reads as empty too.
         QVERIFY(QDir().mkpath(w.tree.path("ejercicios/02.txt")));
         form.Combo1_Click();
@@ -247,7 +268,7 @@ private slots:
         form.Form_Load();
         QCOMPARE(comboEntries(form.Combo1), (QStringList{"a.txt", "b.txt", "c.dat", "a.txt", "Z.txt"}));
         QCOMPARE(form.List1.toStringList(), QStringList{"first,1,f,NO,"});
-        QCOMPARE(form.state().ItemIndex, 1);  // the first item is on screen
+        QCOMPARE(form.item().ItemIndex, 1);  // the first item is on screen
         // The teacher's a.txt is told from the bundled one by its place in the list.
         form.Combo1->setCurrentIndex(3);
         form.Combo1_Click();
@@ -268,13 +289,13 @@ private slots:
         const int left = a->left();
         QTest::mousePress(a, Qt::LeftButton, {}, Corner);
         // Between the press and its click the previous base (0) holds.
-        QCOMPARE(w.state().AnimLetter, 1);
-        QCOMPARE(w.state().BounceTop, 600);
+        QCOMPARE(w.strip().AnimLetter, 1);
+        QCOMPARE(w.strip().BounceTop, 600);
         f.Timer1_Timer();
         QCOMPARE(a->top(), 605);
         QTest::mouseRelease(a, Qt::LeftButton, {}, Corner);
         QCOMPARE(a->top(), 600);
-        QCOMPARE(w.state().BounceBase, 600);
+        QCOMPARE(w.strip().BounceBase, 600);
         // Down to base + 705, one step past the line, then up: 162 ticks from
         // one extreme to the other.
         QList<int> tops;
@@ -286,20 +307,20 @@ private slots:
         QCOMPARE(tops[141], 600 + 700);
         QCOMPARE(tops[140 + 162], 600 - 105);
         QCOMPARE(a->left(), left);
-        QVERIFY(w.state().BounceUp == false);
+        QVERIFY(w.strip().BounceUp == false);
         // The next word stops the bounce and puts the letters on their row, but
         // keeps the direction for the next bounce.
-        for (int i = 0; i < 162 && !w.state().BounceUp; ++i)
+        for (int i = 0; i < 162 && !w.strip().BounceUp; ++i)
             f.Timer1_Timer();
-        QVERIFY(w.state().BounceUp);
+        QVERIFY(w.strip().BounceUp);
         f.Command1_Click();
         QVERIFY(!f.Timer1->isActive());
-        QCOMPARE(w.state().AnimLetter, 0);
+        QCOMPARE(w.strip().AnimLetter, 0);
         QCOMPARE(f.Picture2->letter(0)->top(), 600);
         QTest::mouseClick(f.Picture2->letter(1), Qt::LeftButton, {}, Corner);  // sol: o
-        QCOMPARE(w.state().CurrentWord, QString("sol"));
+        QCOMPARE(w.item().CurrentWord, QString("sol"));
         QCOMPARE(f.Label1[0]->text(), QString("2"));
-        QCOMPARE(w.state().AnimLetter, 1);
+        QCOMPARE(w.strip().AnimLetter, 1);
         f.Timer1_Timer();
         QCOMPARE(f.Picture2->letter(1)->top(), 595);  // still going up first
     }
@@ -361,6 +382,37 @@ private slots:
         QCOMPARE(game.w.sound.played.mid(0, 2), sounds);
         QCOMPARE(f.record().text(), QString("casa\ncasa\nsol\n"));
         QVERIFY(QFileInfo(game.folder()).isFile());
+    }
+    void recordPanelCountsOneCharacterPerBreak()
+    {
+        QTextEdit edit;
+        RecordPanel panel(&edit);
+        CurrentItem item;
+        AnswerState answer;
+        item.CurrentWord = "casa";
+        answer.ClickedPosition = 2;
+        writeRecordLine(panel, item.CurrentWord, successStretch(item, answer, AnsweredBy::Letter), Qt::green);
+        item.CurrentWord = "arbol";
+        answer.AnswerMode = AccentMode;
+        answer.ClickedPosition = 1;
+        item.AccentLetter = QString("á");
+        writeRecordLine(panel, item.CurrentWord, successStretch(item, answer, AnsweredBy::Letter), Qt::green);
+        QCOMPARE(panel.text(), QString("casa\nárbol\n"));
+        QCOMPARE(panel.colorAt(5), QColor(Qt::green));
+        // After a coloured letter the next text is in the panel's own colour.
+        QCOMPARE(panel.colorAt(6), QColor());
+        // A longer accent field replaces the one letter with all its characters.
+        item.CurrentWord = "sol";
+        item.AccentLetter = "óó";
+        writeRecordLine(panel, item.CurrentWord, successStretch(item, answer, AnsweredBy::Letter), Qt::green);
+        QCOMPARE(panel.text(), QString("casa\nárbol\nóóol\n"));
+        QCOMPARE(panel.colorAt(12), QColor(Qt::green));
+        QCOMPARE(panel.colorAt(13), QColor());
+        // Selections outside the text are cut to it.
+        panel.select(-5, 3);
+        panel.setSelectionColor(Qt::red);
+        panel.replaceSelection("x");
+        QCOMPARE(panel.text(), QString("xa\nárbol\nóóol\n"));
     }
 };
 
