@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
-
 #include "../support/files.h"
 
 using namespace tildora;
@@ -192,11 +190,10 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         const QString path = m_folder + QStringLiteral("/abrir.txt");
-        std::optional<testing::WaitingFifo> fifo;
         if (bytes == "(folder)")
             QVERIFY(QDir().mkpath(path));
         else if (bytes == "(fifo)")
-            fifo.emplace(path, "casa,2,ca,NO,\r\n");
+            QVERIFY(testing::makeFifo(path));
         else
             put(QStringLiteral("abrir.txt"), bytes);
         const OpenedList opened = openListFile(path);
