@@ -147,6 +147,45 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::FileKind</name>
+    <message>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or other packed document</source>
+        <translation>un documento de Word, LibreOffice u otro comprimido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an older Word or Excel document</source>
+        <translation>un documento antiguo de Word o Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a rich-text (RTF) document</source>
+        <translation>un documento de texto enriquecido (RTF)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>a picture</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a file made for another program</source>
+        <translation>un archivo hecho para otro programa</translation>
+    </message>
+    <message>
+        <source>a file that is not text</source>
+        <translation type="vanished">un archivo que no es de texto</translation>
+    </message>
+</context>
+<context>
     <name>tildora::LineCheck</name>
     <message>
         <location filename="../src/authoring/linecheck.cpp" line="+46"/>
@@ -200,7 +239,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+104"/>
         <location line="+27"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
@@ -247,6 +286,16 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>cannot move %1 to the trash: %2</source>
         <translation>no se puede mover %1 a la papelera: %2</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tildora::LiveCheck</name>
@@ -266,7 +315,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
@@ -287,8 +336,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>no recording %1/%2.wav (%3)</source>
+        <translation>falta la grabación %1/%2.wav (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tildora-author record makes it</source>
+        <translation>la crea tildora-author record</translation>
+    </message>
+    <message>
         <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+        <translation type="vanished">falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -296,7 +354,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -406,14 +464,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>Editar la línea %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n lines</source>
+        <translation>
+            <numerusform>Quitar %n línea</numerusform>
+            <numerusform>Quitar %n líneas</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+0"/>
         <source>Remove %1 lines</source>
-        <translation>Quitar %1 líneas</translation>
+        <translation type="vanished">Quitar %1 líneas</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -424,7 +489,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+17"/>
+        <source>Voices → Record the missing words makes it</source>
+        <translation>la crea Voces → Grabar las palabras que faltan</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -456,7 +526,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+1"/>
         <source>Exercise line</source>
-        <translation>Línea del ejercicio</translation>
+        <translation>Línea de ejercicio</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -485,7 +555,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+76"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+110"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

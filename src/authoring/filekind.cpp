@@ -34,7 +34,7 @@ QString notTextKind(const QByteArray &bytes)
         return (uchar(c) < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == '\x7f';
     });
     if (head.contains('\0') || controls * 100 > head.size())
-        return QCoreApplication::translate("tildora::FileKind", "a file that is not text");
+        return QCoreApplication::translate("tildora::FileKind", "a file made for another program");
     return {};
 }
 

@@ -57,6 +57,12 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+void LiveCheck::setRecordingHint(const QString &hint)
+{
+    m_recordingHint = hint;
+    m_lines.clear();
+}
+
 QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
 {
     return suggestions.isEmpty()
@@ -82,8 +88,10 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     if (!m_content.hasRecording(word.toString()))
-        problems << warning(CheckText::tr("no recording %1/%2.wav (tildora-author record makes it)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
+        problems << warning(CheckText::tr("no recording %1/%2.wav (%3)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word,
+                                     m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it")
+                                                               : m_recordingHint));
     return problems;
 }
 

@@ -11,7 +11,11 @@
 
 namespace tildora {
 
-WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
+WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // The list is edited in the editor, which makes recordings itself.
+    m_check.setRecordingHint(tr("Voices → Record the missing words makes it"));
+}
 
 void WordListModel::setContent(const ContentLocator *content)
 {
