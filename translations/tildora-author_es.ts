@@ -149,9 +149,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileKind</name>
     <message>
-        <location filename="../src/authoring/filekind.cpp" line="+19"/>
         <source>a Word, LibreOffice or other packed document</source>
-        <translation>un documento de Word, LibreOffice u otro comprimido</translation>
+        <translation type="vanished">un documento de Word, LibreOffice u otro comprimido</translation>
+    </message>
+    <message>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or similar document</source>
+        <translation>un documento de Word, LibreOffice o parecido</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -269,7 +273,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+2"/>
         <location line="+21"/>
         <source>cannot rename %1</source>
-        <translation>no se puede cambiar el nombre de %1</translation>
+        <translation>no se puede renombrar %1</translation>
     </message>
     <message>
         <location line="-14"/>
@@ -279,7 +283,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+25"/>
         <source>cannot rename %1 to %2</source>
-        <translation>no se puede cambiar el nombre de %1 a %2</translation>
+        <translation>no se puede renombrar %1 como %2</translation>
     </message>
     <message>
         <location line="+10"/>

@@ -19,7 +19,7 @@
     <message>
         <location filename="../src/editor/audiomodule/qteditoraudio.cpp" line="+52"/>
         <source>the file is not a WAV recording the editor can play</source>
-        <translation>el archivo no es una grabación WAV que el editor pueda escuchar</translation>
+        <translation>el archivo no es una grabación WAV que el editor sepa leer</translation>
     </message>
 </context>
 <context>
@@ -674,7 +674,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     <message>
         <location line="+12"/>
         <source>Recording needs %1. Install it with: sudo apt install %2</source>
-        <translation>Para grabar hace falta %1. Instálalo con: sudo apt install %2</translation>
+        <translation>Para grabar hace falta %1. Se instala con: sudo apt install %2</translation>
     </message>
     <message>
         <location line="+1"/>
