@@ -647,7 +647,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>&amp;Cancelar la grabación</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>in your folder</source>
         <translation>en tu carpeta</translation>
     </message>
@@ -662,7 +662,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>falta</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+6"/>
+        <source>%1 (the child hears it for %2 too)</source>
+        <translation>%1 (el alumno oye esta grabación también para %2)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>Cannot play the recording: %1</source>
         <translation>No se puede escuchar la grabación: %1</translation>
     </message>
