@@ -136,60 +136,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+28"/>
-        <source>«%1» cannot be cut into syllables: %2</source>
-        <translation>«%1» no se puede dividir en sílabas: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>by the accent rules «%1» is stressed on letter %2 (&apos;%3&apos;), not on letter %4: is a written accent missing or wrong?</source>
-        <translation>según las reglas de acentuación, «%1» lleva el acento en la letra %2 («%3»), no en la letra %4: ¿falta la tilde o está mal puesta?</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>by the syllable rules the stressed syllable of «%1» is &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location filename="../src/authoring/livecheck.cpp" line="+57"/>
-        <source>no letter picture %1/%2.gif</source>
-        <translation>falta la imagen de letra %1/%2.gif</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../src/authoring/livecheck.cpp" line="+7"/>
-        <source>no accented-letter picture %1/%2.gif</source>
-        <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <location filename="../src/authoring/livecheck.cpp" line="+6"/>
-        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>empty line: Tildora shows the previous word again</source>
-        <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>«%1» is already on line %2</source>
-        <translation>«%1» ya está en la línea %2</translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>«%1» is not in the Spanish dictionary</source>
-        <translation>«%1» no está en el diccionario de español</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>«%1» is not in the Spanish dictionary; did you mean %2?</source>
-        <translation>«%1» no está en el diccionario de español; ¿querías decir %2?</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+50"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -245,7 +192,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+41"/>
+        <location filename="../src/authoring/listfile.cpp" line="+19"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
@@ -304,22 +251,54 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+28"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+25"/>
+        <source>«%1» cannot be cut into syllables: %2</source>
+        <translation>«%1» no se puede dividir en sílabas: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>by the accent rules «%1» is stressed on letter %2 (&apos;%3&apos;), not on letter %4: is a written accent missing or wrong?</source>
+        <translation>según las reglas de acentuación, «%1» lleva el acento en la letra %2 («%3»), no en la letra %4: ¿falta la tilde o está mal puesta?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>by the syllable rules the stressed syllable of «%1» is &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
+        <source>«%1» is not in the Spanish dictionary; did you mean %2?</source>
+        <translation>«%1» no está en el diccionario de español; ¿querías decir %2?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no letter picture %1/%2.gif</source>
+        <translation>falta la imagen de letra %1/%2.gif</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no accented-letter picture %1/%2.gif</source>
+        <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
+        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>empty line: Tildora shows the previous word again</source>
+        <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
-    </message>
-</context>
-<context>
-    <name>tildora::Maker</name>
-    <message>
-        <location filename="../src/authoring/maker.cpp" line="+26"/>
-        <source>line %1: «%2»: %3</source>
-        <translation>línea %1: «%2»: %3</translation>
     </message>
 </context>
 <context>
@@ -414,7 +393,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>

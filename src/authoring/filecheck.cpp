@@ -1,126 +1,53 @@
 #include "authoring/filecheck.h"
 
-#include "authoring/dictionary.h"
-#include "authoring/stress.h"
-#include "content/contentlocator.h"
-#include "content/exerciseline.h"
-
-#include <QHash>
 #include <QCoreApplication>
 
 namespace tildora {
 namespace {
 // Context of this file's messages for the translations.
-struct FileCheck { Q_DECLARE_TR_FUNCTIONS(tildora::FileCheck) };
+struct FileCheckText { Q_DECLARE_TR_FUNCTIONS(tildora::FileCheck) };
 } // namespace
-namespace {
 
-LineProblem warning(const QString &message) { return {LineProblem::Warning, message}; }
-LineProblem error(const QString &message) { return {LineProblem::Error, message}; }
-
-// Does the line agree with the accent rules for its word as written?
-QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position)
+FileCheck::FileCheck(const SpanishDictionary *dictionary, const ContentLocator *content)
 {
-    const QString written = withWrittenAccent(fields.word, position, fields.accent);
-    QString why;
-    const auto expected = itemFromWord(written, &why);
-    if (!expected)
-        return {warning(FileCheck::tr("«%1» cannot be cut into syllables: %2").arg(written, why))};
-    if (expected->position != position)
-        return {warning(FileCheck::tr("by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: "
-                                       "is a written accent missing or wrong?")
-                            .arg(written).arg(expected->position).arg(fields.word[expected->position - 1]).arg(position))};
-    if (expected->syllable != fields.syllable)
-        return {warning(FileCheck::tr("by the syllable rules the stressed syllable of «%1» is \"%2\", not \"%3\"")
-                            .arg(written, expected->syllable, fields.syllable.toString()))};
-    return {};
+    m_check.setDictionary(dictionary);
+    m_check.setContent(content);
 }
 
-QList<LineProblem> contentProblems(const ExerciseLine &fields, const ContentLocator &content)
+QList<FileProblem> FileCheck::check(const ExerciseLines &lines)
 {
-    QList<LineProblem> problems;
-    QString reported;
-    for (const QChar c : fields.word) {
-        if (reported.contains(c))
-            continue;
-        reported += c;
-        if (content.letterPicture(QString(c)).isEmpty())
-            problems << error(FileCheck::tr("no letter picture %1/%2.gif")
-                                  .arg(ContentLocator::folderName(ContentFolder::Letters), c));
+    const QStringList text = lines.toStringList();
+    const QList<CheckedLine> checked = m_check.check(text);
+    QList<FileProblem> found;
+    for (qsizetype i = 0; i < checked.size(); ++i) {
+        QList<LineProblem> problems = checked.at(i).problems;
+        if (checked.at(i).unknownWord) {
+            // The word the dictionary lacks is told last; its suggestions join it.
+            if (m_suggestionsLeft != 0) {
+                problems.last().message =
+                    LiveCheck::unknownWordMessage(checked.at(i).written, m_check.suggestions(text.at(i)));
+                m_suggestionsLeft -= m_suggestionsLeft > 0;
+            } else {
+                ++m_unsuggested;
+            }
+        }
+        for (const LineProblem &p : std::as_const(problems))
+            found.append({int(i) + 1, p});
     }
-    const QString accent = fields.accent.toString();
-    if (!isNoAccentMarker(accent) && content.accentedLetterPicture(accent).isEmpty())
-        problems << error(FileCheck::tr("no accented-letter picture %1/%2.gif")
-                              .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accent));
-    const QString word = fields.word.toString();
-    if (content.wordRecording(word).isEmpty())
-        problems << warning(FileCheck::tr("no recording %1/%2.wav (tildora-author record makes it)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
-    return problems;
-}
-
-} // namespace
-
-QString repeatKey(QStringView line, const ExerciseLine &fields)
-{
-    // One word with different sentences after its four fields makes
-    // different exercises (tú and tu), not a repeat.
-    const qsizetype afterFourFields = fields.accent.data() + fields.accent.size() + 1 - line.data();
-    return fields.word.toString() + QLatin1Char(',') + line.mid(afterFourFields).toString();
+    return found;
 }
 
 QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishDictionary *dictionary,
                                       const ContentLocator *content)
 {
-    QList<FileProblem> found;
-    QHash<QString, int> firstLine;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int number = int(i) + 1;
-        const QStringView line = lines.at(i);
-        const auto add = [&](const LineProblem &p) { found.append({number, p}); };
-        if (line.isEmpty()) {
-            add(warning(FileCheck::tr("empty line: Tildora shows the previous word again")));
-            continue;
-        }
-        const QList<LineProblem> structure = checkExerciseLine(line);
-        for (const LineProblem &p : structure)
-            add(p);
-        const ExerciseLine fields = splitExerciseLine(line);
-        if (fields.closedFields < 4)
-            continue;
-        const QString word = fields.word.toString();
-        const QString key = repeatKey(line, fields);
-        if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
-            add(warning(FileCheck::tr("«%1» is already on line %2").arg(word).arg(*seen)));
-        else
-            firstLine.insert(key, number);
-        if (content) {
-            for (const LineProblem &p : contentProblems(fields, *content))
-                add(p);
-        }
-        if (!structure.isEmpty())
-            continue;  // the rules and the dictionary need a sound line
-        const int position = fields.position.trimmed().toInt();
-        for (const LineProblem &p : ruleProblems(fields, position))
-            add(p);
-        const QString written = withWrittenAccent(fields.word, position, fields.accent);
-        if (dictionary && dictionary->isOpen() && !dictionary->knows(written)) {
-            const QStringList better = dictionary->suggestions(written);
-            add(warning(better.isEmpty()
-                            ? FileCheck::tr("«%1» is not in the Spanish dictionary").arg(written)
-                            : FileCheck::tr("«%1» is not in the Spanish dictionary; did you mean %2?")
-                                  .arg(written, better.join(QStringLiteral(", ")))));
-        }
-    }
-    return found;
+    return FileCheck(dictionary, content).check(lines);
 }
 
 QString formatProblem(const QString &file, const FileProblem &p)
 {
     return QStringLiteral("%1:%2: %3: %4")
-        .arg(file)
-        .arg(p.line)
-        .arg(p.problem.severity == LineProblem::Error ? FileCheck::tr("error") : FileCheck::tr("warning"),
+        .arg(file, QString::number(p.line),
+             p.problem.severity == LineProblem::Error ? FileCheckText::tr("error") : FileCheckText::tr("warning"),
              p.problem.message);
 }
 

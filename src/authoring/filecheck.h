@@ -1,7 +1,7 @@
 #pragma once
 
 #include "authoring/linecheck.h"
-#include "content/exerciseline.h"
+#include "authoring/livecheck.h"
 #include "content/exerciselibrary.h"
 
 #include <QList>
@@ -17,17 +17,31 @@ struct FileProblem {
     LineProblem problem;
 };
 
-// Checks an exercise file's lines as Tildora reads them: each line can be
-// answered (errors), agrees with the accent rules and the dictionary, is not
-// a repeat of an earlier word, and has its pictures and recording in the
-// content (warnings, or errors for pictures). The dictionary and the content
-// are optional.
+// Checks exercise files' lines as Tildora reads them, with the editor's
+// check (LiveCheck), and tells the dictionary's suggestions for the words it
+// does not know. The dictionary and the content are optional.
+class FileCheck
+{
+public:
+    FileCheck(const SpanishDictionary *dictionary, const ContentLocator *content);
+
+    // How many unknown words, over every file checked, get suggestions: they
+    // take some 30 ms a word. Negative for all (the default).
+    void setSuggestionLimit(int words) { m_suggestionsLeft = words; }
+    // Unknown words told without suggestions because of the limit.
+    int wordsWithoutSuggestions() const { return m_unsuggested; }
+
+    QList<FileProblem> check(const ExerciseLines &lines);
+
+private:
+    LiveCheck m_check;
+    int m_suggestionsLeft = -1;
+    int m_unsuggested = 0;
+};
+
+// One file's lines, with suggestions for every unknown word.
 QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishDictionary *dictionary,
                                       const ContentLocator *content);
-
-// What makes two lines of a list the same word twice: the word and what
-// follows the four fields (a sentence). The fields are the line's, split.
-QString repeatKey(QStringView line, const ExerciseLine &fields);
 
 // "file:line: error|warning: message"
 QString formatProblem(const QString &file, const FileProblem &problem);

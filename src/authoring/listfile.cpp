@@ -7,30 +7,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tildora {
-
-QByteArray exerciseFileBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += line.toUtf8();
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-bool saveExerciseFile(const QString &path, const QStringList &lines, QString *error)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = exerciseFileBytes(lines);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
-}
 
 OpenedList openListFile(const QString &path)
 {

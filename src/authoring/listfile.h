@@ -1,18 +1,13 @@
 #pragma once
 
+// Lists are saved with the one writer of exercise files.
+#include "content/exercisewriter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace tildora {
-
-// The bytes of an exercise file as the editor writes it: UTF-8 without a
-// byte-order mark, each line ended by CR LF (as the bundled files are).
-QByteArray exerciseFileBytes(const QStringList &lines);
-
-// Writes the file atomically: a crash or a full disk leaves the old file as
-// it was. False with the reason when it could not be written.
-bool saveExerciseFile(const QString &path, const QStringList &lines, QString *error);
 
 struct OpenedList {
     QStringList lines;

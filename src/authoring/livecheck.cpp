@@ -1,24 +1,37 @@
 #include "authoring/livecheck.h"
 
 #include "authoring/dictionary.h"
-#include "authoring/filecheck.h"
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace tildora {
 namespace {
 
-// The written word of a line whose fields are sound, else empty.
-QString writtenWord(const QString &line)
+// Context of the check's messages for the translations.
+struct CheckText { Q_DECLARE_TR_FUNCTIONS(tildora::LiveCheck) };
+
+LineProblem warning(const QString &message) { return {LineProblem::Warning, message}; }
+LineProblem error(const QString &message) { return {LineProblem::Error, message}; }
+
+// Does a sound line agree with the accent rules for its word as written?
+QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position, const QString &written)
 {
-    if (!checkExerciseLine(line).isEmpty())
-        return {};
-    const ExerciseLine fields = splitExerciseLine(line);
-    return withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+    QString why;
+    const auto expected = itemFromWord(written, &why);
+    if (!expected)
+        return {warning(CheckText::tr("«%1» cannot be cut into syllables: %2").arg(written, why))};
+    if (expected->position != position)
+        return {warning(CheckText::tr("by the accent rules «%1» is stressed on letter %2 ('%3'), not on letter %4: "
+                                      "is a written accent missing or wrong?")
+                            .arg(written, QString::number(expected->position), fields.word.mid(expected->position - 1, 1),
+                                 QString::number(position)))};
+    if (expected->syllable != fields.syllable)
+        return {warning(CheckText::tr("by the syllable rules the stressed syllable of «%1» is \"%2\", not \"%3\"")
+                            .arg(written, expected->syllable, fields.syllable))};
+    return {};
 }
 
 } // namespace
@@ -33,43 +46,8 @@ bool CheckedLine::hasError() const
 
 void LiveCheck::setContent(const ContentLocator *content)
 {
-    m_content = content;
+    m_content.setContent(content);
     m_lines.clear();
-    m_letters.clear();
-}
-
-// What the file check says of the content, with the answers remembered: a
-// missing recording would otherwise cost a listing of its folder per word.
-QList<LineProblem> LiveCheck::contentProblems(const ExerciseLine &fields)
-{
-    QList<LineProblem> problems;
-    const auto has = [this](const QString &key, auto find) {
-        if (const auto known = m_letters.constFind(key); known != m_letters.constEnd())
-            return *known;
-        return *m_letters.insert(key, !find().isEmpty());
-    };
-    QString reported;
-    for (const QChar c : fields.word) {
-        if (reported.contains(c))
-            continue;
-        reported += c;
-        if (!has(QString(c), [&] { return m_content->letterPicture(QString(c)); }))
-            problems << LineProblem{LineProblem::Error, QCoreApplication::translate("tildora::FileCheck", "no letter picture %1/%2.gif")
-                                                            .arg(ContentLocator::folderName(ContentFolder::Letters), c)};
-    }
-    const QString accent = fields.accent.toString();
-    if (!isNoAccentMarker(accent)
-        && !has(QStringLiteral("accent ") + accent, [&] { return m_content->accentedLetterPicture(accent); }))
-        problems << LineProblem{LineProblem::Error,
-                                QCoreApplication::translate("tildora::FileCheck", "no accented-letter picture %1/%2.gif")
-                                    .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accent)};
-    const QString word = fields.word.toString();
-    const QString file = (word + QStringLiteral(".wav")).toCaseFolded();
-    if (!ContentLocator::isSafeName(word) || !m_recordings.contains(file))
-        problems << LineProblem{LineProblem::Warning,
-                                QCoreApplication::translate("tildora::FileCheck", "no recording %1/%2.wav (tildora-author record makes it)")
-                                    .arg(ContentLocator::folderName(ContentFolder::WordSounds), word)};
-    return problems;
 }
 
 void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
@@ -79,25 +57,58 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
+{
+    return suggestions.isEmpty()
+               ? CheckText::tr("«%1» is not in the Spanish dictionary").arg(written)
+               : CheckText::tr("«%1» is not in the Spanish dictionary; did you mean %2?")
+                     .arg(written, suggestions.join(QStringLiteral(", ")));
+}
+
+QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView accent)
+{
+    QList<LineProblem> problems;
+    QString reported;
+    for (const QChar c : word) {
+        if (reported.contains(c))
+            continue;
+        reported += c;
+        if (!m_content.hasLetterPicture(c))
+            problems << error(CheckText::tr("no letter picture %1/%2.gif")
+                                  .arg(ContentLocator::folderName(ContentFolder::Letters), c));
+    }
+    const QString accentLetter = accent.toString();
+    if (!isNoAccentMarker(accentLetter) && !m_content.hasAccentedLetterPicture(accentLetter))
+        problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
+                              .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
+    if (!m_content.hasRecording(word.toString()))
+        problems << warning(CheckText::tr("no recording %1/%2.wav (tildora-author record makes it)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
+    return problems;
+}
+
 const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
 {
     if (const auto known = m_lines.constFind(line); known != m_lines.constEnd())
         return *known;
     CheckedLine checked;
-    // The file check without its dictionary and content, which are looked
-    // up here with their answers remembered.
-    for (const FileProblem &p : checkExerciseLines(ExerciseLines::fromStringList({line}), nullptr, nullptr))
-        checked.problems << p.problem;
-    if (const ExerciseLine fields = splitExerciseLine(line); m_content && fields.closedFields >= 4)
-        checked.problems << contentProblems(fields);
-    if (m_dictionary && m_dictionary->isOpen()) {
-        const QString written = writtenWord(line);
-        if (!written.isEmpty() && !m_dictionary->knows(written)) {
-            checked.unknownWord = true;
-            checked.problems << LineProblem{LineProblem::Warning,
-                                            QCoreApplication::translate("tildora::LiveCheck",
-                                                                        "«%1» is not in the Spanish dictionary")
-                                                .arg(written)};
+    const ExerciseLine fields = splitExerciseLine(line);
+    if (line.isEmpty()) {
+        checked.problems << warning(CheckText::tr("empty line: Tildora shows the previous word again"));
+    } else {
+        const QList<LineProblem> structure = checkExerciseLine(line);
+        checked.problems << structure;
+        if (fields.closedFields >= 4 && m_content.content())
+            checked.problems << contentProblems(fields.word, fields.accent);
+        // The rules and the dictionary need a sound line.
+        if (structure.isEmpty()) {
+            const int position = fields.position.trimmed().toInt();
+            checked.written = withWrittenAccent(fields.word, position, fields.accent);
+            checked.problems << ruleProblems(fields, position, checked.written);
+            if (m_dictionary && m_dictionary->isOpen() && !m_dictionary->knows(checked.written)) {
+                checked.unknownWord = true;
+                checked.problems << warning(unknownWordMessage(checked.written, {}));
+            }
         }
     }
     // Pasting a long list of new words must not grow this without end.
@@ -106,19 +117,18 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     return *m_lines.insert(line, checked);
 }
 
+QString repeatKey(const ExerciseLine &fields)
+{
+    // One word with different sentences makes different exercises (tú and
+    // tu), not a repeat.
+    return fields.word.toString() + QLatin1Char(',') + lineSentence(fields);
+}
+
 QList<CheckedLine> LiveCheck::check(const QStringList &lines)
 {
-    // Recordings come and go as the teacher makes them: listed afresh each time.
-    QSet<QString> recordings;
-    if (m_content)
-        for (const QString &folder : {m_content->folder(ContentFolder::WordSounds), m_content->userFolder(ContentFolder::WordSounds)})
-            if (!folder.isEmpty())
-                for (const QString &name : QDir(folder).entryList(QDir::Files))
-                    recordings.insert(name.toCaseFolded());
-    if (recordings != m_recordings) {
-        m_recordings = recordings;
+    // Recordings come and go as the teacher makes them.
+    if (m_content.refreshRecordings())
         m_lines.clear();
-    }
     QList<CheckedLine> result;
     result.reserve(lines.size());
     QHash<QString, int> firstLine;
@@ -127,11 +137,10 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
             const QString word = fields.word.toString();
-            const QString key = repeatKey(lines.at(i), fields);
+            const QString key = repeatKey(fields);
             if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
-                checked.problems.prepend(LineProblem{
-                    LineProblem::Warning,
-                    QCoreApplication::translate("tildora::LiveCheck", "«%1» is already on line %2").arg(word).arg(*seen)});
+                checked.problems.prepend(
+                    warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));
             else
                 firstLine.insert(key, int(i) + 1);
         }
@@ -144,7 +153,7 @@ QStringList LiveCheck::suggestions(const QString &line)
 {
     if (!m_dictionary || !m_dictionary->isOpen())
         return {};
-    const QString written = writtenWord(line);
+    const QString written = lineOnItsOwn(line).written;
     if (written.isEmpty())
         return {};
     if (const auto known = m_suggestions.constFind(written); known != m_suggestions.constEnd())

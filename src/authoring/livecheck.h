@@ -1,31 +1,40 @@
 #pragma once
 
+#include "authoring/contentlookup.h"
 #include "authoring/linecheck.h"
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
 namespace tildora {
 
-class ContentLocator;
-class SpanishDictionary;
 struct ExerciseLine;
 
-// The problems of one line of a list being edited.
+class ContentLocator;
+class SpanishDictionary;
+
+// The problems of one line of a list.
 struct CheckedLine {
     QList<LineProblem> problems;
     bool unknownWord = false;  // the dictionary does not know the written word
+    QString written;           // the word with its written accent; empty when the line is not sound
     bool hasError() const;
 };
 
-// Checks the lines of a list as the teacher types, finding what
-// `tildora-author check` finds. Each distinct line is checked once and
-// remembered, so a keystroke re-checks one line; only the repeated words are
-// looked for across the whole list each time. Spelling suggestions are slow
-// to make, so they are made on request, not with every check.
+// What makes two lines of a list the same word twice: the word and its
+// sentence, if any (tú and tu, each with a sentence of its own, are no repeat).
+QString repeatKey(const ExerciseLine &fields);
+
+// The one check of a list's lines, for the editor as the teacher types and
+// for `tildora-author check`: each line can be answered (errors), agrees with
+// the accent rules and the dictionary, is no repeat of an earlier word, shares
+// no recording with another word, and has its pictures and recording in the
+// content (warnings, or errors for pictures). Each distinct line is checked
+// once and remembered, so a keystroke re-checks one line; only what lines say
+// of each other is looked for across the whole list each time. Spelling
+// suggestions are slow to make, so they are made on request.
 class LiveCheck
 {
 public:
@@ -39,16 +48,17 @@ public:
     // without a dictionary or when the line has no readable word.
     QStringList suggestions(const QString &line);
 
+    // What the check says of a word the dictionary lacks, with its suggestions.
+    static QString unknownWordMessage(const QString &written, const QStringList &suggestions);
+
 private:
     const CheckedLine &lineOnItsOwn(const QString &line);
-    QList<LineProblem> contentProblems(const ExerciseLine &fields);
+    QList<LineProblem> contentProblems(QStringView word, QStringView accent);
 
-    const ContentLocator *m_content = nullptr;
     const SpanishDictionary *m_dictionary = nullptr;
+    ContentLookup m_content;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
-    QHash<QString, bool> m_letters;  // letter and accent pictures found
-    QSet<QString> m_recordings;      // file names, case folded
 };
 
 } // namespace tildora

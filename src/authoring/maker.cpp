@@ -1,35 +1,22 @@
 #include "authoring/maker.h"
 
-#include "authoring/stress.h"
-#include <QCoreApplication>
+#include "authoring/textimport.h"
+#include "content/exercisewriter.h"
 
 namespace tildora {
-namespace {
-// Context of this file's messages for the translations.
-struct Maker { Q_DECLARE_TR_FUNCTIONS(tildora::Maker) };
-} // namespace
+
+QStringList makeLines(QStringView words, QStringList *problems)
+{
+    // A line that is already an exercise line is no word to make one of.
+    ImportedLines made = linesFromText(words, GivenLines::Refused);
+    if (problems)
+        *problems << made.problems;
+    return made.lines;
+}
 
 QByteArray makeExerciseLines(QStringView words, QStringList *problems)
 {
-    QByteArray out;
-    out.reserve(words.size() * 2);
-    int number = 0;
-    for (const QStringView raw : words.tokenize(u'\n')) {
-        ++number;
-        const QStringView word = raw.trimmed();
-        if (word.isEmpty() || word.startsWith(u'#'))
-            continue;
-        QString why;
-        const auto item = itemFromWord(word, &why);
-        if (!item) {
-            if (problems)
-                *problems << Maker::tr("line %1: «%2»: %3").arg(number).arg(word).arg(why);
-            continue;
-        }
-        out += formatExerciseLine(*item).toUtf8();
-        out += "\r\n";
-    }
-    return out;
+    return exerciseFileBytes(makeLines(words, problems));
 }
 
 } // namespace tildora

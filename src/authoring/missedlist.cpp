@@ -5,11 +5,11 @@
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
+#include "content/exercisewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace tildora {
@@ -88,8 +88,8 @@ QString saveNewList(const QString &folder, const QString &title, const QStringLi
             *error = why;
         return QString();
     };
-    const QByteArray bytes = makeExerciseLines(words.join(QLatin1Char('\n')), problems);
-    if (bytes.isEmpty())
+    const QStringList lines = makeLines(words.join(QLatin1Char('\n')), problems);
+    if (lines.isEmpty())
         return fail(MissedList::tr("there are no words to make a list of"));
     if (!QDir().mkpath(folder))
         return fail(MissedList::tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
@@ -100,10 +100,10 @@ QString saveNewList(const QString &folder, const QString &title, const QStringLi
     if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(MissedList::tr("cannot make %1: %2").arg(QDir::toNativeSeparators(path), claim.errorString()));
     claim.close();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    QString why;
+    if (!saveExerciseFile(path, lines, &why)) {
         QFile::remove(path);
-        return fail(MissedList::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+        return fail(MissedList::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
     }
     return path;
 }

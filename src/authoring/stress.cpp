@@ -150,13 +150,4 @@ QString withWrittenAccent(QStringView word, int position, QStringView accent)
     return written;
 }
 
-QString formatExerciseLine(const ExerciseItem &item)
-{
-    QString line;
-    line.reserve(item.word.size() + item.syllable.size() + item.accent.size() + 8);
-    line.append(item.word).append(u',').append(QString::number(item.position)).append(u',');
-    line.append(item.syllable).append(u',').append(item.accent).append(u',');
-    return line;
-}
-
 } // namespace tildora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/exercisewriter.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,23 +23,12 @@ int stressedSyllableIndex(const QStringList &syllables);
 // not a vowel here (rey, muy). -1 when the syllable has no vowel.
 int stressedVowelIndex(QStringView syllable);
 
-// One exercise item: the four fields of a line.
-struct ExerciseItem {
-    QString word;      // without its written accent
-    int position = 0;  // 1-based stressed vowel
-    QString syllable;  // stressed syllable, spelled as in word
-    QString accent;    // accented vowel, or "NO"
-};
-
 // The item of a word cut into syllables, or empty with a reason when the line
 // could not be answered (the marked syllable would not hold the vowel).
 std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QString *why = nullptr);
 
 // The item of a correctly spelled word, cut into syllables by the rules.
 std::optional<ExerciseItem> itemFromWord(QStringView word, QString *why = nullptr);
-
-// word,position,syllable,accent,
-QString formatExerciseLine(const ExerciseItem &item);
 
 // The word of an exercise line with its written accent put back: the letter
 // at the position replaced by the accent field, unless that is the no-accent

@@ -9,7 +9,7 @@
 
 namespace tildora {
 
-ImportedLines linesFromText(QStringView text)
+ImportedLines linesFromText(QStringView text, GivenLines given)
 {
     ImportedLines imported;
     const ExerciseLines lines = splitExerciseLines(text.toString());
@@ -17,7 +17,7 @@ ImportedLines linesFromText(QStringView text)
         const QStringView entry = lines.at(i).trimmed();
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
-        if (entry.contains(u',')) {
+        if (given == GivenLines::Kept && entry.contains(u',')) {
             imported.lines << entry.toString();
             continue;
         }
@@ -26,9 +26,7 @@ ImportedLines linesFromText(QStringView text)
             imported.lines << formatExerciseLine(*item);
         else
             imported.problems << QCoreApplication::translate("tildora::TextImport", "line %1: «%2»: %3")
-                                     .arg(i + 1)
-                                     .arg(entry)
-                                     .arg(why);
+                                     .arg(QString::number(i + 1), entry.toString(), why);
     }
     return imported;
 }

@@ -9,14 +9,17 @@ namespace tildora {
 
 struct ImportedLines {
     QStringList lines;     // exercise lines, without line ends
-    QStringList problems;  // "line N: «word»: reason" for each word left out
+    QStringList problems;  // "line N: «word»: reason" for each word left out or changed
 };
 
-// Text a teacher typed, pasted or imported, one entry per line: a word with
-// its written accents becomes its exercise line; a line with a comma is taken
-// as an exercise line already and kept as it is, so that the check can say
-// what is wrong with it. Blank lines and lines starting with '#' are skipped.
-ImportedLines linesFromText(QStringView text);
+// What becomes of a line that holds a comma: kept as the exercise line it
+// already is (the check then says what is wrong with it), or refused as a word.
+enum class GivenLines { Kept, Refused };
+
+// The one way words become exercise lines, for the maker, the editor and its
+// imports: text one entry per line, a word with its written accents becomes
+// its exercise line. Blank lines and lines starting with '#' are skipped.
+ImportedLines linesFromText(QStringView text, GivenLines given = GivenLines::Kept);
 
 // The same for the bytes of a file, in UTF-8, UTF-16 (with its byte-order
 // mark) or Windows-1252.

@@ -8,6 +8,7 @@
 
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
+#include "content/exercisewriter.h"
 #include "platform/gifwriter.h"
 
 #include <QCommandLineParser>
@@ -66,7 +67,7 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
         const QList<Entry> entries = orderedEntries(section, &why);
         if (entries.isEmpty())
             return fail(why.isEmpty() ? section.name + QStringLiteral(": no words") : why);
-        QByteArray text;
+        QStringList lines;
         for (const Entry &entry : entries) {
             const QString spelling = entry.syllables.join(QString());
             const auto item = tildora::itemFromSyllables(entry.syllables, &why);
@@ -81,16 +82,17 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             if (spellings.size() > 1 && withoutSentence.contains(item->word))
                 return fail(QStringLiteral("%1 would share the recording %2.wav")
                                 .arg(QStringList(spellings.begin(), spellings.end()).join(QStringLiteral(", ")), item->word));
-            text += (tildora::formatExerciseLine(*item) + entry.sentence
-                     + (entry.sentence.isEmpty() ? QString() : QStringLiteral(","))).toUtf8() + "\r\n";
+            tildora::ExerciseItem line = *item;
+            line.sentence = entry.sentence;
+            lines << tildora::formatExerciseLine(line);
             for (const QChar c : item->word)
                 letters->insert(c);
             if (item->accent != QLatin1String("NO"))
                 accents->insert(item->accent);
         }
-        QFile out(in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt"));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size())
-            return fail(QStringLiteral("cannot write %1").arg(out.fileName()));
+        const QString out = in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt");
+        if (!tildora::saveExerciseFile(out, lines, &why))
+            return fail(QStringLiteral("cannot write %1: %2").arg(out, why));
         std::printf("%s: %lld lines\n", qPrintable(section.name), qlonglong(entries.size()));
     }
     return true;

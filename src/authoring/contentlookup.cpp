@@ -1,0 +1,73 @@
+#include "authoring/contentlookup.h"
+
+#include "content/contentlocator.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tildora {
+namespace {
+
+// A folder whose time is this close to its listing may change again within
+// the same tick of its clock: listed again next time rather than trusted.
+constexpr qint64 UnsureMs = 2000;
+
+} // namespace
+
+void ContentLookup::setContent(const ContentLocator *content)
+{
+    m_content = content;
+    m_pictures.clear();
+    m_recordings.clear();
+    m_folderTimes.clear();
+    m_listed = false;
+}
+
+bool ContentLookup::hasLetterPicture(QChar letter)
+{
+    const QString key(letter);
+    if (const auto known = m_pictures.constFind(key); known != m_pictures.constEnd())
+        return *known;
+    return *m_pictures.insert(key, m_content && !m_content->letterPicture(key).isEmpty());
+}
+
+bool ContentLookup::hasAccentedLetterPicture(const QString &accent)
+{
+    const QString key = QStringLiteral("accent ") + accent;
+    if (const auto known = m_pictures.constFind(key); known != m_pictures.constEnd())
+        return *known;
+    return *m_pictures.insert(key, m_content && !m_content->accentedLetterPicture(accent).isEmpty());
+}
+
+bool ContentLookup::hasRecording(const QString &word) const
+{
+    return ContentLocator::isSafeName(word) && m_recordings.contains((word + QStringLiteral(".wav")).toCaseFolded());
+}
+
+bool ContentLookup::refreshRecordings()
+{
+    QStringList folders;
+    if (m_content)
+        folders = {m_content->userFolder(ContentFolder::WordSounds), m_content->folder(ContentFolder::WordSounds)};
+    QList<qint64> times;
+    for (const QString &folder : std::as_const(folders)) {
+        const QFileInfo info(folder);
+        times << (!folder.isEmpty() && info.isDir() ? info.lastModified().toMSecsSinceEpoch() : -1);
+    }
+    if (m_listed && times == m_folderTimes)
+        return false;
+    QSet<QString> recordings;
+    for (const QString &folder : std::as_const(folders))
+        if (!folder.isEmpty())
+            for (const QString &name : QDir(folder).entryList(QDir::Files))
+                recordings.insert(name.toCaseFolded());
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    m_listed = std::all_of(times.cbegin(), times.cend(), [now](qint64 t) { return now - t > UnsureMs; });
+    m_folderTimes = times;
+    const bool changed = recordings != m_recordings;
+    m_recordings = std::move(recordings);
+    return changed;
+}
+
+} // namespace tildora
