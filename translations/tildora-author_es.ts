@@ -134,6 +134,19 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::AccentRules</name>
+    <message>
+        <location filename="../src/authoring/accentrules.cpp" line="+82"/>
+        <source>«%1» is written «%2» since 2010: one syllable for writing</source>
+        <translation>«%1» se escribe «%2» desde 2010: es monosílaba a efectos ortográficos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>«%1» is written «%2»: a word of one syllable takes no written accent</source>
+        <translation>«%1» se escribe «%2»: las palabras de una sola sílaba no llevan tilde</translation>
+    </message>
+</context>
+<context>
     <name>tildora::FileCheck</name>
     <message>
         <location filename="../src/authoring/filecheck.cpp" line="+50"/>
@@ -251,7 +264,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+25"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+34"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
@@ -296,9 +309,14 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the child hears the same recording for «%1» and «%2»</source>
+        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
 </context>
 <context>
@@ -388,12 +406,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+28"/>
+        <location filename="../src/authoring/textimport.cpp" line="+34"/>
+        <source>line %1: %2; its line is made for «%3»</source>
+        <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -485,7 +508,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+76"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+105"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

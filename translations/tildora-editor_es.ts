@@ -634,7 +634,12 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation>falta</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+6"/>
+        <source>%1 (the child hears it for %2 too)</source>
+        <translation>%1 (el alumno oye esta grabación también para %2)</translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <source>Cannot play the recording: %1</source>
         <translation>No se puede reproducir la grabación: %1</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "authoring/listfolder.h"
 
 #include "content/exerciselibrary.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -116,7 +117,8 @@ QString copyList(const QString &sourcePath, const QString &teacherFolder, QStrin
         return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot make the folder %1").arg(teacherFolder)), QString();
     const QString path = teacherFolder + QLatin1Char('/')
                          + nextListName(teacherFolder, listTitle(QFileInfo(sourcePath).fileName()));
-    if (!QFile::copy(sourcePath, path))
+    // A FIFO or a device under a list's name would hold the copy up.
+    if (!isRegularFile(sourcePath) || !QFile::copy(sourcePath, path))
         return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot copy %1 to %2").arg(sourcePath, path)), QString();
     // A copy of a read-only bundled file would be read-only too.
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);

@@ -23,10 +23,6 @@ struct CheckedLine {
     bool hasError() const;
 };
 
-// What makes two lines of a list the same word twice: the word and its
-// sentence, if any (tú and tu, each with a sentence of its own, are no repeat).
-QString repeatKey(const ExerciseLine &fields);
-
 // The one check of a list's lines, for the editor as the teacher types and
 // for `tildora-author check`: each line can be answered (errors), agrees with
 // the accent rules and the dictionary, is no repeat of an earlier word, shares

@@ -1,13 +1,18 @@
 #include "authoring/textimport.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct TextImport { Q_DECLARE_TR_FUNCTIONS(tildora::TextImport) };
+} // namespace
 
 ImportedLines linesFromText(QStringView text, GivenLines given)
 {
@@ -22,11 +27,17 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
             continue;
         }
         QString why;
-        if (const auto item = itemFromWord(entry, &why))
+        const QString number = QString::number(i + 1);
+        QString word = entry.toString();
+        // The word as the rules write it today is what the child should see.
+        if (const auto right = outdatedAccent(word)) {
+            imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
+            word = right->word;
+        }
+        if (const auto item = itemFromWord(word, &why))
             imported.lines << formatExerciseLine(*item);
         else
-            imported.problems << QCoreApplication::translate("tildora::TextImport", "line %1: «%2»: %3")
-                                     .arg(QString::number(i + 1), entry.toString(), why);
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, word, why);
     }
     return imported;
 }
@@ -38,14 +49,14 @@ ImportedLines linesFromBytes(const QByteArray &bytes)
 
 ImportedLines linesFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxExerciseFileBytes, &why);
+    if (!bytes) {
         ImportedLines failed;
-        failed.problems << QCoreApplication::translate("tildora::TextImport", "cannot read %1: %2")
-                               .arg(path, file.errorString());
+        failed.problems << TextImport::tr("cannot read %1: %2").arg(path, why);
         return failed;
     }
-    return linesFromBytes(file.read(MaxExerciseFileBytes));
+    return linesFromBytes(*bytes);
 }
 
 } // namespace tildora

@@ -2,9 +2,11 @@
 
 #include "authoring/stress.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
@@ -18,6 +20,31 @@ const QString WavExtension = QStringLiteral(".wav");
 struct WordVoices { Q_DECLARE_TR_FUNCTIONS(tildora::WordVoices) };
 
 } // namespace
+
+QList<SharedRecording> sharedRecordings(const QStringList &lines)
+{
+    QList<SharedRecording> all;
+    QHash<QString, qsizetype> byName;  // recordings are found in any letter case
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ExerciseLine fields = splitExerciseLine(lines.at(i));
+        // A line with a sentence is heard from the sentence's own recording.
+        if (fields.closedFields < 4 || fields.word.isEmpty() || !lineSentence(fields).isEmpty())
+            continue;
+        const QString name = fields.word.toString().toCaseFolded();
+        qsizetype &index = byName[name];
+        if (index == 0) {
+            all.append({fields.word.toString(), {}, {}});
+            index = all.size();
+        }
+        SharedRecording &shared = all[index - 1];
+        const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+        if (!shared.written.contains(written, Qt::CaseInsensitive))
+            shared.written << written;
+        shared.lines << int(i);
+    }
+    all.removeIf([](const SharedRecording &shared) { return shared.written.size() < 2; });
+    return all;
+}
 
 QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content)
 {
@@ -42,6 +69,10 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
                                                                                                    : VoiceSource::Bundled;
         voices.append(voice);
     }
+    for (const SharedRecording &shared : sharedRecordings(lines.toStringList()))
+        for (WordVoice &voice : voices)
+            if (voice.word.compare(shared.word, Qt::CaseInsensitive) == 0)
+                voice.sharedBy = shared.written;
     return voices;
 }
 
@@ -77,9 +108,9 @@ QString saveWordRecording(const QString &folder, const QString &word, const Mono
     if (sound.samples.isEmpty())
         return fail(WordVoices::tr("the recording is empty"));
     const QString path = folder + QLatin1Char('/') + word + WavExtension;
-    QSaveFile out(path);
-    if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || out.write(wavBytes(sound)) < 0 || !out.commit())
-        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+    QString why;
+    if (!QDir().mkpath(folder) || !writeWholeFile(path, wavBytes(sound), &why))
+        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
     return path;
 }
 

@@ -124,6 +124,13 @@ void VoicePanel::refresh()
                                : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
                                                                       : tr("missing");
         auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
+        if (!voice.sharedBy.isEmpty()) {
+            // Words the file cannot tell apart: the teacher decides whether to keep them all.
+            QStringList others = voice.sharedBy;
+            others.removeAll(voice.spoken);
+            item->setText(SpokenColumn, tr("%1 (the child hears it for %2 too)").arg(voice.spoken, others.join(QStringLiteral(", "))));
+            item->setForeground(SpokenColumn, QColor(0x8a, 0x5a, 0x00));
+        }
         if (voice.source == VoiceSource::Missing)
             item->setForeground(SourceColumn, QColor(0xb0, 0x30, 0x20));
         if (voice.word == selected)

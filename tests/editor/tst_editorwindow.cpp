@@ -372,6 +372,11 @@ private slots:
         QCOMPARE(audio->hasInput(), !QMediaDevices::audioInputs().isEmpty());
         QCOMPARE(audio->hasOutput(), !QMediaDevices::audioOutputs().isEmpty());
         QCOMPARE(loadEditorAudio({QDir::tempPath()}, this), nullptr);  // no module there
+        // A recording it cannot read is told, read by Qt's own WAV reader (no media framework plug-in).
+        QString told;
+        writeFile(m_home.filePath("roto.wav"), QByteArray(200, 'x'));
+        audio->playFile(m_home.filePath("roto.wav"), this, [&](const QString &t) { told = t; });
+        QTRY_COMPARE(told, QStringLiteral("the file is not a WAV recording the editor can play"));
         if (audio->hasInput())
             return;
         RawAudioFormat format;
