@@ -134,6 +134,19 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::AccentRules</name>
+    <message>
+        <location filename="../src/authoring/accentrules.cpp" line="+82"/>
+        <source>«%1» is written «%2» since 2010: one syllable for writing</source>
+        <translation>«%1» se escribe «%2» desde 2010: es monosílaba a efectos ortográficos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>«%1» is written «%2»: a word of one syllable takes no written accent</source>
+        <translation>«%1» se escribe «%2»: las palabras de una sola sílaba no llevan tilde</translation>
+    </message>
+</context>
+<context>
     <name>tildora::FileCheck</name>
     <message>
         <location filename="../src/authoring/filecheck.cpp" line="+51"/>
@@ -150,8 +163,8 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <name>tildora::FileKind</name>
     <message>
         <location filename="../src/authoring/filekind.cpp" line="+19"/>
-        <source>a Word, LibreOffice or other packed document</source>
-        <translation>un documento de Word, LibreOffice u otro documento empaquetado</translation>
+        <source>a Word, LibreOffice or similar document</source>
+        <translation>un documento de Word, LibreOffice o parecido</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -177,8 +190,8 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <source>a file that is not text</source>
-        <translation>un archivo que no es texto</translation>
+        <source>a file made for another program</source>
+        <translation>un archivo hecho para otro programa</translation>
     </message>
 </context>
 <context>
@@ -243,7 +256,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+103"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+104"/>
         <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
@@ -304,7 +317,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+25"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+34"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
@@ -319,7 +332,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
@@ -340,16 +353,26 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+        <source>no recording %1/%2.wav (%3)</source>
+        <translation>falta la grabación %1/%2.wav (%3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+2"/>
+        <source>tildora-author record makes it</source>
+        <translation>la crea tildora-author record</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>the child hears the same recording for «%1» and «%2»</source>
+        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
+    </message>
+    <message>
+        <location line="-50"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+43"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -357,7 +380,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+67"/>
+        <location filename="../src/authoring/missedlist.cpp" line="+68"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
@@ -449,12 +472,18 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+32"/>
+        <location filename="../src/authoring/textimport.cpp" line="+36"/>
+        <location line="+12"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-6"/>
+        <source>line %1: %2; its line is made for «%3»</source>
+        <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -471,10 +500,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>Remove %1 lines</source>
-        <translation>Quitar %1 líneas</translation>
+        <source>Remove %n lines</source>
+        <translation>
+            <numerusform>Quitar %n línea</numerusform>
+            <numerusform>Quitar %n líneas</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+8"/>
@@ -485,7 +517,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+217"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+18"/>
+        <source>Voices → Record the missing words makes it</source>
+        <translation>la crea Voces → Grabar las palabras que faltan</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -569,7 +606,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+76"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+140"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

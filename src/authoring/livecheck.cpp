@@ -1,7 +1,10 @@
 #include "authoring/livecheck.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/dictionary.h"
 #include "authoring/stress.h"
+#include "authoring/syllables.h"
+#include "authoring/wordvoices.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 
@@ -19,6 +22,12 @@ LineProblem error(const QString &message) { return {LineProblem::Error, message}
 // Does a sound line agree with the accent rules for its word as written?
 QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position, const QString &written)
 {
+    if (const auto right = outdatedAccent(written))
+        return {warning(right->why)};
+    // An adverb in -mente without a written accent is stressed on men too (lentamente).
+    if (position == written.size() - 3 && fields.syllable == u"men" && isNoAccentMarker(fields.accent.toString())
+        && adverbStemSyllables(syllabify(written)) > 0)
+        return {};
     QString why;
     const auto expected = itemFromWord(written, &why);
     if (!expected)
@@ -57,6 +66,12 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+void LiveCheck::setRecordingHint(const QString &hint)
+{
+    m_recordingHint = hint;
+    m_lines.clear();
+}
+
 QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
 {
     return suggestions.isEmpty()
@@ -82,8 +97,10 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     if (!m_content.hasRecording(word.toString()))
-        problems << warning(CheckText::tr("no recording %1/%2.wav (tildora-author record makes it)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
+        problems << warning(CheckText::tr("no recording %1/%2.wav (%3)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word,
+                                     m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it")
+                                                               : m_recordingHint));
     return problems;
 }
 
@@ -118,13 +135,6 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     return *m_lines.insert(line, checked);
 }
 
-QString repeatKey(const ExerciseLine &fields)
-{
-    // One word with different sentences makes different exercises (tú and
-    // tu), not a repeat.
-    return fields.word.toString() + QLatin1Char(',') + lineSentence(fields);
-}
-
 QList<CheckedLine> LiveCheck::check(const QStringList &lines)
 {
     // Recordings come and go as the teacher makes them.
@@ -137,8 +147,11 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
-            const QString word = fields.word.toString();
-            const QString key = repeatKey(fields);
+            // The same word: término and terminó are two words on one recording,
+            // told below; one word with different sentences (tú and tu) is no
+            // repeat either.
+            const QString word = checked.written.isEmpty() ? fields.word.toString() : checked.written;
+            const QString key = word + QLatin1Char(',') + lineSentence(fields);
             if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
                 checked.problems.prepend(
                     warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));
@@ -146,6 +159,13 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
                 firstLine.insert(key, int(i) + 1);
         }
         result << checked;
+    }
+    for (const SharedRecording &shared : sharedRecordings(lines)) {
+        const QString message = CheckText::tr("the child hears the same recording for «%1» and «%2»")
+                                    .arg(shared.written.mid(0, shared.written.size() - 1).join(QStringLiteral("», «")),
+                                         shared.written.last());
+        for (const int line : shared.lines)
+            result[line].problems.prepend(warning(message));
     }
     return result;
 }

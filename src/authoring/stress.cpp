@@ -1,5 +1,6 @@
 #include "authoring/stress.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/linecheck.h"
 #include "authoring/syllables.h"
 #include "content/exerciseline.h"
@@ -68,13 +69,12 @@ int stressedSyllableIndex(const QStringList &syllables)
         for (const QChar c : syllables[i])
             if (isAccentedVowel(c))
                 return i;
-    if (syllables.size() < 2)
+    // An adverb in -mente is read by its adjective's syllables.
+    const int stem = adverbStemSyllables(syllables);
+    const int count = stem > 0 ? stem : int(syllables.size());
+    if (count < 2)
         return 0;
-    const QString &last = syllables.last();
-    const char16_t end = last.isEmpty() ? u'\0' : last.back().toLower().unicode();
-    const bool vowelNS = end == u'a' || end == u'e' || end == u'i' || end == u'o' || end == u'u' || end == u'n'
-                         || end == u's';
-    return vowelNS ? int(syllables.size()) - 2 : int(syllables.size()) - 1;
+    return endsLikeALlana(syllables[count - 1]) ? count - 2 : count - 1;
 }
 
 int stressedVowelIndex(QStringView syllable)

@@ -15,7 +15,8 @@ QString withoutWrittenAccent(QStringView word);
 
 // Index of the stressed syllable of a word cut into syllables (spelled with
 // its written accent): the syllable with the accent, otherwise the general
-// rules: the last but one when the word ends in a vowel, n or s, else the last.
+// rules: the last but one when the word ends in a vowel, or in n or s after a
+// vowel, else the last; an adverb in -mente by its adjective's syllables.
 int stressedSyllableIndex(const QStringList &syllables);
 
 // 0-based index in the syllable of its stressed vowel: the accented one, else

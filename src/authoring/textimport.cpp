@@ -1,5 +1,6 @@
 #include "authoring/textimport.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include "content/exerciseline.h"
@@ -10,6 +11,10 @@
 #include <QCoreApplication>
 
 namespace tildora {
+namespace {
+// Context of this file's messages for the translations.
+struct TextImport { Q_DECLARE_TR_FUNCTIONS(tildora::TextImport) };
+} // namespace
 
 ImportedLines linesFromText(QStringView text, GivenLines given)
 {
@@ -20,17 +25,27 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
         const bool isLine = given == GivenLines::Kept && entry.contains(u',');
-        const QStringView word = isLine ? splitExerciseLine(entry).word : entry;
-        QString why = wordLengthProblem(word);
+        const QStringView written = isLine ? splitExerciseLine(entry).word : entry;
+        QString why = wordLengthProblem(written);
         if (isLine && why.isEmpty()) {
             imported.lines << entry.toString();
             continue;
         }
-        if (const auto item = why.isEmpty() ? itemFromWord(entry, &why) : std::nullopt)
+        const QString number = QString::number(i + 1);
+        if (!why.isEmpty()) {
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, shownWord(written), why);
+            continue;
+        }
+        QString word = entry.toString();
+        // The word as the rules write it today is what the child should see.
+        if (const auto right = outdatedAccent(word)) {
+            imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
+            word = right->word;
+        }
+        if (const auto item = itemFromWord(word, &why))
             imported.lines << formatExerciseLine(*item);
         else
-            imported.problems << QCoreApplication::translate("tildora::TextImport", "line %1: «%2»: %3")
-                                     .arg(QString::number(i + 1), shownWord(word), why);
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, word, why);
     }
     return imported;
 }
@@ -46,7 +61,7 @@ ImportedLines linesFromFile(const QString &path)
     const std::optional<QByteArray> bytes = readRegularFile(path, MaxExerciseFileBytes, &why);
     if (!bytes) {
         ImportedLines failed;
-        failed.problems << QCoreApplication::translate("tildora::TextImport", "cannot read %1: %2").arg(path, why);
+        failed.problems << TextImport::tr("cannot read %1: %2").arg(path, why);
         return failed;
     }
     return linesFromBytes(*bytes);

@@ -1,5 +1,6 @@
 #include "authoring/wordanalysis.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "authoring/syllables.h"
 #include "content/exerciseline.h"
@@ -30,7 +31,9 @@ WordAnalysis analyseLine(QStringView line)
     if (a.stressed < 0)
         return a;
     const int fromEnd = int(a.syllables.size()) - a.stressed;
-    if (a.syllables.size() == 1)
+    if (adverbStemSyllables(a.syllables) > 0)
+        a.kind = WordAnalysis::AdverbioEnMente;
+    else if (a.syllables.size() == 1)
         a.kind = WordAnalysis::Monosilabo;
     else if (fromEnd == 1)
         a.kind = WordAnalysis::Aguda;
@@ -51,6 +54,7 @@ QString kindName(WordAnalysis::Kind kind)
     case WordAnalysis::Llana: return QStringLiteral("llana");
     case WordAnalysis::Esdrujula: return QStringLiteral("esdrújula");
     case WordAnalysis::Sobresdrujula: return QStringLiteral("sobresdrújula");
+    case WordAnalysis::AdverbioEnMente: return QStringLiteral("adverbio en -mente");
     case WordAnalysis::Unknown: break;
     }
     return {};

@@ -10,7 +10,9 @@ namespace tildora {
 // its written accent put back, cut into syllables, with the syllable that the
 // line marks as stressed.
 struct WordAnalysis {
-    enum Kind { Unknown, Monosilabo, Aguda, Llana, Esdrujula, Sobresdrujula };
+    // An adverb in -mente is its own kind: it keeps its adjective's stress
+    // and accent (rápidamente), whatever syllable from the end that is.
+    enum Kind { Unknown, Monosilabo, Aguda, Llana, Esdrujula, Sobresdrujula, AdverbioEnMente };
 
     bool readable = false;  // four fields and a position inside the word
     QString written;        // with its written accent
@@ -22,7 +24,8 @@ struct WordAnalysis {
 
 WordAnalysis analyseLine(QStringView line);
 
-// The Spanish name of the kind ("aguda", "llana", ...), empty for Unknown.
+// The Spanish name of the kind ("aguda", "llana", "adverbio en -mente", ...),
+// empty for Unknown.
 // Teachers use these names in either language, so they are not translated.
 QString kindName(WordAnalysis::Kind kind);
 

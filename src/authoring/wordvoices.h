@@ -19,7 +19,19 @@ struct WordVoice {
     QString spoken;   // with its written accent, as it is said
     QString path;     // the recording, empty when missing
     VoiceSource source = VoiceSource::Missing;
+    QStringList sharedBy;  // the words the child hears on this recording, when they are several
 };
+
+// Words written differently that name one recording: término, termino and
+// terminó are all lines of termino, and the child hears termino.wav for
+// each. Each such recording with its words (as written, in line order) and
+// its lines (0-based).
+struct SharedRecording {
+    QString word;         // as the first of its lines names it
+    QStringList written;  // two or more
+    QList<int> lines;
+};
+QList<SharedRecording> sharedRecordings(const QStringList &lines);
 
 // One word to speak into a file.
 struct RecordingRequest {

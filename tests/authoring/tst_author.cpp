@@ -72,12 +72,14 @@ private slots:
 
     void make()
     {
-        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \n"
+        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \nguión\n"
                                                  + QString(61, 'a')).toUtf8());
         QCOMPARE(run.exit, 1);
-        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\n"));
+        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"));
         QVERIFY(run.err.contains("line 5: «cacacá»"));
-        QVERIFY2(run.err.contains("line 7: «" + QString(60, 'a') + "…»: a word of 61 letters"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("line 7: «guión» is written «guion» since 2010: one syllable for writing; its line is "
+                                  "made for «guion»"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("line 8: «" + QString(60, 'a') + "…»: a word of 61 letters"), qPrintable(run.err));
         // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
         QStringEncoder notepad(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         const Run unicode = author({"make"}, notepad(QStringLiteral("árbol\r\n")));

@@ -54,6 +54,10 @@ private slots:
         QTest::newRow("aguda con tilde: papá") << "papa,4,pa,á," << "papá" << "pa·PÁ" << "aguda" << true;
         QTest::newRow("esdrújula: pájaro") << "pajaro,2,pa,á," << "pájaro" << "PÁ·ja·ro" << "esdrújula" << true;
         QTest::newRow("hiato con tilde: país") << "pais,3,is,í," << "país" << "pa·ÍS" << "aguda" << true;
+        QTest::newRow("adverbio en -mente con la tilde del adjetivo: rápidamente")
+            << "rapidamente,2,ra,á," << "rápidamente" << "RÁ·pi·da·men·te" << "adverbio en -mente" << true;
+        QTest::newRow("adverbio en -mente sin tilde: lentamente")
+            << "lentamente,2,len,NO," << "lentamente" << "LEN·ta·men·te" << "adverbio en -mente" << false;
     }
 
     void analysis()
@@ -65,6 +69,37 @@ private slots:
         QTEST(markedSyllables(a), "marked");
         QTEST(kindName(a.kind), "kind");
         QTEST(a.takesTilde, "tilde");
+    }
+
+    void ruleFindings_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("findings");
+        QTest::newRow("aguda en consonante + s: robots") << QStringList{"robots,4,bots,NO,"} << QStringList();
+        QTest::newRow("tilde quitada en 2010: guión")
+            << QStringList{"guion,4,guion,ó,"} << QStringList{"1: «guión» is written «guion» since 2010: one syllable for writing"};
+        QTest::newRow("monosílabo con tilde: fué")
+            << QStringList{"fue,3,fue,é,"} << QStringList{"1: «fué» is written «fue»: a word of one syllable takes no written accent"};
+        QTest::newRow("tilde diacrítica: él, tú, qué") << QStringList{"el,1,el,é,", "tu,2,tu,ú,", "que,3,que,é,"} << QStringList();
+        QTest::newRow("adverbio en -mente: la tónica del adjetivo, o men")
+            << QStringList{"felizmente,4,liz,NO,", "lentamente,7,men,NO,"} << QStringList();
+        const QString shared = "the child hears the same recording for «término», «termino» and «terminó»";
+        QTest::newRow("una grafía, tres palabras: término, termino, terminó")
+            << QStringList{"termino,2,ter,é,", "termino,5,mi,NO,", "termino,7,no,ó,"}
+            << QStringList{"1: " + shared, "2: " + shared, "3: " + shared};
+    }
+
+    // What the accent rules and the lines of a list say, without dictionary or content.
+    void ruleFindings()
+    {
+        QFETCH(QStringList, lines);
+        QStringList findings;
+        LiveCheck check;
+        const QList<CheckedLine> checked = check.check(lines);
+        for (qsizetype i = 0; i < checked.size(); ++i)
+            for (const LineProblem &p : checked.at(i).problems)
+                findings << QStringLiteral("%1: %2").arg(QString::number(i + 1), p.message);
+        QTEST(findings, "findings");
     }
 
     void importedText_data()

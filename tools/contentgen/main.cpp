@@ -6,6 +6,7 @@
 #include "drawing.h"
 #include "wordlist.h"
 
+#include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "content/contentlocator.h"
 #include "content/exercisewriter.h"
@@ -75,6 +76,8 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
                 return fail(QStringLiteral("%1: %2").arg(entry.syllables.join(QLatin1Char('-')), why));
             if (!entry.sentence.isEmpty() && !holdsWordOnce(entry.sentence, item->word))
                 return fail(QStringLiteral("%1: the sentence must hold the word once: %2").arg(spelling, entry.sentence));
+            if (const auto right = tildora::outdatedAccent(spelling))
+                return fail(right->why);
             QSet<QString> &spellings = spellingsOf[item->word];
             spellings.insert(spelling);
             if (entry.sentence.isEmpty())
