@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
