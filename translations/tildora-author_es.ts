@@ -19,17 +19,25 @@
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+28"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>tildora-author: %1: no such file</source>
         <translation>tildora-author: %1: no existe ese archivo</translation>
     </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
+        <translation>
+            <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
+            <numerusform>%n palabras que no están en el diccionario se avisaron sin sugerencias; --all-suggestions también las busca</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+9"/>
+        <location line="+2"/>
         <source>%1 errors, %2 warnings in %3 files</source>
         <translation>%1 errores, %2 avisos en %3 archivos</translation>
     </message>
@@ -64,7 +72,12 @@
         <translation>Revisa sin el diccionario.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>Suggest spellings for every word the dictionary does not know (by default for the first %1, as each takes about 30 ms; a forgotten accent is always suggested).</source>
+        <translation>Sugiere la grafía de cada palabra que el diccionario no conoce (si no, solo de las %1 primeras, porque cada una tarda unos 30 ms; una tilde olvidada se sugiere siempre).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Words per minute for say (default 125).</source>
         <translation>Palabras por minuto para say (125 si no se da).</translation>
     </message>
@@ -118,7 +131,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>check necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>record needs at least one exercise file</source>
         <translation>record necesita al menos un archivo de ejercicios</translation>
     </message>
@@ -149,7 +162,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+50"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+56"/>
         <source>error</source>
         <translation>error</translation>
     </message>

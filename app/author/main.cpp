@@ -59,7 +59,11 @@ ContentLocator contentFor(const QCommandLineParser &parser, const QCommandLineOp
     return ContentLocator(contentFolder(QCoreApplication::applicationDirPath()), userContentFolder());
 }
 
-int check(const QStringList &files, const ContentLocator &content, bool useDictionary)
+// Hunspell's suggestions take some 30 ms a word: a long list of new words is
+// checked in a moment with this many, and --all-suggestions makes them all.
+constexpr int SuggestedWords = 20;
+
+int check(const QStringList &files, const ContentLocator &content, bool useDictionary, bool allSuggestions)
 {
     std::unique_ptr<SpanishDictionary> dictionary;
     if (useDictionary) {
@@ -73,17 +77,22 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
                 dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
     }
     int errors = 0, warnings = 0;
+    FileCheck checker(dictionary.get(), &content);
+    checker.setSuggestionLimit(allSuggestions ? -1 : SuggestedWords);
     for (const QString &file : files) {
         if (!QFileInfo(file).isFile()) {
             say(stderr, Author::tr("tildora-author: %1: no such file").arg(file));
             ++errors;
             continue;
         }
-        for (const FileProblem &p : checkExerciseLines(loadExerciseLines(file), dictionary.get(), &content)) {
+        for (const FileProblem &p : checker.check(loadExerciseLines(file))) {
             say(stdout, formatProblem(file, p));
             (p.problem.severity == LineProblem::Error ? errors : warnings)++;
         }
     }
+    if (const int unsuggested = checker.wordsWithoutSuggestions(); unsuggested > 0)
+        say(stderr, Author::tr("%n word(s) not in the dictionary told without suggestions; "
+                               "--all-suggestions looks for them too", nullptr, unsuggested));
     say(stderr, Author::tr("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
     return errors + warnings == 0 ? Fine : Problems;
 }
@@ -133,6 +142,11 @@ struct Options {
                                               "(default: Tildora's own, and the teacher's)."),
                                QStringLiteral("DIR")};
     QCommandLineOption noDictionary{QStringLiteral("no-dictionary"), Author::tr("Check without the dictionary.")};
+    QCommandLineOption allSuggestions{QStringLiteral("all-suggestions"),
+                                      Author::tr("Suggest spellings for every word the dictionary does not know "
+                                                 "(by default for the first %1, as each takes about 30 ms; "
+                                                 "a forgotten accent is always suggested).")
+                                          .arg(SuggestedWords)};
     QCommandLineOption speed{QStringLiteral("speed"), Author::tr("Words per minute for say (default 125)."),
                              QStringLiteral("WPM"), QStringLiteral("125")};
 };
@@ -151,7 +165,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "                     with --content DIR)\n"
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
-    parser.addOptions({options.help, options.content, options.noDictionary, options.speed});
+    parser.addOptions({options.help, options.content, options.noDictionary, options.allSuggestions, options.speed});
     parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record or say"));
 }
 
@@ -184,7 +198,8 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     if (command == QLatin1String("check")) {
         if (args.isEmpty())
             return usage(parser, Author::tr("check needs at least one exercise file"));
-        return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary));
+        return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary),
+                     parser.isSet(options.allSuggestions));
     }
     if (command == QLatin1String("record")) {
         if (args.isEmpty())

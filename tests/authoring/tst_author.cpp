@@ -88,7 +88,7 @@ private slots:
         tree.exercise("good.txt", {"casa,2,ca,NO,"});
         tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
         const QString content = "--content=" + tree.root;
-        QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}).exit, 0);
+        QCOMPARE(author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")}).exit, 0);
         const Run bad = author({"check", content, tree.path("ejercicios/bad.txt")});
         QCOMPARE(bad.exit, 1);
         const QString file = tree.path("ejercicios/bad.txt");
