@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     // usable at once and the spelling check joins in when it is ready.
     QFutureWatcher<std::shared_ptr<SpanishDictionary>> loading;
     QObject::connect(&loading, &QFutureWatcherBase::finished, &app, [&] {
-        const std::shared_ptr<const SpanishDictionary> dictionary = loading.result();
+        const std::shared_ptr<SpanishDictionary> dictionary = loading.result();
         for (const QPointer<EditorWindow> &window : std::as_const(windows))
             if (window)
                 window->setDictionary(dictionary);

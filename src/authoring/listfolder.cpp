@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace tildora {
 namespace {
@@ -180,6 +181,27 @@ bool trashList(const QString &path, QString *error)
     QFile file(path);
     if (!file.moveToTrash())
         return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot move %1 to the trash: %2").arg(QFileInfo(path).fileName(), file.errorString())),
+               false;
+    return true;
+}
+
+bool addExtraWord(const QString &wordFile, const QString &word, QString *error)
+{
+    const QFileInfo info(wordFile);
+    QByteArray words;
+    if (info.exists()) {
+        // Only a plain file is read: a FIFO in its place would hold the window up.
+        QFile file(wordFile);
+        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+            return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot read %1").arg(wordFile)), false;
+        words = file.readAll();
+        if (!words.isEmpty() && !words.endsWith('\n'))
+            words += '\n';
+    }
+    QSaveFile file(wordFile);
+    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(words + word.toUtf8() + '\n') < 0
+        || !file.commit())
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, file.errorString())),
                false;
     return true;
 }

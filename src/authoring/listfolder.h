@@ -48,4 +48,9 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
 // Moves the list to the desktop's trash, from where it can be brought back.
 bool trashList(const QString &path, QString *error);
 
+// Adds a word to the teacher's own word file (diccionario-extra.txt, one word
+// a line) in their data folder, made when missing; the words already there
+// stay as they were. False with the reason when it could not be written.
+bool addExtraWord(const QString &wordFile, const QString &word, QString *error);
+
 } // namespace tildora

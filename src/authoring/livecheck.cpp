@@ -126,6 +126,13 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     return *m_lines.insert(line, checked);
 }
 
+QString repeatKey(const ExerciseLine &fields, const QString &word)
+{
+    // One word with different sentences makes different exercises (tú and
+    // tu), not a repeat.
+    return word + QLatin1Char(',') + lineSentence(fields);
+}
+
 QList<CheckedLine> LiveCheck::check(const QStringList &lines)
 {
     // Recordings come and go as the teacher makes them.
@@ -141,11 +148,12 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         if (fields.closedFields >= 4) {
             // The same word: término and terminó are two words on one recording, told below.
             const QString word = checked.written.isEmpty() ? fields.word.toString() : checked.written;
-            if (const auto seen = firstLine.constFind(word); seen != firstLine.constEnd())
+            const QString key = repeatKey(fields, word);
+            if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
                 checked.problems.prepend(
                     warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));
             else
-                firstLine.insert(word, int(i) + 1);
+                firstLine.insert(key, int(i) + 1);
         }
         result << checked;
     }

@@ -10,6 +10,8 @@
 
 namespace tildora {
 
+struct ExerciseLine;
+
 class ContentLocator;
 class SpanishDictionary;
 
@@ -20,6 +22,11 @@ struct CheckedLine {
     QString written;           // the word with its written accent; empty when the line is not sound
     bool hasError() const;
 };
+
+// What makes two lines of a list the same word twice: the word (as written,
+// with its accent, when the line is sound) and its sentence, if any (tú and
+// tu, each with a sentence of its own, are no repeat).
+QString repeatKey(const ExerciseLine &fields, const QString &word);
 
 // The one check of a list's lines, for the editor as the teacher types and
 // for `tildora-author check`: each line can be answered (errors), agrees with

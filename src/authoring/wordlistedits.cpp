@@ -27,7 +27,13 @@ void InsertLinesCommand::undo() { m_model->applyRemove(m_row, int(m_lines.size()
 RemoveLinesCommand::RemoveLinesCommand(WordListModel *model, int row, int count)
     : m_model(model), m_row(row), m_lines(model->lines().mid(row, count))
 {
-    setText(count == 1 ? QCoreApplication::translate("tildora::WordListEdits", "Remove line %1").arg(row + 1) : QCoreApplication::translate("tildora::WordListEdits", "Remove %1 lines").arg(count));
+    setText(name(row, count));
+}
+
+QString RemoveLinesCommand::name(int row, int count)
+{
+    return count == 1 ? QCoreApplication::translate("tildora::WordListEdits", "Remove line %1").arg(row + 1)
+                      : QCoreApplication::translate("tildora::WordListEdits", "Remove %1 lines").arg(count);
 }
 
 void RemoveLinesCommand::redo() { m_model->applyRemove(m_row, int(m_lines.size())); }

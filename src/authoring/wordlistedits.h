@@ -41,6 +41,8 @@ class RemoveLinesCommand : public QUndoCommand
 {
 public:
     RemoveLinesCommand(WordListModel *model, int row, int count);
+    // What the step is called in the Edit menu.
+    static QString name(int row, int count);
     void redo() override;
     void undo() override;
 

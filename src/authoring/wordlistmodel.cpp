@@ -2,9 +2,12 @@
 
 #include "authoring/stress.h"
 #include "authoring/wordlistedits.h"
+#include "content/exerciseline.h"
 
 #include <QColor>
 #include <QUndoStack>
+
+#include <algorithm>
 
 namespace tildora {
 
@@ -26,7 +29,10 @@ QStringList WordListModel::suggestions(int row)
 {
     if (row < 0 || row >= m_lines.size() || !m_checked.at(row).unknownWord)
         return {};
-    return m_check.suggestions(m_lines.at(row));
+    // Only words a line can be made of: "corta césped" for cortacésped would be refused when chosen.
+    QStringList usable = m_check.suggestions(m_lines.at(row));
+    usable.removeIf([](const QString &word) { return !itemFromWord(word); });
+    return usable;
 }
 
 void WordListModel::editLine(int row, const QString &line)
@@ -68,6 +74,27 @@ void WordListModel::removeLines(int row, int count)
         m_undo->push(new RemoveLinesCommand(this, row, count));
     else
         applyRemove(row, count);
+}
+
+void WordListModel::removeChosenLines(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.removeIf([this](int row) { return row < 0 || row >= m_lines.size(); });
+    if (rows.isEmpty())
+        return;
+    if (m_undo)
+        m_undo->beginMacro(RemoveLinesCommand::name(rows.first(), int(rows.size())));
+    // Runs of neighbouring rows, the last run first, so the rows before it keep their numbers.
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && rows.at(begin - 1) == rows.at(begin) - 1)
+            --begin;
+        removeLines(rows.at(begin), int(end - begin));
+        end = begin;
+    }
+    if (m_undo)
+        m_undo->endMacro();
 }
 
 void WordListModel::moveLine(int from, int to)
@@ -144,6 +171,21 @@ void WordListModel::recheck()
     emit rechecked();
 }
 
+WordAnalysis WordListModel::shownAnalysis(int row) const
+{
+    WordAnalysis a = m_analysis.at(row);
+    const ExerciseLine fields = splitExerciseLine(m_lines.at(row));
+    const int start = markedSyllableStart(fields.word, fields.syllable, fields.position.trimmed().toInt());
+    int marked = -1;
+    for (qsizetype i = 0, at = 1; i < a.syllables.size(); at += a.syllables.at(i++).size())
+        if (at == start && a.syllables.at(i).size() == fields.syllable.size())
+            marked = int(i);
+    if (marked != a.stressed)
+        a.kind = WordAnalysis::Unknown;
+    a.stressed = marked;
+    return a;
+}
+
 int WordListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
 
 int WordListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -169,8 +211,8 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case WordColumn: return a.written;
-    case SyllablesColumn: return markedSyllables(a);
-    case KindColumn: return kindName(a.kind);
+    case SyllablesColumn: return markedSyllables(shownAnalysis(index.row()));
+    case KindColumn: return kindName(shownAnalysis(index.row()).kind);
     case TildeColumn: return !a.readable ? QString() : a.takesTilde ? tr("yes") : tr("no");
     case LineColumn: return m_lines.at(index.row());
     case ProblemsColumn: {

@@ -29,7 +29,12 @@ public:
 
     const QStringList &lines() const { return m_lines; }
     const WordAnalysis &analysis(int row) const { return m_analysis.at(row); }
+    // The analysis as the line's own fields show it: the stressed syllable is
+    // the one its syllable field marks (none when it marks none), and the kind
+    // is known only when that is where its position puts the stress.
+    WordAnalysis shownAnalysis(int row) const;
     const CheckedLine &checked(int row) const { return m_checked.at(row); }
+    // The dictionary's nearest words a line can be made of, for a word it does not know.
     QStringList suggestions(int row);
     int errorCount() const { return m_errors; }
     int warningCount() const { return m_warnings; }
@@ -41,6 +46,8 @@ public:
     bool editWord(int row, const QString &word, QString *why = nullptr);
     void addLines(int row, const QStringList &lines, const QString &what);
     void removeLines(int row, int count);
+    // These rows, in any order and with gaps: one step to undo.
+    void removeChosenLines(QList<int> rows);
     void moveLine(int from, int to);
 
     // Direct changes.

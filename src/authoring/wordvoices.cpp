@@ -30,7 +30,8 @@ QList<SharedRecording> sharedRecordings(const QStringList &lines)
     QStringList order;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
-        if (fields.closedFields < 4 || fields.word.isEmpty())
+        // A line with a sentence is heard as its sentence, on a recording of its own.
+        if (fields.closedFields < 4 || fields.word.isEmpty() || !lineSentence(fields).isEmpty())
             continue;
         const QString name = fields.word.toString().toCaseFolded();
         QList<int> &named = byName[name];

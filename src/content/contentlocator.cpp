@@ -1,5 +1,6 @@
 #include "content/contentlocator.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,6 +26,8 @@ QString ContentLocator::folderName(ContentFolder folder)
         return QStringLiteral("sonidospalabras");
     case ContentFolder::Animations:
         return QStringLiteral("gifs");
+    case ContentFolder::SentenceSounds:
+        return QStringLiteral("sonidosfrases");
     }
     return {};
 }
@@ -37,6 +40,14 @@ QString ContentLocator::folder(ContentFolder folder) const
 QString ContentLocator::userFolder(ContentFolder folder) const
 {
     return m_userFolder.isEmpty() ? QString() : m_userFolder + QLatin1Char('/') + folderName(folder);
+}
+
+QString ContentLocator::sentenceRecordingName(const QString &word, const QString &sentence)
+{
+    // The same sentence typed in another Unicode form is the same sentence.
+    const QByteArray digest = QCryptographicHash::hash(sentence.normalized(QString::NormalizationForm_C).toUtf8(),
+                                                       QCryptographicHash::Sha1);
+    return word + QLatin1Char('-') + QString::fromLatin1(digest.toHex().left(8));
 }
 
 bool ContentLocator::isSafeName(const QString &name)

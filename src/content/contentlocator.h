@@ -15,6 +15,7 @@ enum class ContentFolder {
     Sounds,           // praise, accent, no-accent and failure sounds
     WordSounds,       // one recording per word
     Animations,       // the yes and no animations
+    SentenceSounds,   // one recording per sentence of a line; optional
 };
 
 // Finds content files under the program folder: folder/name + extension.
@@ -28,6 +29,7 @@ enum class ContentFolder {
 class ContentLocator
 {
 public:
+    // The folders every content tree has.
     static constexpr std::array<ContentFolder, 6> AllFolders{
         ContentFolder::Exercises, ContentFolder::Letters,    ContentFolder::AccentedLetters,
         ContentFolder::Sounds,    ContentFolder::WordSounds, ContentFolder::Animations};
@@ -55,6 +57,14 @@ public:
         return locate(ContentFolder::AccentedLetters, accent, gif());
     }
     QString wordRecording(const QString &word) const { return locate(ContentFolder::WordSounds, word, wav()); }
+    // The recording of a line's sentence. Two lines with the same word and
+    // different sentences (tu and tú) have different recordings.
+    QString sentenceRecording(const QString &word, const QString &sentence) const
+    {
+        return locate(ContentFolder::SentenceSounds, sentenceRecordingName(word, sentence), wav());
+    }
+    // "word-1a2b3c4d": the word, then a digest of the sentence.
+    static QString sentenceRecordingName(const QString &word, const QString &sentence);
     // A feedback sound by its base name ("acento", "1"): the found file, or
     // where it would be in the program's tree, so that the player can say
     // what is missing.

@@ -19,7 +19,67 @@ ExerciseLine splitExerciseLine(QStringView line)
         *targets[fields.closedFields++] = line.mid(start, i - start);
         start = i + 1;
     }
+    if (fields.closedFields == 4)
+        fields.rest = line.mid(start);
     return fields;
+}
+
+QString withoutWrittenAccents(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        // Only the acute accent is a written accent; ñ and ü are letters of their own.
+        static const QString accented = QStringLiteral("áéíóúÁÉÍÓÚ");
+        static const QString plain = QStringLiteral("aeiouAEIOU");
+        if (const qsizetype i = accented.indexOf(c); i >= 0)
+            c = plain[i];
+    }
+    return out;
+}
+
+namespace {
+
+bool isWordEdge(QStringView text, qsizetype at)
+{
+    return at < 0 || at >= text.size() || !text[at].isLetter();
+}
+
+} // namespace
+
+WordInSentence findWordInSentence(QStringView sentence, QStringView word, QStringView accent, int stressPosition)
+{
+    if (word.isEmpty())
+        return {};
+    QString spelled = word.toString();
+    if (!isNoAccentMarker(accent.toString()) && stressPosition >= 1 && stressPosition <= word.size())
+        spelled.replace(stressPosition - 1, 1, accent.toString());
+    const QString plainSentence = withoutWrittenAccents(sentence);
+    const QString plainWord = withoutWrittenAccents(word);
+    WordInSentence first;
+    for (qsizetype at = plainSentence.indexOf(plainWord, 0, Qt::CaseInsensitive); at >= 0;
+         at = plainSentence.indexOf(plainWord, at + 1, Qt::CaseInsensitive)) {
+        if (!isWordEdge(sentence, at - 1) || !isWordEdge(sentence, at + word.size()))
+            continue;
+        const WordInSentence found{at, word.size()};
+        if (sentence.mid(at, word.size()).compare(spelled, Qt::CaseInsensitive) == 0)
+            return found;
+        if (first.start < 0)
+            first = found;
+    }
+    return first;
+}
+
+QString lineSentence(const ExerciseLine &fields)
+{
+    QStringView sentence = fields.rest.trimmed();
+    if (sentence.isEmpty())
+        return {};
+    if (sentence.endsWith(u','))
+        sentence.chop(1);
+    sentence = sentence.trimmed();
+    if (findWordInSentence(sentence, fields.word, fields.accent, 0).start < 0)
+        return {};
+    return sentence.toString();
 }
 
 bool isNoAccentMarker(const QString &accent)
@@ -69,6 +129,8 @@ void parseCurrentItem(CurrentItem &state, const ExerciseLines &lines)
         assign(state.StressedSyllable, fields.syllable);
     if (fields.closedFields >= 4)
         assign(state.AccentLetter, fields.accent);
+    // The sentence belongs to its line: a line without one shows none.
+    state.Sentence = fields.closedFields == 4 ? lineSentence(fields) : QString();
 }
 
 } // namespace tildora

@@ -7,9 +7,11 @@ namespace tildora {
 QString formatExerciseLine(const ExerciseItem &item)
 {
     QString line;
-    line.reserve(item.word.size() + item.syllable.size() + item.accent.size() + 8);
+    line.reserve(item.word.size() + item.syllable.size() + item.accent.size() + item.sentence.size() + 9);
     line.append(item.word).append(u',').append(QString::number(item.position)).append(u',');
     line.append(item.syllable).append(u',').append(item.accent).append(u',');
+    if (!item.sentence.isEmpty())
+        line.append(item.sentence).append(u',');
     return line;
 }
 

@@ -12,12 +12,13 @@ struct ExerciseItem {
     int position = 0;  // 1-based stressed vowel
     QString syllable;  // stressed syllable, spelled as in word
     QString accent;    // accented vowel, or "NO"
+    QString sentence;  // a sentence that holds the word, or empty for none
 };
 
 // The one writer of exercise lines and files, used by every program that
 // makes them, so that they all write what the window reads.
 
-// word,position,syllable,accent,
+// word,position,syllable,accent, then sentence, when the item has one
 QString formatExerciseLine(const ExerciseItem &item);
 
 // The bytes of an exercise file: UTF-8 without a byte-order mark, each line

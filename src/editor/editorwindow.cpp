@@ -1,15 +1,18 @@
 #include "editor/editorwindow.h"
 
 #include "editor/listpanel.h"
+#include "editor/messagedialog.h"
 #include "editor/resultspanel.h"
 #include "editor/voicepanel.h"
 #include "editor/wordpanel.h"
 
 #include "authoring/dictionary.h"
+#include "authoring/filekind.h"
 #include "authoring/listfile.h"
 #include "authoring/listfolder.h"
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
+#include "content/exerciseline.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,6 +31,13 @@
 
 namespace tildora {
 namespace {
+
+// Enough of a file to tell whether it is text.
+QByteArray fileStart(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(65536) : QByteArray();
+}
 
 // The desktop's own key for a standard action, and the usual one as well:
 // some desktops bind none (Quit, say), and teachers expect Ctrl+Q anyway.
@@ -74,18 +84,19 @@ EditorWindow::EditorWindow(const ContentLocator &content, QWidget *parent)
             emit currentFileChanged(m_path);
         }
     });
-    connect(m_lists, &ListPanel::trashed, this, [this](const QString &path) {
-        // The lines stay open and unsaved, so nothing is lost by a slip.
-        if (path == m_path) {
-            m_path.clear();
-            m_convertedUnsaved = true;
-            updateTitle();
-            emit currentFileChanged(m_path);
-        }
+    connect(m_lists, &ListPanel::trashed, this, [this](const QString &path, const QString &next) {
+        // The teacher chose to delete it, changes and all; the trash keeps what was saved.
+        if (path != m_path)
+            return;
+        m_undo->clear();
+        m_convertedUnsaved = false;
+        if (next.isEmpty() || !openFile(next))
+            showLines(QString(), {}, false);
     });
-    connect(m_lists, &ListPanel::problem, this, &EditorWindow::warn);
+    connect(m_lists, &ListPanel::problem, this, [this](const QString &text) { warn(text); });
     connect(m_words, &WordPanel::message, this, &EditorWindow::warn);
     connect(m_words, &WordPanel::currentRowChanged, this, &EditorWindow::currentRowChanged);
+    connect(m_words, &WordPanel::addToDictionary, this, &EditorWindow::addToDictionary);
     connect(m_model, &WordListModel::rechecked, this, &EditorWindow::updateStatus);
     connect(m_undo, &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
     resize(1000, 640);
@@ -117,8 +128,24 @@ void EditorWindow::attachPanels()
     if (m_panelsAttached)
         return;
     m_panelsAttached = true;
-    VoicePanel::attachTo(this);
-    ResultsPanel::attachTo(this);
+    // Each panel gets the values it needs and follows the open list through these connections.
+    auto *voices = new VoicePanel(m_content, this);
+    setTabPanel(VoicesTab, voices);
+    voices->addMenuActions(m_voicesMenu);
+    voices->setLines(m_model->lines());
+    connect(voices, &VoicePanel::wantsSight, this, [this, voices] { m_tabs->setCurrentWidget(voices); });
+    connect(m_model, &WordListModel::rechecked, voices, [this, voices] { voices->setLines(m_model->lines()); });
+    connect(this, &EditorWindow::currentRowChanged, voices, [this, voices](int row) {
+        if (row >= 0 && row < m_model->lines().size())
+            voices->selectWord(splitExerciseLine(m_model->lines().at(row)).word.toString());
+    });
+
+    auto *results = new ResultsPanel(m_content.userFolder() + QStringLiteral("/resultados"),
+                                     {teacherListFolder(), m_content.folder(ContentFolder::Exercises)}, this);
+    setTabPanel(ResultsTab, results);
+    results->addMenuActions(m_resultsMenu);
+    connect(results, &ResultsPanel::wantsSight, this, [this, results] { m_tabs->setCurrentWidget(results); });
+    connect(results, &ResultsPanel::listCreated, this, &EditorWindow::openFile);
     emit panelsAttached();
 }
 
@@ -138,10 +165,21 @@ int EditorWindow::currentRow() const { return m_words->currentRow(); }
 
 bool EditorWindow::isModified() const { return !m_undo->isClean() || m_convertedUnsaved; }
 
-void EditorWindow::setDictionary(std::shared_ptr<const SpanishDictionary> dictionary)
+void EditorWindow::setDictionary(std::shared_ptr<SpanishDictionary> dictionary)
 {
     m_dictionary = std::move(dictionary);
     m_model->setDictionary(m_dictionary.get());
+}
+
+void EditorWindow::addToDictionary(const QString &word)
+{
+    // The file the editor and tildora-author read at start, so the word stays known.
+    const QString file = m_content.userFolder() + QStringLiteral("/diccionario-extra.txt");
+    QString error;
+    if (!addExtraWord(file, word, &error))
+        return warn(error);
+    if (m_dictionary && m_dictionary->addWords(file))
+        setDictionary(m_dictionary);
 }
 
 void EditorWindow::buildMenus()
@@ -205,13 +243,18 @@ bool EditorWindow::openFile(const QString &path)
 {
     if (!maybeSave())
         return false;
+    if (const QString kind = notTextKind(fileStart(path)); !kind.isEmpty()) {
+        warn(tr("«%1» is %2, not a list of words: it was not opened.").arg(QFileInfo(path).fileName(), kind));
+        return false;
+    }
     const OpenedList opened = openListFile(path);
     if (!opened.readable) {
         warn(tr("Cannot open %1: %2").arg(path, opened.error));
         return false;
     }
     if (!opened.problems.isEmpty())
-        warn(opened.problems.join(QLatin1Char('\n')));
+        warn(tr("These lines of «%1» could not be made into exercise lines:").arg(QFileInfo(path).fileName()),
+             opened.problems);
     // A word list becomes a new list of the teacher's; its own file is left as it was.
     showLines(opened.converted ? QString() : QFileInfo(path).absoluteFilePath(), opened.lines, opened.converted);
     return true;
@@ -293,13 +336,23 @@ void EditorWindow::importText()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Import words"), QString(),
                                                       tr("Text files (*.txt *.csv);;All files (*)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void EditorWindow::importFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (const QString kind = notTextKind(fileStart(path)); !kind.isEmpty()) {
+        warn(tr("«%1» is %2, not text: nothing was added. Save it as plain text (.txt) in the program that made "
+                "it, and import that file.")
+                 .arg(name, kind));
         return;
+    }
     const ImportedLines imported = linesFromFile(path);
-    m_model->addLines(int(m_model->lines().size()), imported.lines,
-                      tr("Import %1").arg(QFileInfo(path).fileName()));
+    m_model->addLines(int(m_model->lines().size()), imported.lines, tr("Import %1").arg(name));
     if (!imported.problems.isEmpty())
-        warn(imported.problems.join(QLatin1Char('\n')));
+        warn(tr("These lines of «%1» were not added:").arg(name), imported.problems);
 }
 
 void EditorWindow::newList()
@@ -335,12 +388,10 @@ void EditorWindow::updateStatus()
     setWindowModified(isModified());
 }
 
-void EditorWindow::warn(const QString &text)
+void EditorWindow::warn(const QString &text, const QStringList &problems)
 {
     // Window-modal but not blocking: the lines stay in view while it is read.
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tildora exercise editor"), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openWarning(this, tr("Tildora exercise editor"), text, problems);
 }
 
 } // namespace tildora

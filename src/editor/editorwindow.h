@@ -37,20 +37,15 @@ public:
     int currentRow() const;
     bool isModified() const;
 
-    QMenu *voicesMenu() const { return m_voicesMenu; }
-    QMenu *resultsMenu() const { return m_resultsMenu; }
     QTabWidget *tabs() const { return m_tabs; }
 
-    // The tabs after the words; each stands empty until its panel takes it.
-    enum Tab { WordsTab, VoicesTab, ResultsTab };
-    void setTabPanel(Tab tab, QWidget *panel);
     // Makes the voices and results panels, once. The window does this itself
     // just after its first frame: they read folders and bring in sound.
     void attachPanels();
 
     // Takes the dictionary once it has loaded (in the background), and
-    // re-checks the list with it.
-    void setDictionary(std::shared_ptr<const SpanishDictionary> dictionary);
+    // re-checks the list with it. Words the teacher adds go into it too.
+    void setDictionary(std::shared_ptr<SpanishDictionary> dictionary);
 
 public slots:
     // False (with the reason shown) when the file could not be read, or the
@@ -60,6 +55,8 @@ public slots:
     bool openNewList(const QString &title, const QStringList &lines);
     bool save();
     bool saveAs();
+    // Adds the words of a text file at the end of the list.
+    void importFile(const QString &path);
 
 signals:
     void currentFileChanged(const QString &path);
@@ -73,20 +70,24 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The tabs after the words; each stands empty until its panel takes it.
+    enum Tab { WordsTab, VoicesTab, ResultsTab };
+    void setTabPanel(Tab tab, QWidget *panel);
     void buildMenus();
     void chooseAndOpen();
     void importText();
     void newList();
+    void addToDictionary(const QString &word);
     bool maybeSave();
     void showLines(const QString &path, const QStringList &lines, bool modified);
     void updateTitle();
     void updateStatus();
-    void warn(const QString &text);
+    void warn(const QString &text, const QStringList &problems = {});
 
     ContentLocator m_content;
     WordListModel *m_model;
     QUndoStack *m_undo;
-    std::shared_ptr<const SpanishDictionary> m_dictionary;
+    std::shared_ptr<SpanishDictionary> m_dictionary;
     ListPanel *m_lists;
     WordPanel *m_words;
     QTabWidget *m_tabs;

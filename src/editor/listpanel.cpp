@@ -180,10 +180,16 @@ void ListPanel::trashCurrent()
     QString error;
     if (!trashList(path, &error))
         return emit problem(error);
+    // The list below it takes its row now; none when it was the last.
+    int row = -1;
+    for (int i = 0; i < m_list->count(); ++i)
+        if (m_list->item(i)->data(PathRole).toString() == path)
+            row = i;
     if (m_current == path)
         m_current.clear();
     refresh();
-    emit trashed(path);
+    const QListWidgetItem *next = row < 0 ? nullptr : m_list->item(row);
+    emit trashed(path, next ? next->data(PathRole).toString() : QString());
 }
 
 } // namespace tildora

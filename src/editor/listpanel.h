@@ -33,7 +33,8 @@ signals:
     void openRequested(const QString &path);
     void created(const QString &path);
     void renamed(const QString &from, const QString &to);
-    void trashed(const QString &path);
+    // next: the list shown after it in the panel, empty when it was the last.
+    void trashed(const QString &path, const QString &next);
     void problem(const QString &text);
 
 private:

@@ -1,7 +1,6 @@
 #include "editor/resultspanel.h"
 
 #include "authoring/missedlist.h"
-#include "editor/editorwindow.h"
 #include "results/summary.h"
 
 #include <QComboBox>
@@ -13,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -91,20 +89,13 @@ ResultsPanel::ResultsPanel(const QString &resultsFolder, const QStringList &list
     connect(m_newList, &QPushButton::clicked, this, &ResultsPanel::newListFromMissedWords);
 }
 
-ResultsPanel *ResultsPanel::attachTo(EditorWindow *window)
+void ResultsPanel::addMenuActions(QMenu *menu)
 {
-    const ContentLocator &content = window->content();
-    auto *panel = new ResultsPanel(content.userFolder() + QStringLiteral("/resultados"),
-                                   {window->teacherListFolder(), content.folder(ContentFolder::Exercises)}, window);
-    window->setTabPanel(EditorWindow::ResultsTab, panel);
-    connect(panel, &ResultsPanel::listCreated, window, &EditorWindow::openFile);
-    QMenu *menu = window->resultsMenu();
-    menu->addAction(tr("&Show the results"), panel, [window, panel] { window->tabs()->setCurrentWidget(panel); });
-    menu->addAction(tr("&New list from the missed words"), panel, [window, panel] {
-        window->tabs()->setCurrentWidget(panel);
-        panel->newListFromMissedWords();
+    menu->addAction(tr("&Show the results"), this, &ResultsPanel::wantsSight);
+    menu->addAction(tr("&New list from the missed words"), this, [this] {
+        emit wantsSight();
+        newListFromMissedWords();
     });
-    return panel;
 }
 
 void ResultsPanel::showEvent(QShowEvent *event)

@@ -8,12 +8,11 @@
 
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 
 namespace tildora {
-
-class EditorWindow;
 
 // The answers Tildora kept: per child and day how many answers and how many
 // right, per word the tries and misses, the most-missed first; and a new
@@ -27,9 +26,9 @@ public:
     // the new list goes into the first.
     ResultsPanel(const QString &resultsFolder, const QStringList &listFolders, QWidget *parent = nullptr);
 
-    // Adds the panel as a tab of the window, with its actions in the Results
-    // menu; a new list of missed words opens in the window.
-    static ResultsPanel *attachTo(EditorWindow *window);
+    // Its actions for the window's Results menu; each asks to be in sight
+    // (wantsSight) before it acts.
+    void addMenuActions(QMenu *menu);
 
     QTreeWidget *days() const { return m_days; }
     QTreeWidget *words() const { return m_words; }
@@ -43,6 +42,8 @@ public slots:
 
 signals:
     void listCreated(const QString &path);
+    // The window shows the panel's tab.
+    void wantsSight();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,10 +1,7 @@
 #include "editor/voicepanel.h"
 
 #include "authoring/recordingjob.h"
-#include "authoring/wordlistmodel.h"
-#include "content/exerciseline.h"
 #include "editor/editoraudio.h"
-#include "editor/editorwindow.h"
 #include "editor/voicerecorderdialog.h"
 
 #include <QHBoxLayout>
@@ -13,7 +10,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -81,36 +77,25 @@ QString VoicePanel::teacherFolder() const
     return m_content.userFolder(ContentFolder::WordSounds);
 }
 
-VoicePanel *VoicePanel::attachTo(EditorWindow *window)
+void VoicePanel::addMenuActions(QMenu *menu)
 {
-    auto *panel = new VoicePanel(window->content(), window);
-    window->setTabPanel(EditorWindow::VoicesTab, panel);
-    WordListModel *model = window->model();
-    connect(model, &WordListModel::rechecked, panel, [panel, model] { panel->setLines(model->lines()); });
-    connect(window, &EditorWindow::currentRowChanged, panel, [panel, model](int row) {
-        if (row >= 0 && row < model->lines().size())
-            panel->selectWord(splitExerciseLine(model->lines().at(row)).word.toString());
-    });
-    const auto inSight = [window, panel] {
-        window->tabs()->setCurrentWidget(panel);
-        panel->refresh();
+    const auto inSight = [this] {
+        emit wantsSight();
+        refresh();
     };
-    QMenu *menu = window->voicesMenu();
-    menu->addAction(tr("&Play the word"), QKeySequence(tr("Ctrl+P")), panel, [inSight, panel] {
+    menu->addAction(tr("&Play the word"), QKeySequence(tr("Ctrl+P")), this, [this, inSight] {
         inSight();
-        panel->playSelected();
+        playSelected();
     });
-    menu->addAction(tr("Record my &voice…"), QKeySequence(tr("Ctrl+R")), panel, [inSight, panel] {
+    menu->addAction(tr("Record my &voice…"), QKeySequence(tr("Ctrl+R")), this, [this, inSight] {
         inSight();
-        panel->recordOwnVoice();
+        recordOwnVoice();
     });
-    menu->addAction(tr("Record the &missing words"), panel, [inSight, panel] {
+    menu->addAction(tr("Record the &missing words"), this, [this, inSight] {
         inSight();
-        panel->recordMissing();
+        recordMissing();
     });
-    menu->addAction(tr("&Cancel recording"), panel, &VoicePanel::cancelRecording);
-    panel->setLines(model->lines());
-    return panel;
+    menu->addAction(tr("&Cancel recording"), this, &VoicePanel::cancelRecording);
 }
 
 void VoicePanel::setLines(const QStringList &lines)
@@ -130,8 +115,8 @@ void VoicePanel::showEvent(QShowEvent *event)
 
 void VoicePanel::refresh()
 {
-    m_stale = false;
-    const QString selected = selectedWord();
+    // The word chosen in the words tab while this one was out of date, else the one chosen here.
+    const QString selected = m_stale && !m_wanted.isEmpty() ? m_wanted : selectedWord();
     m_voices = wordVoices(ExerciseLines::fromStringList(m_lines), m_content);
     m_table->clear();
     for (const WordVoice &voice : std::as_const(m_voices)) {
@@ -151,12 +136,14 @@ void VoicePanel::refresh()
         if (voice.word == selected)
             m_table->setCurrentItem(item);
     }
+    m_stale = false;
     updateButtons();
     emit recordingsChanged();
 }
 
 void VoicePanel::selectWord(const QString &word)
 {
+    m_wanted = word;
     const QList<QTreeWidgetItem *> found = m_table->findItems(word, Qt::MatchFixedString, WordColumn);
     if (!found.isEmpty())
         m_table->setCurrentItem(found.first());

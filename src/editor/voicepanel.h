@@ -7,13 +7,13 @@
 #include <QWidget>
 
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
 
 namespace tildora {
 
-class EditorWindow;
 class RecordingJob;
 
 // The recordings of the open list's words: which are the teacher's, which
@@ -26,9 +26,9 @@ public:
     explicit VoicePanel(const ContentLocator &content, QWidget *parent = nullptr);
     ~VoicePanel() override;
 
-    // Adds the panel as a tab of the window, with its actions in the Voices
-    // menu; it follows the open list and its chosen line.
-    static VoicePanel *attachTo(EditorWindow *window);
+    // Its actions for the window's Voices menu; each asks to be in sight
+    // (wantsSight) before it acts.
+    void addMenuActions(QMenu *menu);
 
     // The lines of the open list; the words are shown again with their
     // recordings when the panel is in sight (looking them up for every
@@ -50,6 +50,8 @@ public slots:
 
 signals:
     void recordingsChanged();
+    // The window shows the panel's tab.
+    void wantsSight();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,6 +64,7 @@ private:
     ContentLocator m_content;
     QStringList m_lines;
     bool m_stale = false;
+    QString m_wanted;  // the word last chosen in the words tab
     QList<WordVoice> m_voices;
     QStringList m_failures;
     QTreeWidget *m_table;

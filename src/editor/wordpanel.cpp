@@ -2,14 +2,17 @@
 
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
+#include "editor/fittedpicture.h"
 #include "editor/wordpicture.h"
 #include "content/exerciseline.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
 
@@ -18,7 +21,7 @@
 namespace tildora {
 
 WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent)
-    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new QLabel),
+    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new FittedPicture),
       m_summary(new QLabel), m_problems(new QLabel), m_newWords(new QPlainTextEdit)
 {
     m_table->setModel(model);
@@ -39,45 +42,66 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     });
     connect(model, &WordListModel::rechecked, this, &WordPanel::showCurrent);
 
-    m_picture->setMinimumHeight(60);
-    m_picture->setAlignment(Qt::AlignCenter);
     m_problems->setWordWrap(true);
     m_problems->setTextFormat(Qt::PlainText);
-    auto *suggestionRow = new QHBoxLayout;
+    auto *suggestionColumn = new QVBoxLayout;  // one above the other: long words stay in sight
     for (int i = 0; i < 3; ++i) {
         auto *button = new QPushButton;
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, button] {
+            // Back to the line it changes: the button hides as the line changes,
+            // and Qt would hand the focus on to the new-words box.
+            m_table->setFocus();
             QString why;
             if (!m_model->editWord(currentRow(), button->property("word").toString(), &why))
                 emit message(why);
         });
-        suggestionRow->addWidget(button);
+        suggestionColumn->addWidget(button, 0, Qt::AlignLeft);
         m_suggestions << button;
     }
-    suggestionRow->addStretch();
+    m_addWord = new QPushButton;
+    m_addWord->hide();
+    m_addWord->setToolTip(tr("The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)"));
+    connect(m_addWord, &QPushButton::clicked, this, [this] {
+        m_table->setFocus();
+        emit addToDictionary(m_addWord->property("word").toString());
+    });
 
+    // The word fitted to its place above; what is said of it scrolls below,
+    // so that no word, however long, widens the window.
     auto *details = new QWidget;
     auto *detailLayout = new QVBoxLayout(details);
-    detailLayout->addWidget(m_picture);
+    m_summary->setWordWrap(true);
     detailLayout->addWidget(m_summary);
     detailLayout->addWidget(m_problems);
-    detailLayout->addLayout(suggestionRow);
+    suggestionColumn->addWidget(m_addWord, 0, Qt::AlignLeft);
+    detailLayout->addLayout(suggestionColumn);
     detailLayout->addStretch();
+    auto *detailScroll = new QScrollArea;
+    detailScroll->setWidget(details);
+    detailScroll->setWidgetResizable(true);
+    detailScroll->setFrameShape(QFrame::NoFrame);
+    auto *wordSide = new QWidget;
+    auto *wordLayout = new QVBoxLayout(wordSide);
+    wordLayout->setContentsMargins(0, 0, 0, 0);
+    wordLayout->addWidget(m_picture);
+    wordLayout->addWidget(detailScroll, 1);
 
     auto *adding = new QWidget;
     auto *addLayout = new QVBoxLayout(adding);
     addLayout->setContentsMargins(0, 0, 0, 0);
     addLayout->addWidget(new QLabel(tr("New words, one per line, with their written accents:")));
     m_newWords->setPlaceholderText(tr("árbol\ncanción\npájaro"));
+    m_newWords->installEventFilter(this);
     addLayout->addWidget(m_newWords);
     auto *add = new QPushButton(tr("&Add to the list"));
     connect(add, &QPushButton::clicked, this, &WordPanel::addNewWords);
     addLayout->addWidget(add, 0, Qt::AlignRight);
 
     auto *lower = new QSplitter(Qt::Horizontal);
-    lower->addWidget(details);
+    lower->addWidget(wordSide);
     lower->addWidget(adding);
+    lower->setSizes({600, 400});  // the word and its details in the larger part, as wide as they need
     auto *split = new QSplitter(Qt::Vertical);
     split->addWidget(m_table);
     split->addWidget(lower);
@@ -89,11 +113,30 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     showCurrent();
 }
 
+bool WordPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Undo and Redo in the new-words box are the box's own while it has typing
+    // to undo; otherwise they go to the list, as everywhere else in the window.
+    if (watched == m_newWords && event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QTextDocument *typed = m_newWords->document();
+        if ((key->matches(QKeySequence::Undo) && !typed->isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !typed->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 int WordPanel::currentRow() const { return m_table->currentIndex().row(); }
 
 void WordPanel::setCurrentRow(int row)
 {
-    m_table->setCurrentIndex(m_model->index(row, WordListModel::WordColumn));
+    // The row alone: the view's own choice would add to the chosen rows while
+    // Ctrl is still held from the shortcut that got here.
+    m_table->selectionModel()->setCurrentIndex(m_model->index(row, WordListModel::WordColumn),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void WordPanel::addNewWords()
@@ -104,22 +147,17 @@ void WordPanel::addNewWords()
     if (imported.problems.isEmpty())
         m_newWords->clear();
     else
-        emit message(imported.problems.join(QLatin1Char('\n')));
+        emit message(tr("These lines were not added:"), imported.problems);
     if (!imported.lines.isEmpty())
         setCurrentRow(at);
 }
 
 void WordPanel::removeSelectedLines()
 {
-    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
-    int first = rows.first().row(), last = first;
-    for (const QModelIndex &index : rows) {
-        first = std::min(first, index.row());
-        last = std::max(last, index.row());
-    }
-    m_model->removeLines(first, last - first + 1);
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    m_model->removeChosenLines(rows);
 }
 
 void WordPanel::moveCurrentLine(int by)
@@ -137,20 +175,22 @@ void WordPanel::showCurrent()
     const int row = currentRow();
     for (QPushButton *button : std::as_const(m_suggestions))
         button->hide();
+    m_addWord->hide();
     if (row < 0 || row >= m_model->rowCount()) {
-        m_picture->clear();
+        m_picture->setImage({});
         m_summary->setText(tr("Choose a word to see it as the child will."));
         m_problems->clear();
         return;
     }
-    const WordAnalysis &a = m_model->analysis(row);
+    const WordAnalysis a = m_model->shownAnalysis(row);
     const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
     QString missing;
-    m_picture->setPixmap(QPixmap::fromImage(drawWordPicture(fields.word, m_content, m_pictures, &missing)));
-    m_summary->setText(a.readable ? tr("%1 — %2, %3")
-                                        .arg(markedSyllables(a), kindName(a.kind),
-                                             a.takesTilde ? tr("with a written accent") : tr("no written accent"))
-                                  : tr("This line cannot be read as an exercise."));
+    m_picture->setImage(drawWordPicture(fields.word, m_content, m_pictures, &missing));
+    const QString accent = a.takesTilde ? tr("with a written accent") : tr("no written accent");
+    // Without a kind when the line's fields disagree on the stress (the problem says so below).
+    m_summary->setText(!a.readable                        ? tr("This line cannot be read as an exercise.")
+                       : a.kind == WordAnalysis::Unknown ? tr("%1 — %2").arg(markedSyllables(a), accent)
+                                                         : tr("%1 — %2, %3").arg(markedSyllables(a), kindName(a.kind), accent));
     QStringList problems;
     for (const LineProblem &p : m_model->checked(row).problems)
         problems << (p.severity == LineProblem::Error ? tr("Error: %1") : tr("Warning: %1")).arg(p.message);
@@ -160,6 +200,11 @@ void WordPanel::showCurrent()
         m_suggestions[i]->setText(tr("Use «%1»").arg(better[i]));
         m_suggestions[i]->setProperty("word", better[i]);
         m_suggestions[i]->show();
+    }
+    if (m_model->checked(row).unknownWord) {
+        m_addWord->setText(tr("Add «%1» to my dictionary").arg(a.written));
+        m_addWord->setProperty("word", a.written);
+        m_addWord->show();
     }
 }
 

@@ -12,6 +12,7 @@ class QTableView;
 namespace tildora {
 
 class ContentLocator;
+class FittedPicture;
 class WordListModel;
 
 // The words of the open list: a table of the lines with their analysis and
@@ -36,17 +37,23 @@ public slots:
 
 signals:
     void currentRowChanged(int row);
-    void message(const QString &text);
+    // The teacher says the dictionary should know this word.
+    void addToDictionary(const QString &word);
+    void message(const QString &text, const QStringList &problems = {});
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     WordListModel *m_model;
     const ContentLocator &m_content;
     PictureLoader m_pictures;
     QTableView *m_table;
-    QLabel *m_picture;
+    FittedPicture *m_picture;
     QLabel *m_summary;
     QLabel *m_problems;
     QList<QPushButton *> m_suggestions;
+    QPushButton *m_addWord;
     QPlainTextEdit *m_newWords;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/lazysoundplayer.h"
 #include "platform/units.h"
 #include "presentation/bounce.h"
+#include "presentation/sentenceline.h"
 #include "presentation/worddrawing.h"
 #include "window/classroomaccess.h"
 #include "results/resultslog.h"
@@ -19,6 +20,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +28,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tildora {
@@ -172,7 +175,29 @@ void Form1::Combo1_Click()
 
 QString Form1::wordRecording() const
 {
+    // A line with a sentence is heard as its sentence; without that
+    // recording, as its word.
+    if (!m_item.Sentence.isEmpty()) {
+        if (QString sentence = m_locator.sentenceRecording(m_item.CurrentWord, m_item.Sentence); !sentence.isEmpty())
+            return sentence;
+    }
     return m_locator.wordRecording(m_item.CurrentWord);
+}
+
+void Form1::showSentence()
+{
+    SentenceLine->setVisible(!m_item.Sentence.isEmpty());
+    if (m_item.Sentence.isEmpty())
+        return;
+    const ShownSentence shown = shownSentence(m_item);
+    const int room = ClientWidth - 16;
+    const QFont font = sentenceFont(shown.text, m_sentenceFont, room - 16);
+    SentenceLine->setText(sentenceMarkup(shown));
+    SentenceLine->setFont(font);
+    SentenceLine->setAccessibleName(shown.text);
+    // A paper slip as wide as the sentence, centred like the letters below it.
+    const int width = std::min(room, QFontMetrics(font).horizontalAdvance(shown.text) + 24);
+    SentenceLine->setGeometry((ClientWidth - width) / 2, SentenceLine->y(), width, SentenceLine->height());
 }
 
 void Form1::NextItem()
@@ -180,6 +205,7 @@ void Form1::NextItem()
     parseCurrentItem(m_item, List1);
     DrawWord(m_strip, m_item.CurrentWord, {*Picture2, *m_bounce, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
     m_answering.wordDrawn();
+    showSentence();
     ++m_item.ItemIndex;
     Picture2->setEnabled(true);
     const QString recording = wordRecording();

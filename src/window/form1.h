@@ -8,6 +8,7 @@
 #include "presentation/stripstate.h"
 #include "window/recordpanel.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -94,6 +95,9 @@ public:
     LetterStrip *Picture2 = nullptr;
     FileListBox File1;
     QImage Picture3;  // the tile: the part of the texture the box's inner area shows
+    // Not of the design: the line's sentence above the letters, shown only
+    // for a line that has one.
+    QLabel *SentenceLine = nullptr;
 
     RecordPanel &record() { return m_record; }
     // Names for assistive technology, shortcuts, letter focus, full screen.
@@ -125,6 +129,7 @@ private:
     void LoadExerciseFile();
     void NextItem();
     QString wordRecording() const;
+    void showSentence();
 
     // What answering asks of the window.
     void setLetterColor(int index, const QColor &color) override;
@@ -160,6 +165,7 @@ private:
     std::unique_ptr<ResultsLog> m_results;
     QString m_child;
     QString m_exerciseFile;  // name of the file List1 was loaded from
+    QFont m_sentenceFont;
 };
 
 } // namespace tildora

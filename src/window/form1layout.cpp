@@ -168,6 +168,21 @@ void Form1::createControls()
     LetterPicture *templateLetter = Picture2->letter(0);
     templateLetter->setTwipGeometry(120, 600, 1335, 1575);
 
+    // Above the letters, over the strip's empty top edge; hidden for a line
+    // without a sentence, so such lines look as they always did.
+    SentenceLine = new QLabel(this);
+    SentenceLine->setGeometry(8, 314, ClientWidth - 16, 36);
+    m_sentenceFont = arialBold(16);
+    SentenceLine->setFont(m_sentenceFont);
+    SentenceLine->setAlignment(Qt::AlignCenter);
+    SentenceLine->setTextFormat(Qt::RichText);
+    SentenceLine->setAutoFillBackground(true);
+    QPalette paper = SentenceLine->palette();
+    paper.setColor(QPalette::Window, colorFromBgr(bgr::White));
+    paper.setColor(QPalette::WindowText, Qt::black);
+    SentenceLine->setPalette(paper);
+    SentenceLine->hide();
+
     // The tile is the part of the texture that the tile box's inner area
     // (129 x 121 less a 2-pixel edge) shows.
     Picture3 = design("yeso.jpg").copy(0, 0, 125, 117);

@@ -85,7 +85,7 @@ private slots:
         testing::ContentTree tree;
         tree.alphabet();
         tree.recording("casa");
-        tree.exercise("good.txt", {"casa,2,ca,NO,"});
+        tree.exercise("good.txt", {"casa,2,ca,NO,", "casa,2,ca,NO,Mi casa, la roja.,", "casa,2,ca,NO,Tu casa.,"});
         tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
         const QString content = "--content=" + tree.root;
         QCOMPARE(author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")}).exit, 0);

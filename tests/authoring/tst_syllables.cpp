@@ -4,6 +4,7 @@
 #include "authoring/stress.h"
 #include "authoring/syllables.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include "../support/files.h"
@@ -49,7 +50,9 @@ private slots:
         for (const QString &line : QString::fromUtf8(source).split('\n')) {
             if (line.startsWith('#') || line.startsWith('['))
                 continue;
-            for (const QString &cut : line.split(' ', Qt::SkipEmptyParts)) {
+            // "word: sentence" lines and "singular/plural" pairs
+            const QString cuts = line.contains(':') ? line.section(':', 0, 0) : line;
+            for (const QString &cut : cuts.split(QRegularExpression("[ /]"), Qt::SkipEmptyParts)) {
                 QString word = cut;
                 word.remove('-');
                 QCOMPARE(syllabify(word).join('-'), cut);

@@ -138,6 +138,7 @@ private slots:
         QTest::newRow("remove the last two lines") << 1 << QStringList{Start[0]};
         QTest::newRow("move the first line down to the end") << 2 << QStringList{Start[1], Start[2], Start[0]};
         QTest::newRow("type a word with its accent: canción") << 3 << QStringList{Start[0], "cancion,6,cion,ó,", Start[2]};
+        QTest::newRow("remove the first and the last line, one step") << 4 << QStringList{Start[1]};
     }
 
     void editsUndoAndRedo()
@@ -153,6 +154,7 @@ private slots:
         case 1: model.removeLines(1, 2); break;
         case 2: model.moveLine(0, 2); break;
         case 3: QVERIFY(model.setData(model.index(1, WordListModel::WordColumn), QStringLiteral("canción"))); break;
+        case 4: model.removeChosenLines({2, 0, 2, 7}); break;
         }
         QCOMPARE(model.lines(), after);
         QCOMPARE(model.rowCount(), after.size());

@@ -164,9 +164,12 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("syllable");
         QTest::addColumn<QString>("accent");
+        QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("line");
-        QTest::newRow("llana con tilde: árbol") << "arbol" << 1 << "ar" << "á" << "arbol,1,ar,á,";
-        QTest::newRow("past letter 9: murciélago") << "murcielago" << 12 << "la" << "NO" << "murcielago,12,la,NO,";
+        QTest::newRow("llana con tilde: árbol") << "arbol" << 1 << "ar" << "á" << "" << "arbol,1,ar,á,";
+        QTest::newRow("past letter 9: murciélago") << "murcielago" << 12 << "la" << "NO" << "" << "murcielago,12,la,NO,";
+        QTest::newRow("with a sentence holding a comma")
+            << "si" << 2 << "si" << "NO" << "Si llueve, me mojo." << "si,2,si,NO,Si llueve, me mojo.,";
     }
 
     // One line written, as the window reads it back, and the file's bytes.
@@ -176,12 +179,14 @@ private slots:
         QFETCH(int, position);
         QFETCH(QString, syllable);
         QFETCH(QString, accent);
+        QFETCH(QString, sentence);
         QFETCH(QString, line);
-        QCOMPARE(formatExerciseLine({word, position, syllable, accent}), line);
+        QCOMPARE(formatExerciseLine({word, position, syllable, accent, sentence}), line);
         CurrentItem s = previousItem();
         parseCurrentItem(s, splitExerciseLines(QString::fromUtf8(exerciseFileBytes({line, line}))));
-        QCOMPARE(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter}),
-                 QStringList({word, QString::number(position), syllable, accent}));
+        QCOMPARE(QStringList({s.CurrentWord, QString::number(s.StressPosition), s.StressedSyllable, s.AccentLetter,
+                              s.Sentence}),
+                 QStringList({word, QString::number(position), syllable, accent, sentence}));
         QCOMPARE(exerciseFileBytes({line, line}), (line + "\r\n" + line + "\r\n").toUtf8());
     }
 

@@ -8,7 +8,9 @@
 #include "editor/resultspanel.h"
 #include "editor/translations.h"
 #include "editor/voicepanel.h"
+#include "editor/wordpanel.h"
 
+#include "authoring/dictionary.h"
 #include "authoring/recordingjob.h"
 #include "authoring/wordlistmodel.h"
 
@@ -16,13 +18,16 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +54,94 @@ QStringList rowsOf(const QTreeWidget *table)
         rows << table->topLevelItem(i)->text(0) + ": " + cells.join(' ');
     }
     return rows;
+}
+
+// What a teacher sees after her steps, one probe each: "lines" (the Word
+// column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
+// "column N" (a column's cells).
+QString probe(EditorWindow &window, const QString &what)
+{
+    const auto *table = window.findChild<WordPanel *>()->table();
+    const auto column = [&](int c) {
+        QStringList cells;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            cells << table->model()->index(row, c).data().toString();
+        return cells.join(' ');
+    };
+    if (what == "dictionary")
+        return readFile(window.content().userFolder() + "/diccionario-extra.txt");
+    if (what == "lines")
+        return column(0);
+    if (what.startsWith("column "))
+        return column(what.section(' ', 1).toInt());
+    if (what == "title")
+        return window.windowTitle().replace("[*]", window.isWindowModified() ? "*" : "");
+    if (what == "boxes") {  // each message open, and whether it fits on the screen
+        QStringList boxes;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && qobject_cast<QDialog *>(w))
+                boxes << (w->screen()->availableGeometry().contains(w->frameGeometry()) ? "fits" : "too big");
+        return boxes.join(' ');
+    }
+    if (what == "buttons") {  // the suggestion row's
+        QStringList texts;
+        for (const QPushButton *b : window.findChild<WordPanel *>()->findChildren<QPushButton *>())
+            if (b->isVisible() && b->text() != "&Add to the list")
+                texts << b->text();
+        return texts.join(", ");
+    }
+    if (what == "width") {  // the window's, against its width when it opened
+        QTest::qWait(50);  // the layout asks for room through the levels above it, one event each
+        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";}
+    if (what == "focus")
+        return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
+    QStringList rows;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        rows << QString::number(index.row() + 1);
+    rows.sort();
+    return rows.join(' ');
+}
+
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
+// (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
+// widget, "import PATH", "menu TEXT" (a menu item; a question it asks is answered yes),
+// "button TEXT" (a button of the words tab, by the start of its text).
+void step(EditorWindow &window, const QString &what)
+{
+    const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
+    auto *words = window.findChild<WordPanel *>();
+    if (verb.endsWith("click")) {
+        const QRect cell = words->table()->visualRect(
+            words->table()->model()->index(rest.section(' ', 0, 0).toInt() - 1, rest.section(' ', 1).toInt()));
+        QTest::mouseClick(words->table()->viewport(), Qt::LeftButton,
+                          verb == "click" ? Qt::NoModifier : Qt::ControlModifier, cell.center());
+    } else if (verb == "import") {
+        window.importFile(rest);
+    } else if (verb == "newwords") {
+        QTest::mouseClick(words->newWords()->viewport(), Qt::LeftButton);
+    } else if (verb == "type") {
+        for (const QChar c : rest)  // as a keyboard with accents types them
+            if (c == '\n')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(c), Qt::NoModifier);
+    } else if (verb == "key") {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(rest));
+    } else if (verb == "menu") {
+        QTimer::singleShot(0, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        for (QAction *action : window.menuBar()->findChildren<QAction *>())
+            if (action->text().remove('&') == rest)
+                return action->trigger();
+        QFAIL(qPrintable("no menu item " + rest));
+    } else if (verb == "button") {
+        for (QPushButton *button : words->findChildren<QPushButton *>())
+            if (button->isVisible() && button->text().remove('&').startsWith(rest))
+                return QTest::mouseClick(button, Qt::LeftButton);
+        QFAIL(qPrintable("no button " + rest));
+    }
 }
 
 const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n";
@@ -78,6 +171,16 @@ private slots:
                            "2026-12-06T10:01:00,Teo,01-mezcla.txt,raton,vocal,2,a,mal,0,1\n"
                            "not,a,row\n"
                            "2026-12-06T10:01:09,Teo,01-mezcla.txt,arbol,tilde,,sin-tilde,mal,0,2\n");
+        // Files that are not text, one of each kind, the PDF without a zero byte.
+        writeFile(m_home.filePath("import/a.docx"), QByteArray("PK\x03\x04\x14\0\x06\0", 8) + "word/document.xml");
+        writeFile(m_home.filePath("import/b.pdf"), "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\n");
+        writeFile(m_home.filePath("import/c.gif"), readFile(TILDORA_SOURCE_DIR "/content/letrasgifs/a.gif"));
+        writeFile(m_home.filePath("import/d.bmp"), QByteArray("BM\x36\x10\0\0\0\0", 8) + "sol\nluna\n");
+        // A dictionary of a few words, so that what it knows and suggests is fixed.
+        writeFile(m_home.filePath("dic/es_ES.aff"), "SET UTF-8\nTRY esaiorlnctudmpbgvhfzqjyxkwáéíóúñü\n");
+        writeFile(m_home.filePath("dic/es_ES.dic"), "4\ncasa\nárbol\ncorta\ncésped\n");
+        m_dictionary = std::make_shared<SpanishDictionary>(m_home.filePath("dic"));
+        QVERIFY(m_dictionary->isOpen());
     }
 
     void init()
@@ -141,6 +244,80 @@ private slots:
         QCOMPARE(window.close(), closed);
         QVERIFY(asked);
         QTEST(readFile(window.currentFile()), "onDisk");
+    }
+
+    void teacherSteps_data()
+    {
+        QTest::addColumn<QStringList>("lists");  // the teacher's, the first open; a list's lines split by spaces
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("probes");
+        QTest::addColumn<QStringList>("seen");
+        const QString animals = "leon,3,on,ó, raton,4,ton,ó, jirafa,4,ra,NO, oso,1,o,NO,";
+        QTest::newRow("new words added after a chosen line: only they stay chosen and are removed")
+            << QStringList{animals} << QStringList{"click 2", "newwords", "type gato", "key Ctrl+Return",
+                                                   "menu Remove the chosen lines"}
+            << QStringList{"lines", "selected"} << QStringList{"león ratón jirafa oso", ""};
+        QTest::newRow("lines chosen apart: exactly they are removed")
+            << QStringList{animals} << QStringList{"click 1", "ctrl-click 3", "menu Remove the chosen lines"}
+            << QStringList{"lines"} << QStringList{"ratón oso"};
+        QTest::newRow("a suggestion taken, Ctrl+Z undoes it and the focus stays on the table")
+            << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "key Ctrl+Z"}
+            << QStringList{"lines", "focus"} << QStringList{"árboles", "QTableView"};
+        QTest::newRow("Ctrl+Z in the new-words box with nothing of its own to undo undoes the list's change")
+            << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "newwords", "key Ctrl+Z"}
+            << QStringList{"lines"} << QStringList{"árboles"};
+        QTest::newRow("a line edited by hand: every column follows it")
+            << QStringList{animals} << QStringList{"click 2 4", "key F2", "type raton,4,ra,ó,", "key Return",
+                                                   "click 3 0", "key F2", "type sofá", "key Return"}
+            << QStringList{"lines", "column 1", "column 2", "column 3"}
+            << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
+        QStringList imports;
+        for (const char *name : {"a.docx", "b.pdf", "c.gif", "d.bmp"})
+            imports << "import " + m_home.filePath(QStringLiteral("import/") + name);
+        QTest::newRow("importing a document, a PDF or a picture adds nothing and says so once each")
+            << QStringList{animals} << imports << QStringList{"lines", "title", "boxes"}
+            << QStringList{"león ratón jirafa oso", "01-lista.txt — Tildora exercise editor", "fits fits fits fits"};
+        QTest::newRow("a long list of problems fits on the screen")
+            << QStringList{""} << QStringList{"newwords", "type " + QString("m3sa ").repeated(80).replace(' ', '\n'), "key Ctrl+Return"}
+            << QStringList{"lines", "boxes"} << QStringList{"", "fits"};
+        QTest::newRow("a suggestion the editor would refuse is not offered; the word can be added to the dictionary")
+            << QStringList{"cortacesped,7,ces,é,"} << QStringList{"click 1"} << QStringList{"buttons"}
+            << QStringList{"Add «cortacésped» to my dictionary"};
+        QTest::newRow("a word added to the teacher's dictionary is known from then on")
+            << QStringList{"cortacesped,7,ces,é,"} << QStringList{"click 1", "button Add «cortacésped»"}
+            << QStringList{"buttons", "dictionary"} << QStringList{"", "cortacésped\n"};
+        QTest::newRow("a long word is drawn smaller, the window keeps its width")
+            << QStringList{"electroencefalografistamente,9,en,NO,"} << QStringList{"click 1"} << QStringList{"width"}
+            << QStringList{"as wide"};
+        QTest::newRow("deleting the open list shows the next one")
+            << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
+            << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
+        QTest::newRow("deleting the last list leaves an empty, clean one")
+            << QStringList{animals} << QStringList{"menu Delete (to the trash)"} << QStringList{"title", "lines"}
+            << QStringList{"new list — Tildora exercise editor", ""};
+    }
+
+    void teacherSteps()
+    {
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, probes);
+        for (int i = 0; i < lists.size(); ++i)
+            writeFile(m_teacher + QStringLiteral("/0%1-lista.txt").arg(i + 1), QString(lists.at(i)).replace(' ', '\n').toUtf8());
+        EditorWindow window(content());
+        window.setDictionary(m_dictionary);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.setProperty("opened at", window.width());
+        QVERIFY(window.openFile(m_teacher + "/01-lista.txt"));
+        for (const QString &s : std::as_const(steps)) {
+            step(window, s);
+            QApplication::processEvents();  // an edited cell is committed from the event loop
+        }
+        QStringList seen;
+        for (const QString &p : std::as_const(probes))
+            seen << probe(window, p);
+        QTEST(seen, "seen");
     }
 
     void voicesShowWhereEachRecordingIs()
@@ -258,6 +435,7 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    std::shared_ptr<SpanishDictionary> m_dictionary;
     QString m_teacher;
     ContentLocator content() const
     {

@@ -1,4 +1,6 @@
+#include "content/exerciseline.h"
 #include "presentation/bounce.h"
+#include "presentation/sentenceline.h"
 #include "presentation/worddrawing.h"
 
 #include "../support/testcontent.h"
@@ -107,6 +109,35 @@ private slots:
         QCOMPARE(s.strip.letter(0)->picture(), first);
         QCOMPARE(s.strip.twipWidth(), width);
         QCOMPARE(s.strip.left(), (9000 - width) / 2);  // centred as it stands
+    }
+    void sentences_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");  // the sentence as shown, the word in [ ]; empty for none
+        QTest::newRow("tú in its sentence, shown without its accent")
+            << "tu,2,tu,ú,¿Vienes tú al parque?," << "¿Vienes [tu] al parque?";
+        QTest::newRow("commas inside, the line's own comma dropped")
+            << "si,2,si,NO,Si llueve, me mojo.," << "[Si] llueve, me mojo.";
+        QTest::newRow("without the line's closing comma") << "tu,2,tu,NO,Tu gato duerme." << "[Tu] gato duerme.";
+        QTest::newRow("both forms: tu marks the plain one")
+            << "tu,2,tu,NO,¿Tú tienes tu mochila?," << "¿Tú tienes [tu] mochila?";
+        QTest::newRow("both forms: tú marks the accented one")
+            << "tu,2,tu,ú,¿Tú tienes tu mochila?," << "¿[Tu] tienes tu mochila?";
+        QTest::newRow("older text after the fourth comma is no sentence") << "sol,2,sol,NO,extra text" << "";
+        QTest::newRow("the word only inside another word is no sentence") << "el,1,el,NO,Un elefante.," << "";
+        QTest::newRow("a line of three fields has none") << "tu,2,tu," << "";
+    }
+
+    void sentences()
+    {
+        QFETCH(QString, line);
+        CurrentItem item;
+        item.Sentence = "an earlier line's sentence";
+        parseCurrentItem(item, ExerciseLines::fromStringList({line}));
+        ShownSentence shown = shownSentence(item);
+        if (shown.wordStart >= 0)
+            shown.text.insert(shown.wordStart + shown.wordLength, ']').insert(shown.wordStart, '[');
+        QTEST(item.Sentence.isEmpty() ? QString() : shown.text, "shown");
     }
 };
 

@@ -126,6 +126,26 @@ private slots:
         QCOMPARE(w.sound.played.last(), w.tree.path("sonidospalabras/Mar.wav"));
     }
 
+    void sentencesAreShownAndHeard()
+    {
+        Window w({"tu,2,tu,ú,¿Vienes tú?,", "tu,2,tu,NO,Tu gato duerme.,", "sol,2,sol,NO,"});
+        const QString heard = "sonidosfrases/" + ContentLocator::sentenceRecordingName("tu", "¿Vienes tú?") + ".wav";
+        w.tree.write(heard, "RIFF");
+        w.tree.recording("tu");
+        w.load();
+        Form1 &f = *w.form;
+        QVERIFY(!f.SentenceLine->isHidden());
+        QCOMPARE(f.SentenceLine->accessibleName(), QString("¿Vienes tu?"));  // never the answer
+        QCOMPARE(w.sound.played.last(), w.tree.path(heard));
+        // The same word with another sentence has a recording of its own; until
+        // it is made, the word's is heard.
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(f.SentenceLine->accessibleName(), QString("Tu gato duerme."));
+        QCOMPARE(w.sound.played.last(), w.tree.path("sonidospalabras/tu.wav"));
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QVERIFY(f.SentenceLine->isHidden());
+    }
+
     void startUpWithoutContent()
     {
         QTemporaryDir empty;

@@ -4,6 +4,7 @@
 // made afterwards by make-content.sh, with tildora-author.
 #include "bmpwriter.h"
 #include "drawing.h"
+#include "wordlist.h"
 
 #include "authoring/accentrules.h"
 #include "authoring/stress.h"
@@ -16,9 +17,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSet>
 #include <QImageReader>
 #include <QPainter>
-#include <QTextStream>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <set>
@@ -26,38 +28,6 @@
 using namespace contentgen;
 
 namespace {
-
-struct Section {
-    QString name;
-    QList<QStringList> words;  // each word cut into syllables
-};
-
-QList<Section> readWordList(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *error = QStringLiteral("cannot read %1").arg(path);
-        return {};
-    }
-    QList<Section> sections;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString &raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            sections.append({line.mid(1, line.size() - 2), {}});
-            continue;
-        }
-        if (sections.isEmpty()) {
-            *error = QStringLiteral("word before the first [section]: %1").arg(line);
-            return {};
-        }
-        for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            sections.last().words.append(word.split(QLatin1Char('-')));
-    }
-    return sections;
-}
 
 bool fail(const QString &message)
 {
@@ -73,38 +43,60 @@ QString in(const QString &content, ContentFolder folder)
     return tildora::ContentLocator(content).folder(folder);
 }
 
+// The sentence holds the word once, its letters compared without accents and
+// letter case, so the window can mark the word's place in it.
+bool holdsWordOnce(const QString &sentence, const QString &word)
+{
+    int found = 0;
+    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
+    for (const QString &token : sentence.split(nonLetters, Qt::SkipEmptyParts))
+        found += tildora::withoutWrittenAccent(token).compare(word, Qt::CaseInsensitive) == 0;
+    return found == 1;
+}
+
 bool makeExercises(const QList<Section> &sections, const QString &content, std::set<QChar> *letters,
                    std::set<QString> *accents)
 {
     QDir().mkpath(in(content, ContentFolder::Exercises));
     // The word written without its accent names its recording, so two words
-    // that differ only by the accent (papa, papá) would share one sound.
-    QHash<QString, QString> spellingOf;
+    // that differ only by the accent (papa, papá) would share one sound; only
+    // lines with a sentence, which is spoken instead, may do so.
+    QHash<QString, QSet<QString>> spellingsOf;
+    QSet<QString> withoutSentence;
     for (const Section &section : sections) {
+        QString why;
+        const QList<Entry> entries = orderedEntries(section, &why);
+        if (entries.isEmpty())
+            return fail(why.isEmpty() ? section.name + QStringLiteral(": no words") : why);
         QStringList lines;
-        for (const QStringList &syllables : section.words) {
-            QString why;
-            const auto item = tildora::itemFromSyllables(syllables, &why);
+        for (const Entry &entry : entries) {
+            const QString spelling = entry.syllables.join(QString());
+            const auto item = tildora::itemFromSyllables(entry.syllables, &why);
             if (!item)
-                return fail(QStringLiteral("%1: %2").arg(syllables.join(QLatin1Char('-')), why));
-            const QString spelling = syllables.join(QString());
+                return fail(QStringLiteral("%1: %2").arg(entry.syllables.join(QLatin1Char('-')), why));
             if (const auto right = tildora::outdatedAccent(spelling))
                 return fail(right->why);
-            const QString other = spellingOf.value(item->word, spelling);
-            if (other != spelling)
-                return fail(QStringLiteral("%1 and %2 would share the recording %3.wav").arg(other, spelling, item->word));
-            spellingOf.insert(item->word, spelling);
-            lines << tildora::formatExerciseLine(*item);
+            if (!entry.sentence.isEmpty() && !holdsWordOnce(entry.sentence, item->word))
+                return fail(QStringLiteral("%1: the sentence must hold the word once: %2").arg(spelling, entry.sentence));
+            QSet<QString> &spellings = spellingsOf[item->word];
+            spellings.insert(spelling);
+            if (entry.sentence.isEmpty())
+                withoutSentence.insert(item->word);
+            if (spellings.size() > 1 && withoutSentence.contains(item->word))
+                return fail(QStringLiteral("%1 would share the recording %2.wav")
+                                .arg(QStringList(spellings.begin(), spellings.end()).join(QStringLiteral(", ")), item->word));
+            tildora::ExerciseItem line = *item;
+            line.sentence = entry.sentence;
+            lines << tildora::formatExerciseLine(line);
             for (const QChar c : item->word)
                 letters->insert(c);
             if (item->accent != QLatin1String("NO"))
                 accents->insert(item->accent);
         }
         const QString out = in(content, ContentFolder::Exercises) + QLatin1Char('/') + section.name + QStringLiteral(".txt");
-        QString why;
         if (!tildora::saveExerciseFile(out, lines, &why))
             return fail(QStringLiteral("cannot write %1: %2").arg(out, why));
-        std::printf("%s: %lld words\n", qPrintable(section.name), qlonglong(section.words.size()));
+        std::printf("%s: %lld lines\n", qPrintable(section.name), qlonglong(entries.size()));
     }
     return true;
 }
@@ -230,7 +222,10 @@ int main(int argc, char *argv[])
     QString problem;
     if (!loadFonts(&problem))
         return fail(QStringLiteral("missing font %1 (apt-get install fonts-sil-andika fonts-liberation2)").arg(problem)), 1;
-    const QList<Section> sections = readWordList(parser.value(wordsOpt), &problem);
+    QFile words(parser.value(wordsOpt));
+    if (!words.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1").arg(words.fileName())), 1;
+    const QList<Section> sections = readWordList(QString::fromUtf8(words.readAll()), &problem);
     if (sections.isEmpty())
         return fail(problem.isEmpty() ? QStringLiteral("no words") : problem), 1;
 

@@ -25,6 +25,7 @@ SampleKind kindOf(QAudioFormat::SampleFormat format)
     }
 }
 
+// EditorAudio on Qt Multimedia's devices.
 class QtEditorAudio : public QObject, public EditorAudio
 {
 public:
