@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+35"/>
+        <location filename="../app/author/main.cpp" line="+36"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
@@ -21,7 +21,7 @@
     <message>
         <location line="+28"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
-        <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
+        <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se comprueba la ortografía</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -37,12 +37,7 @@
         </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 errors, %2 warnings in %3 files</source>
-        <translation>%1 errores, %2 avisos en %3 archivos</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -52,9 +47,49 @@
         <translation>creado %1 («%2»)</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>%1 recordings made, %2 failed</source>
-        <translation>%1 grabaciones hechas, %2 fallidas</translation>
+        <location line="-31"/>
+        <source>%1, %2 in %3</source>
+        <translation>%1 y %2 en %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>%n recording(s) made</source>
+        <translation>
+            <numerusform>%n grabación hecha</numerusform>
+            <numerusform>%n grabaciones hechas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n falló</numerusform>
+            <numerusform>%n fallaron</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -64,12 +99,12 @@
     <message>
         <location line="+2"/>
         <source>Content folder to check against or record into (default: Tildora&apos;s own, and the teacher&apos;s).</source>
-        <translation>Carpeta de contenido con la que revisar o en la que grabar (si no se da: la de Tildora y la del maestro).</translation>
+        <translation>Carpeta de contenido con la que comprobar o en la que grabar (si no se da: la de Tildora y la del maestro).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Check without the dictionary.</source>
-        <translation>Revisa sin el diccionario.</translation>
+        <translation>Comprueba sin el diccionario.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -96,7 +131,7 @@ Commands:
   say OUT.wav TEXT   speak a text into a WAV file as recordings are made
 
 Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
-        <translation>Crea y revisa líneas de ejercicio de Tildora a partir de palabras reales en español.
+        <translation>Crea y comprueba líneas de ejercicio de Tildora a partir de palabras reales en español.
 
 Órdenes:
   make [ARCHIVO]     palabras con sus tildes, una por línea (UTF-8; la entrada estándar
@@ -141,7 +176,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
         <source>no command given</source>
         <translation>no se ha dado ninguna orden</translation>
     </message>
@@ -173,6 +208,41 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::FileKind</name>
+    <message>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or other packed document</source>
+        <translation>un documento de Word, LibreOffice u otro documento comprimido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an older Word or Excel document</source>
+        <translation>un documento antiguo de Word o Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a rich-text (RTF) document</source>
+        <translation>un documento de texto enriquecido (RTF)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>a picture</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a file that is not text</source>
+        <translation>un archivo que no es de texto</translation>
+    </message>
+</context>
+<context>
     <name>tildora::LineCheck</name>
     <message>
         <location filename="../src/authoring/linecheck.cpp" line="+46"/>
@@ -195,7 +265,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la posición %1 está fuera de la palabra (de 1 a %2)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>position %1 is &apos;%2&apos;, not a vowel</source>
         <translation>la posición %1 es «%2», que no es una vocal</translation>
     </message>
@@ -207,12 +277,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+5"/>
         <source>the marked &quot;%1&quot; (letters %2 to %3) does not hold position %4</source>
-        <translation>la «%1» marcada (letras %2 a %3) no contiene la posición %4</translation>
+        <translation>la sílaba «%1» marcada (letras %2 a %3) no contiene la posición %4</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>accent &quot;%1&quot; is neither NO nor &apos;%2&apos;, the accented &apos;%3&apos;</source>
-        <translation>la tilde «%1» no es ni NO ni «%2», la «%3» con tilde</translation>
+        <translation>la tilde «%1» no es NO ni «%2», que es la «%3» con tilde</translation>
     </message>
 </context>
 <context>
@@ -226,7 +296,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+103"/>
         <location line="+27"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
@@ -273,6 +343,16 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>cannot move %1 to the trash: %2</source>
         <translation>no se puede mover %1 a la papelera: %2</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tildora::LiveCheck</name>
@@ -284,7 +364,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+2"/>
         <source>by the accent rules «%1» is stressed on letter %2 (&apos;%3&apos;), not on letter %4: is a written accent missing or wrong?</source>
-        <translation>según las reglas de acentuación, «%1» lleva el acento en la letra %2 («%3»), no en la letra %4: ¿falta la tilde o está mal puesta?</translation>
+        <translation>según las reglas de acentuación, la vocal tónica de «%1» es la letra %2 («%3»), no la %4: ¿falta la tilde o está mal puesta?</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -322,7 +402,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+48"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -337,7 +417,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location filename="../src/authoring/missedlist.cpp" line="+67"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
-        <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
+        <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe si lleva tilde</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -442,12 +522,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>Editar la línea %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Remove %1 lines</source>
         <translation>Quitar %1 líneas</translation>
     </message>
@@ -460,7 +540,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+216"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -492,7 +572,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+1"/>
         <source>Exercise line</source>
-        <translation>Línea del ejercicio</translation>
+        <translation>Línea de ejercicio</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -521,7 +601,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+105"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+121"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -93,7 +94,9 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     if (const int unsuggested = checker.wordsWithoutSuggestions(); unsuggested > 0)
         say(stderr, Author::tr("%n word(s) not in the dictionary told without suggestions; "
                                "--all-suggestions looks for them too", nullptr, unsuggested));
-    say(stderr, Author::tr("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
+    say(stderr, Author::tr("%1, %2 in %3")
+                    .arg(Author::tr("%n error(s)", nullptr, errors), Author::tr("%n warning(s)", nullptr, warnings),
+                         Author::tr("%n file(s)", nullptr, int(files.size()))));
     return errors + warnings == 0 ? Fine : Problems;
 }
 
@@ -114,7 +117,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
                 || !content.wordRecording(word).isEmpty())
                 continue;
             if (!ContentLocator::isSafeName(word)) {
-                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(file).arg(i + 1).arg(word));
+                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(file, QString::number(i + 1), word));
                 ++failed;
                 continue;
             }
@@ -125,12 +128,13 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
                 say(stdout, Author::tr("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
                 ++made;
             } else {
-                say(stderr, QStringLiteral("%1:%2: %3").arg(file).arg(i + 1).arg(error));
+                say(stderr, QStringLiteral("%1:%2: %3").arg(file, QString::number(i + 1), error));
                 ++failed;
             }
         }
     }
-    say(stderr, Author::tr("%1 recordings made, %2 failed").arg(made).arg(failed));
+    say(stderr, QStringLiteral("%1, %2").arg(Author::tr("%n recording(s) made", nullptr, made),
+                                             Author::tr("%n failed", nullptr, failed)));
     return failed == 0 ? Fine : Problems;
 }
 
@@ -220,8 +224,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
-    installLanguage(app, QLocale(), {QStringLiteral("tildora-author")},
-                    contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations"));
+    const QString translations = contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations");
+    installLanguage(app, QLocale(), {QStringLiteral("tildora-author")}, translations);
+    // In English only the counts need a catalogue: "1 file", "2 files".
+    if (speaksEnglish(QLocale())) {
+        auto *plurals = new QTranslator(&app);
+        if (plurals->load(QStringLiteral("tildora-author_en"), translations))
+            QCoreApplication::installTranslator(plurals);
+    }
     QCommandLineParser parser;
     const Options options;
     describe(parser, options);
