@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="95"/>
+        <location filename="../app/author/main.cpp" line="140"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n word not in the dictionary was told without suggestions; --all-suggestions looks for them too</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="98"/>
+        <location filename="../app/author/main.cpp" line="143"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="98"/>
+        <location filename="../app/author/main.cpp" line="143"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="99"/>
+        <location filename="../app/author/main.cpp" line="144"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n file</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="136"/>
+        <location filename="../app/author/main.cpp" line="186"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n recording made</numerusform>
@@ -44,11 +44,33 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="137"/>
+        <location filename="../app/author/main.cpp" line="187"/>
         <source>%n failed</source>
         <translation>
             <numerusform>%n failed</numerusform>
             <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tildora::WordListEdits</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/wordlistedits.cpp" line="36"/>
+        <source>Remove %n lines</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tildora::WordRecorderText</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/recorder.cpp" line="83"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

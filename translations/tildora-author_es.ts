@@ -4,32 +4,30 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+36"/>
+        <location filename="../app/author/main.cpp" line="+38"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>tildora-author: cannot read %1</source>
-        <translation>tildora-author: no se puede leer %1</translation>
+        <translation type="vanished">tildora-author: no se puede leer %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+40"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+38"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se comprueba la ortografía</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>tildora-author: %1: no such file</source>
-        <translation>tildora-author: %1: no existe ese archivo</translation>
+        <translation type="vanished">tildora-author: %1: no existe ese archivo</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+24"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
@@ -37,7 +35,7 @@
         </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -47,12 +45,17 @@
         <translation>creado %1 («%2»)</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-36"/>
         <source>%1, %2 in %3</source>
         <translation>%1 y %2 en %3</translation>
     </message>
+    <message>
+        <location line="-73"/>
+        <source>tildora-author: cannot read %1: %2</source>
+        <translation>tildora-author: no se puede leer %1: %2</translation>
+    </message>
     <message numerus="yes">
-        <location line="+1"/>
+        <location line="+74"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -76,7 +79,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+42"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n grabación hecha</numerusform>
@@ -184,7 +187,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::AccentRules</name>
     <message>
-        <location filename="../src/authoring/accentrules.cpp" line="+82"/>
+        <location filename="../src/authoring/accentrules.cpp" line="+84"/>
         <source>«%1» is written «%2» since 2010: one syllable for writing</source>
         <translation>«%1» se escribe «%2» desde 2010: es monosílaba a efectos ortográficos</translation>
     </message>
@@ -197,7 +200,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+56"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+57"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -210,9 +213,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileKind</name>
     <message>
-        <location filename="../src/authoring/filekind.cpp" line="+19"/>
         <source>a Word, LibreOffice or other packed document</source>
-        <translation>un documento de Word, LibreOffice u otro documento comprimido</translation>
+        <translation type="vanished">un documento de Word, LibreOffice u otro documento comprimido</translation>
+    </message>
+    <message>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or similar document</source>
+        <translation>un documento de Word, LibreOffice o parecido</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -238,8 +245,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>a file made for another program</source>
+        <translation>un archivo hecho para otro programa</translation>
+    </message>
+    <message>
         <source>a file that is not text</source>
-        <translation>un archivo que no es de texto</translation>
+        <translation type="vanished">un archivo que no es de texto</translation>
     </message>
 </context>
 <context>
@@ -288,21 +299,20 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+19"/>
         <source>it is a folder</source>
-        <translation>es una carpeta</translation>
+        <translation type="vanished">es una carpeta</translation>
     </message>
 </context>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+103"/>
-        <location line="+27"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+105"/>
+        <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <location line="+11"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
@@ -313,7 +323,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>cannot copy %1 to %2</source>
         <translation>no se puede copiar %1 en %2</translation>
     </message>
@@ -372,7 +382,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
@@ -393,8 +403,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>no recording %1/%2.wav (%3)</source>
+        <translation>falta la grabación %1/%2.wav (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tildora-author record makes it</source>
+        <translation>la crea tildora-author record</translation>
+    </message>
+    <message>
         <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+        <translation type="vanished">falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -402,7 +421,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+43"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -415,7 +434,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+67"/>
+        <location filename="../src/authoring/missedlist.cpp" line="+68"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe si lleva tilde</translation>
     </message>
@@ -443,7 +462,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::RecordingJob</name>
     <message>
-        <location filename="../src/authoring/recordingjob.cpp" line="+41"/>
+        <location filename="../src/authoring/recordingjob.cpp" line="+44"/>
         <source>no room for scratch files</source>
         <translation>no hay sitio para los archivos temporales</translation>
     </message>
@@ -453,14 +472,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>%1 no está instalado</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
+        <translation type="vanished">no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -509,7 +527,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -526,10 +544,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
+        <source>Remove %n lines</source>
+        <translation>
+            <numerusform>Quitar %n línea</numerusform>
+            <numerusform>Quitar %n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Remove %1 lines</source>
-        <translation>Quitar %1 líneas</translation>
+        <translation type="vanished">Quitar %1 líneas</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -540,7 +565,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+216"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+17"/>
+        <source>Voices → Record the missing words makes it</source>
+        <translation>la crea Voces → Grabar las palabras que faltan</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -583,7 +613,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordRecorderText</name>
     <message>
-        <location filename="../src/authoring/recorder.cpp" line="+22"/>
+        <location filename="../src/authoring/recorder.cpp" line="+38"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
@@ -597,11 +627,34 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation>
+            <numerusform>%1 no terminó en %n segundo y se detuvo</numerusform>
+            <numerusform>%1 no terminó en %n segundos y se detuvo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the speech programs made no sound</source>
+        <translation>los programas de voz no produjeron ningún sonido</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no room for scratch files: %1</source>
+        <translation>no hay sitio para los archivos temporales: %1</translation>
+    </message>
 </context>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+121"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+155"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

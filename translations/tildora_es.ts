@@ -31,7 +31,7 @@
     <message>
         <location line="+2"/>
         <source>Start in the full-screen view (F11 leaves it).</source>
-        <translation>Empieza a pantalla completa (F11 la deja).</translation>
+        <translation>Empieza a pantalla completa (F11 para salir).</translation>
     </message>
 </context>
 <context>
@@ -99,7 +99,7 @@
     <message>
         <location line="+1"/>
         <source>Press the letter that takes the written accent, or the no-accent button.</source>
-        <translation>Pulsa la letra que lleva tilde, o el botón «sin tilde».</translation>
+        <translation>Pulsa la letra que lleva tilde, o el botón «Sin tilde».</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -156,7 +156,7 @@
     <message>
         <location line="+1"/>
         <source>Credits card</source>
-        <translation>Tarjeta de créditos</translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -202,17 +202,35 @@
 <context>
     <name>tildora::ResultsLog</name>
     <message>
-        <location filename="../src/results/resultslog.cpp" line="+50"/>
+        <location filename="../src/results/resultslog.cpp" line="+81"/>
         <source>the folder cannot be made</source>
         <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>tildora: %1 is not an ordinary file: answers go to %2 instead</source>
+        <translation>tildora: %1 no es un archivo normal: las respuestas van a %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>not an ordinary file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message numerus="yes">
+        <location line="+55"/>
+        <source>tildora: %n answer(s) waiting for %1 were not kept</source>
+        <translation>
+            <numerusform>tildora: no se ha guardado %n respuesta pendiente en %1</numerusform>
+            <numerusform>tildora: no se han guardado %n respuestas pendientes en %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+35"/>
+        <location line="+45"/>
+        <source>too many answers are waiting</source>
+        <translation>hay demasiadas respuestas esperando</translation>
+    </message>
+    <message>
+        <location line="-128"/>
         <source>tildora: answers are not kept in %1: %2</source>
         <translation>tildora: las respuestas no se guardan en %1: %2</translation>
     </message>

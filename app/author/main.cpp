@@ -8,6 +8,7 @@
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/installlayout.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 #include "platform/languages.h"
 
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace tildora;
@@ -38,15 +40,56 @@ int usage(const QCommandLineParser &parser, const QString &problem)
     return BadUsage;
 }
 
+// A file name as messages show it: as it is, or quoted with its control
+// characters spelled out ("a\nb.txt"), so that one message stays one line.
+QString shownName(const QString &file)
+{
+    const auto breaks = [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+               || c.category() == QChar::Separator_Paragraph;
+    };
+    if (std::none_of(file.begin(), file.end(), breaks))
+        return file;
+    QString quoted(QLatin1Char('"'));
+    for (const QChar c : file) {
+        if (c == u'"' || c == u'\\')
+            quoted += QStringLiteral("\\%1").arg(c);
+        else if (c == u'\n')
+            quoted += QLatin1String("\\n");
+        else if (breaks(c))
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+void cannotRead(const QString &file, const QString &why)
+{
+    say(stderr, Author::tr("tildora-author: cannot read %1: %2").arg(shownName(file), why));
+}
+
 int make(const QStringList &files)
 {
-    QFile in;
-    if (files.isEmpty() ? !in.open(stdin, QIODevice::ReadOnly) : (in.setFileName(files.first()), !in.open(QIODevice::ReadOnly))) {
-        say(stderr, Author::tr("tildora-author: cannot read %1").arg(files.value(0, Author::tr("standard input"))));
-        return Problems;
+    QByteArray bytes;
+    if (files.isEmpty()) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            cannotRead(Author::tr("standard input"), in.errorString());
+            return Problems;
+        }
+        bytes = in.readAll();
+    } else {
+        QString why;
+        const std::optional<QByteArray> read = readRegularFile(files.first(), MaxExerciseFileBytes, &why);
+        if (!read) {
+            cannotRead(files.first(), why);
+            return Problems;
+        }
+        bytes = *read;
     }
     QStringList problems;
-    const QByteArray lines = makeExerciseLines(decodeExerciseText(in.readAll()), &problems);
+    const QByteArray lines = makeExerciseLines(decodeExerciseText(bytes), &problems);
     std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout);
     for (const QString &p : problems)
         say(stderr, QStringLiteral("tildora-author: %1").arg(p));
@@ -81,13 +124,15 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     FileCheck checker(dictionary.get(), &content);
     checker.setSuggestionLimit(allSuggestions ? -1 : SuggestedWords);
     for (const QString &file : files) {
-        if (!QFileInfo(file).isFile()) {
-            say(stderr, Author::tr("tildora-author: %1: no such file").arg(file));
+        QString why;
+        const ExerciseLines lines = loadExerciseLines(file, &why);
+        if (!why.isEmpty()) {
+            cannotRead(file, why);
             ++errors;
             continue;
         }
-        for (const FileProblem &p : checker.check(loadExerciseLines(file))) {
-            say(stdout, formatProblem(file, p));
+        for (const FileProblem &p : checker.check(lines)) {
+            say(stdout, formatProblem(shownName(file), p));
             (p.problem.severity == LineProblem::Error ? errors : warnings)++;
         }
     }
@@ -109,7 +154,12 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
     QDir().mkpath(outFolder);
     int made = 0, failed = 0;
     for (const QString &file : files) {
-        const ExerciseLines lines = loadExerciseLines(file);
+        QString why;
+        const ExerciseLines lines = loadExerciseLines(file, &why);
+        if (!why.isEmpty()) {
+            cannotRead(file, why);
+            ++failed;
+        }
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const ExerciseLine fields = splitExerciseLine(lines.at(i));
             const QString word = fields.word.toString();
@@ -117,7 +167,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
                 || !content.wordRecording(word).isEmpty())
                 continue;
             if (!ContentLocator::isSafeName(word)) {
-                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(file, QString::number(i + 1), word));
+                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(shownName(file), QString::number(i + 1), word));
                 ++failed;
                 continue;
             }
@@ -128,7 +178,7 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
                 say(stdout, Author::tr("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
                 ++made;
             } else {
-                say(stderr, QStringLiteral("%1:%2: %3").arg(file, QString::number(i + 1), error));
+                say(stderr, QStringLiteral("%1:%2: %3").arg(shownName(file), QString::number(i + 1), error));
                 ++failed;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "authoring/linecheck.h"
 #include "authoring/stress.h"
+#include "content/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,12 @@
 #include <hunspell.hxx>
 
 namespace tildora {
+namespace {
+
+// Far more words than any teacher adds; a stray huge file is not read whole.
+constexpr qint64 MaxExtraWordsBytes = 16LL * 1024 * 1024;
+
+} // namespace
 
 SpanishDictionary::SpanishDictionary(const QString &folder)
 {
@@ -31,10 +38,11 @@ SpanishDictionary::~SpanishDictionary() = default;
 
 bool SpanishDictionary::addWords(const QString &path)
 {
-    QFile file(path);
-    if (!m_hunspell || !file.open(QIODevice::ReadOnly))
+    // A teacher's file: a FIFO or a device there is never read.
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxExtraWordsBytes);
+    if (!m_hunspell || !bytes)
         return false;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    for (const QString &line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
         const QString word = line.trimmed();
         if (!word.isEmpty() && !word.startsWith(QLatin1Char('#')))
             m_hunspell->add(word.toStdString());

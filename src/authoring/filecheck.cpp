@@ -51,6 +51,7 @@ QList<FileProblem> checkExerciseLines(const ExerciseLines &lines, const SpanishD
 
 QString formatProblem(const QString &file, const FileProblem &p)
 {
+    // One arg() for all, so a "%1" in the file name is never filled in.
     return QStringLiteral("%1:%2: %3: %4")
         .arg(file, QString::number(p.line),
              p.problem.severity == LineProblem::Error ? FileCheckText::tr("error") : FileCheckText::tr("warning"),

@@ -2,6 +2,7 @@
 
 #include "authoring/textimport.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
@@ -13,14 +14,10 @@ namespace tildora {
 OpenedList openListFile(const QString &path)
 {
     OpenedList opened;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        opened.error = QFileInfo(path).isDir()
-                           ? QCoreApplication::translate("tildora::ListFile", "it is a folder")
-                           : file.errorString();
+    const std::optional<QByteArray> read = readRegularFile(path, MaxExerciseFileBytes, &opened.error);
+    if (!read)
         return opened;
-    }
-    const QByteArray bytes = file.read(MaxExerciseFileBytes);
+    const QByteArray &bytes = *read;
     opened.readable = true;
     const ExerciseLines lines = splitExerciseLines(decodeExerciseText(bytes));
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "authoring/listfolder.h"
 
 #include "content/exerciselibrary.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,7 +35,8 @@ QString extensionOf(const QString &name)
 
 QString numbered(int number, const QString &rest)
 {
-    return QStringLiteral("%1-%2").arg(number, 2, 10, QLatin1Char('0')).arg(rest);
+    // One arg() for both: a title may hold a %2 of its own.
+    return QStringLiteral("%1-%2").arg(QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')), rest);
 }
 
 } // namespace
@@ -116,7 +118,8 @@ QString copyList(const QString &sourcePath, const QString &teacherFolder, QStrin
         return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot make the folder %1").arg(teacherFolder)), QString();
     const QString path = teacherFolder + QLatin1Char('/')
                          + nextListName(teacherFolder, listTitle(QFileInfo(sourcePath).fileName()));
-    if (!QFile::copy(sourcePath, path))
+    // A FIFO or a device under a list's name would hold the copy up.
+    if (!isRegularFile(sourcePath) || !QFile::copy(sourcePath, path))
         return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot copy %1 to %2").arg(sourcePath, path)), QString();
     // A copy of a read-only bundled file would be read-only too.
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
@@ -154,7 +157,7 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
     // Through hidden names first, so that no rename lands on a list that has
     // not moved yet.
     for (int i = 0; i < names.size(); ++i) {
-        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(i).arg(names[i]);
+        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(QString::number(i), names[i]);
         if (names[i] != targets[i] && !dir.rename(names[i], hidden)) {
             for (int j = 0; j < i; ++j)
                 if (!staged[j].isEmpty())

@@ -66,6 +66,12 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+void LiveCheck::setRecordingHint(const QString &hint)
+{
+    m_recordingHint = hint;
+    m_lines.clear();
+}
+
 QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
 {
     return suggestions.isEmpty()
@@ -91,8 +97,10 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     if (!m_content.hasRecording(word.toString()))
-        problems << warning(CheckText::tr("no recording %1/%2.wav (tildora-author record makes it)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
+        problems << warning(CheckText::tr("no recording %1/%2.wav (%3)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word,
+                                     m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it")
+                                                               : m_recordingHint));
     return problems;
 }
 
@@ -126,13 +134,6 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     return *m_lines.insert(line, checked);
 }
 
-QString repeatKey(const ExerciseLine &fields, const QString &word)
-{
-    // One word with different sentences makes different exercises (tú and
-    // tu), not a repeat.
-    return word + QLatin1Char(',') + lineSentence(fields);
-}
-
 QList<CheckedLine> LiveCheck::check(const QStringList &lines)
 {
     // Recordings come and go as the teacher makes them.
@@ -146,9 +147,11 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         if (fields.closedFields >= 4) {
-            // The same word: término and terminó are two words on one recording, told below.
+            // The same word: término and terminó are two words on one recording,
+            // told below; one word with different sentences (tú and tu) is no
+            // repeat either.
             const QString word = checked.written.isEmpty() ? fields.word.toString() : checked.written;
-            const QString key = repeatKey(fields, word);
+            const QString key = word + QLatin1Char(',') + lineSentence(fields);
             if (const auto seen = firstLine.constFind(key); seen != firstLine.constEnd())
                 checked.problems.prepend(
                     warning(CheckText::tr("«%1» is already on line %2").arg(word, QString::number(*seen))));

@@ -23,11 +23,6 @@ struct CheckedLine {
     bool hasError() const;
 };
 
-// What makes two lines of a list the same word twice: the word (as written,
-// with its accent, when the line is sound) and its sentence, if any (tú and
-// tu, each with a sentence of its own, are no repeat).
-QString repeatKey(const ExerciseLine &fields, const QString &word);
-
 // The one check of a list's lines, for the editor as the teacher types and
 // for `tildora-author check`: each line can be answered (errors), agrees with
 // the accent rules and the dictionary, is no repeat of an earlier word, shares
@@ -42,6 +37,9 @@ public:
     void setContent(const ContentLocator *content);
     void setDictionary(const SpanishDictionary *dictionary);
     const SpanishDictionary *dictionary() const { return m_dictionary; }
+    // Said after a missing recording: how to make it where the check is
+    // read (tildora-author's command when none is given).
+    void setRecordingHint(const QString &hint);
 
     QList<CheckedLine> check(const QStringList &lines);
 
@@ -60,6 +58,7 @@ private:
     ContentLookup m_content;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
+    QString m_recordingHint;
 };
 
 } // namespace tildora

@@ -6,6 +6,7 @@
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/exercisewriter.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

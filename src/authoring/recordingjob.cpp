@@ -1,11 +1,6 @@
 #include "authoring/recordingjob.h"
 
-#include "authoring/recorder.h"
-
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace tildora {
 namespace {
@@ -15,7 +10,15 @@ constexpr qint64 MaxReasonBytes = 2000;
 
 } // namespace
 
-RecordingJob::RecordingJob(QObject *parent) : QObject(parent) {}
+RecordingJob::RecordingJob(QObject *parent) : QObject(parent)
+{
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        m_timedOut = true;
+        if (m_process)
+            m_process->kill();  // its end fails the word
+    });
+}
 
 RecordingJob::~RecordingJob()
 {
@@ -85,6 +88,9 @@ void RecordingJob::runStep()
     auto *process = new QProcess(this);
     m_process = process;
     process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    m_timedOut = false;
+    m_deadline.start(m_timeLimitMs);
     connect(process, &QProcess::finished, this, &RecordingJob::stepEnded);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -95,8 +101,10 @@ void RecordingJob::runStep()
 
 void RecordingJob::stepEnded(int exitCode, QProcess::ExitStatus status)
 {
+    m_deadline.stop();
     QProcess *process = m_process;
     m_process = nullptr;
+    const QString program = process ? process->program() : QString();
     const RecordingRequest request = m_requests.at(m_index);
     const QString output = process ? QString::fromLocal8Bit(process->read(MaxReasonBytes)).trimmed() : QString();
     if (process) {
@@ -111,17 +119,12 @@ void RecordingJob::stepEnded(int exitCode, QProcess::ExitStatus status)
         return;
     }
     QString reason;
-    if (!stepOk) {
+    if (m_timedOut)
+        reason = WordRecorder::timedOut(program, m_timeLimitMs);
+    else if (!stepOk)
         reason = output.isEmpty() ? tr("the speech programs failed") : output;
-    } else {
-        // Written whole through a save file, so a reader never meets half a recording.
-        QFile made(scratch);
-        QDir().mkpath(QFileInfo(request.outPath).path());
-        QSaveFile out(request.outPath);
-        if (!made.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) || out.write(made.readAll()) < 0
-            || !out.commit())
-            reason = tr("cannot write %1").arg(request.outPath);
-    }
+    else
+        WordRecorder::keep(scratch, request.outPath, &reason);
     QFile::remove(scratch);
     if (reason.isEmpty()) {
         ++m_made;
@@ -138,6 +141,7 @@ void RecordingJob::stepEnded(int exitCode, QProcess::ExitStatus status)
 
 void RecordingJob::finish(bool cancelled)
 {
+    m_deadline.stop();
     m_running = false;
     m_process = nullptr;
     m_work.reset();

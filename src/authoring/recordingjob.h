@@ -1,5 +1,6 @@
 #pragma once
 
+#include "authoring/recorder.h"
 #include "authoring/wordvoices.h"
 
 #include <QObject>
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -14,7 +16,8 @@ namespace tildora {
 
 // Makes recordings one after the other in the background, as tildora-author
 // record does, without ever waiting on a program: each step is a QProcess
-// whose end starts the next. A recording appears whole or not at all.
+// whose end starts the next, and one that runs out of time is stopped. A
+// recording appears whole or not at all.
 class RecordingJob : public QObject
 {
     Q_OBJECT
@@ -28,6 +31,8 @@ public:
     // Stops the program running now; no further recording is made.
     void cancel();
     bool isRunning() const { return m_running; }
+    // How long each program may run before it is stopped and its word failed.
+    void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
 
 signals:
     void progressed(int done, int total);
@@ -43,6 +48,9 @@ private:
 
     QList<RecordingRequest> m_requests;
     int m_wordsPerMinute = 125;
+    int m_timeLimitMs = WordRecorder::TimeLimitMs;
+    bool m_timedOut = false;
+    QTimer m_deadline;
     qsizetype m_index = 0;
     qsizetype m_step = 0;
     int m_made = 0;

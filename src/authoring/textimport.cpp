@@ -3,10 +3,10 @@
 #include "authoring/accentrules.h"
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
+#include "content/regularfile.h"
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace tildora {
 namespace {
@@ -49,14 +49,14 @@ ImportedLines linesFromBytes(const QByteArray &bytes)
 
 ImportedLines linesFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxExerciseFileBytes, &why);
+    if (!bytes) {
         ImportedLines failed;
-        failed.problems << TextImport::tr("cannot read %1: %2")
-                               .arg(path, file.errorString());
+        failed.problems << TextImport::tr("cannot read %1: %2").arg(path, why);
         return failed;
     }
-    return linesFromBytes(file.read(MaxExerciseFileBytes));
+    return linesFromBytes(*bytes);
 }
 
 } // namespace tildora

@@ -2,6 +2,7 @@
 
 #include "authoring/stress.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,35 @@ const QString WavExtension = QStringLiteral(".wav");
 // Context of this file's messages for the translations.
 struct WordVoices { Q_DECLARE_TR_FUNCTIONS(tildora::WordVoices) };
 
+// A recordings folder read once, found in as ContentLocator finds a file (the
+// exact name first, then any letter case): looking words up one by one would
+// list the folder again for every missing word, and a list of thousands of new
+// words would hold the window up for many seconds.
+class RecordingsFolder
+{
+public:
+    explicit RecordingsFolder(const QString &dir) : m_dir(dir)
+    {
+        if (dir.isEmpty())
+            return;
+        for (const QString &name : QDir(dir).entryList(QDir::Files, QDir::Name)) {
+            m_names.insert(name);
+            if (const QString folded = name.toCaseFolded(); !m_folded.contains(folded))
+                m_folded.insert(folded, name);  // the first in name order
+        }
+    }
+    QString find(const QString &fileName) const
+    {
+        const QString name = m_names.contains(fileName) ? fileName : m_folded.value(fileName.toCaseFolded());
+        return name.isEmpty() ? QString() : m_dir + QLatin1Char('/') + name;
+    }
+
+private:
+    QString m_dir;
+    QSet<QString> m_names;
+    QHash<QString, QString> m_folded;
+};
+
 } // namespace
 
 QList<SharedRecording> sharedRecordings(const QStringList &lines)
@@ -30,7 +60,7 @@ QList<SharedRecording> sharedRecordings(const QStringList &lines)
     QStringList order;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
-        // A line with a sentence is heard as its sentence, on a recording of its own.
+        // A line with a sentence is heard from the sentence's own recording.
         if (fields.closedFields < 4 || fields.word.isEmpty() || !lineSentence(fields).isEmpty())
             continue;
         const QString name = fields.word.toString().toCaseFolded();
@@ -65,6 +95,8 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
     QList<WordVoice> voices;
     QSet<QString> seen;
     const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
+    const RecordingsFolder teacher(content.userFolder(ContentFolder::WordSounds));
+    const RecordingsFolder bundled(content.folder(ContentFolder::WordSounds));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         const QString word = fields.word.toString();
@@ -77,7 +109,9 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         WordVoice voice;
         voice.word = word;
         voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        voice.path = content.wordRecording(word);
+        voice.path = teacher.find(word + WavExtension);
+        if (voice.path.isEmpty())
+            voice.path = bundled.find(word + WavExtension);
         if (!voice.path.isEmpty())
             voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
                                                                                                    : VoiceSource::Bundled;
@@ -122,9 +156,9 @@ QString saveWordRecording(const QString &folder, const QString &word, const Mono
     if (sound.samples.isEmpty())
         return fail(WordVoices::tr("the recording is empty"));
     const QString path = folder + QLatin1Char('/') + word + WavExtension;
-    QSaveFile out(path);
-    if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) || out.write(wavBytes(sound)) < 0 || !out.commit())
-        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), out.errorString()));
+    QString why;
+    if (!QDir().mkpath(folder) || !writeWholeFile(path, wavBytes(sound), &why))
+        return fail(WordVoices::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
     return path;
 }
 

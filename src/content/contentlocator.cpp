@@ -1,5 +1,7 @@
 #include "content/contentlocator.h"
 
+#include "content/regularfile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -74,12 +76,19 @@ QString ContentLocator::locate(ContentFolder where, const QString &name, const Q
 QString ContentLocator::feedbackSound(const QString &name) const
 {
     const QString found = locate(ContentFolder::Sounds, name, wav());
-    return found.isEmpty() ? folder(ContentFolder::Sounds) + QLatin1Char('/') + name + wav() : found;
+    return found.isEmpty() ? placeIn(folder(ContentFolder::Sounds), name + wav()) : found;
 }
 
 QString ContentLocator::animation(const QString &name) const
 {
-    return folder(ContentFolder::Animations) + QLatin1Char('/') + name + gif();
+    return placeIn(folder(ContentFolder::Animations), name + gif());
+}
+
+QString ContentLocator::placeIn(const QString &dir, const QString &fileName)
+{
+    // A FIFO or a device there would hold up whoever opens it: no place at all then.
+    const QString place = dir + QLatin1Char('/') + fileName;
+    return QFileInfo::exists(place) && !isRegularFile(place) ? QString() : place;
 }
 
 QString ContentLocator::locateIn(const QString &dir, const QString &fileName)
@@ -89,8 +98,9 @@ QString ContentLocator::locateIn(const QString &dir, const QString &fileName)
         return exact.filePath();
     // No hidden files here either: QDir leaves them out.
     const QStringList entries = QDir(dir).entryList(QDir::Files, QDir::Name);
+    // The listing keeps a link to a FIFO or a device: only a regular file counts.
     for (const QString &entry : entries)
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0 && isRegularFile(dir + QLatin1Char('/') + entry))
             return dir + QLatin1Char('/') + entry;
     return {};
 }

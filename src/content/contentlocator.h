@@ -21,11 +21,11 @@ enum class ContentFolder {
 // Finds content files under the program folder: folder/name + extension.
 // Names come from exercise lines, so a name with a path separator or a NUL,
 // or equal to "." or "..", never opens anything: it counts as missing. Only
-// ordinary, visible files count. When the exact name is not there, a name
-// that differs only in letter case is taken, as content made on Windows
-// expects. A second, per-user folder (the teacher's own recordings and
-// pictures) is looked in before the program's, so the teacher's own take of
-// a word replaces the bundled one.
+// regular, visible files (or links to one) count, never a FIFO or a device.
+// When the exact name is not there, a name that differs only in letter case
+// is taken, as content made on Windows expects. A second, per-user folder
+// (the teacher's own recordings and pictures) is looked in before the
+// program's, so the teacher's own take of a word replaces the bundled one.
 class ContentLocator
 {
 public:
@@ -78,6 +78,7 @@ private:
     static QString gif() { return QStringLiteral(".gif"); }
     static QString wav() { return QStringLiteral(".wav"); }
     static QString locateIn(const QString &dir, const QString &fileName);
+    static QString placeIn(const QString &dir, const QString &fileName);
     QString m_programFolder;
     QString m_userFolder;
 };

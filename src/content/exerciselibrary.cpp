@@ -1,7 +1,9 @@
 #include "content/exerciselibrary.h"
 
-#include <QDir>
-#include <QFile>
+#include "content/regularfile.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -11,8 +13,16 @@ QStringList listExerciseFiles(const QString &folder)
 {
     if (folder.isEmpty())
         return {};
-    // QDir leaves out hidden files (names starting with a dot) unless asked.
-    QStringList names = QDir(folder).entryList(QDir::Files, QDir::Unsorted);
+    // QDir leaves out hidden files (names starting with a dot) unless asked,
+    // and FIFOs and devices, but not a link to one: such a name is never
+    // offered either. Only links are looked at again, so a big folder costs
+    // no more than its listing.
+    QStringList names;
+    for (QDirIterator it(folder, QDir::Files); it.hasNext();) {
+        const QFileInfo entry = it.nextFileInfo();
+        if (!entry.isSymLink() || isRegularFile(entry.filePath()))
+            names << entry.fileName();
+    }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;  // tie-break keeps the order stable
@@ -65,15 +75,10 @@ ExerciseLines splitExerciseLines(QString text)
     return lines;
 }
 
-ExerciseLines loadExerciseLines(const QString &path)
+ExerciseLines loadExerciseLines(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // read() returns what it got before an error, so a file that fails part
-    // way still gives the lines read so far.
-    const QByteArray bytes = file.read(std::min(file.size(), MaxExerciseFileBytes));
-    return splitExerciseLines(decodeExerciseText(bytes));
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxExerciseFileBytes, error);
+    return bytes ? splitExerciseLines(decodeExerciseText(*bytes)) : ExerciseLines();
 }
 
 } // namespace tildora

@@ -43,15 +43,16 @@ private:
 // stray huge file cannot exhaust memory; real exercise files are a few KB.
 inline constexpr qint64 MaxExerciseFileBytes = 64LL * 1024 * 1024;
 
-// Names of the ordinary files of a folder (no folders, no hidden files),
-// sorted by name without regard to letter case. Empty when the folder is
-// missing or unreadable.
+// Names of the regular files of a folder, or links to one (no folders, no
+// hidden files, no FIFOs or devices), sorted by name without regard to letter
+// case. Empty when the folder is missing or unreadable.
 QStringList listExerciseFiles(const QString &folder);
 
 // Lines end at CR LF, CR or LF; a line end at the very end adds no empty line.
 ExerciseLines splitExerciseLines(QString text);
 
-// The lines of an exercise file; empty when it cannot be opened.
-ExerciseLines loadExerciseLines(const QString &path);
+// The lines of an exercise file; empty when it cannot be read, with the
+// reason in *error (a FIFO or a device is never read: see regularfile.h).
+ExerciseLines loadExerciseLines(const QString &path, QString *error = nullptr);
 
 } // namespace tildora

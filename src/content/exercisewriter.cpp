@@ -1,6 +1,6 @@
 #include "content/exercisewriter.h"
 
-#include <QSaveFile>
+#include "content/regularfile.h"
 
 namespace tildora {
 
@@ -27,13 +27,7 @@ QByteArray exerciseFileBytes(const QStringList &lines)
 
 bool saveExerciseFile(const QString &path, const QStringList &lines, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = exerciseFileBytes(lines);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return writeWholeFile(path, exerciseFileBytes(lines), error);
 }
 
 } // namespace tildora

@@ -135,10 +135,12 @@ void EditorWindow::attachPanels()
     voices->setLines(m_model->lines());
     connect(voices, &VoicePanel::wantsSight, this, [this, voices] { m_tabs->setCurrentWidget(voices); });
     connect(m_model, &WordListModel::rechecked, voices, [this, voices] { voices->setLines(m_model->lines()); });
-    connect(this, &EditorWindow::currentRowChanged, voices, [this, voices](int row) {
+    const auto followRow = [this, voices](int row) {
         if (row >= 0 && row < m_model->lines().size())
             voices->selectWord(splitExerciseLine(m_model->lines().at(row)).word.toString());
-    });
+    };
+    connect(this, &EditorWindow::currentRowChanged, voices, followRow);
+    followRow(currentRow());
 
     auto *results = new ResultsPanel(m_content.userFolder() + QStringLiteral("/resultados"),
                                      {teacherListFolder(), m_content.folder(ContentFolder::Exercises)}, this);

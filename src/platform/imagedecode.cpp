@@ -1,6 +1,10 @@
 #include "platform/imagedecode.h"
 
+#include "content/regularfile.h"
+
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -171,24 +175,31 @@ QImage decodeBmp(const QByteArray &b)
 
 QImage readPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    QImage image = decodeGif(bytes);
-    if (image.isNull())
-        image = decodeBmp(bytes);
-    if (image.isNull()) {
-        // By file name, so that Qt picks the plugin from the extension; a
-        // format named outright would make it load every image plugin to ask.
-        file.close();
-        image = QImageReader(path).read();
+    // The window's own pictures are compiled in; any other file is read only
+    // when it is a regular file, and no bigger than a picture could be.
+    std::optional<QByteArray> read;
+    if (path.startsWith(u':')) {
+        QFile resource(path);
+        if (resource.open(QIODevice::ReadOnly))
+            read = resource.readAll();
+    } else {
+        read = readRegularFile(path, MaxPictureBytes);
     }
-    if (image.isNull() && file.open(QIODevice::ReadOnly)) {
-        file.seek(0);
-        QImageReader byContent(&file);
-        byContent.setDecideFormatFromContent(true);
-        image = byContent.read();
+    if (!read)
+        return {};
+    QImage image = decodeGif(*read);
+    if (image.isNull())
+        image = decodeBmp(*read);
+    QBuffer buffer(&*read);
+    if (image.isNull() && buffer.open(QIODevice::ReadOnly)) {
+        // By the file's extension first, then by what the bytes hold (a PNG
+        // named .gif).
+        image = QImageReader(&buffer, QFileInfo(path).suffix().toLatin1()).read();
+        if (image.isNull() && buffer.seek(0)) {
+            QImageReader byContent(&buffer);
+            byContent.setDecideFormatFromContent(true);
+            image = byContent.read();
+        }
     }
     return image;
 }

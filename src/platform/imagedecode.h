@@ -15,8 +15,12 @@ QImage decodeGif(const QByteArray &bytes);
 // anything else.
 QImage decodeBmp(const QByteArray &bytes);
 
+// Larger than any picture we show: a stray huge file is not read whole.
+inline constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+
 // A picture file: GIF and BMP decoded here, everything else (and anything
-// these decoders refuse) through Qt's image readers. Null when unreadable.
+// these decoders refuse) through Qt's image readers. Null when unreadable or
+// not a regular file (a FIFO or a device is never opened).
 QImage readPicture(const QString &path);
 
 } // namespace tildora

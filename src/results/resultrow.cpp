@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tildora {
 namespace {
@@ -12,9 +13,28 @@ constexpr int FieldCount = 10;
 // A results file is a day of answers; anything far larger is not ours to load.
 constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
 
+// Whether a spreadsheet would run the text as a formula, were it shown as
+// written: it starts with = + - @ or a tab or carriage return, maybe after
+// apostrophes (which are then doubled, so the one put in front is known).
+bool looksLikeFormula(const QByteArray &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == '\'')
+        ++i;
+    return i < text.size() && std::strchr("=+-@\t\r", text[i]) && text[i] != '\0';
+}
+
+QString fromField(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.startsWith('\'') && looksLikeFormula(bytes) ? bytes.mid(1) : bytes);
+}
+
 QByteArray field(const QString &text)
 {
     QByteArray bytes = text.toUtf8();
+    // A leading apostrophe makes a spreadsheet show the rest as text.
+    if (looksLikeFormula(bytes))
+        bytes.prepend('\'');
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
         bytes.replace("\"", "\"\"");
         bytes.prepend('"');
@@ -37,12 +57,14 @@ class Scanner
 public:
     // Without fields only the record ends and quoting are followed, which is
     // all that mending a file needs, and much quicker.
-    explicit Scanner(const QByteArray &bytes, bool keepFields = true) : m_bytes(bytes), m_keepFields(keepFields)
+    explicit Scanner(const QByteArray &bytes, bool keepFields = true, qsizetype from = 0)
+        : m_bytes(bytes), m_keepFields(keepFields), m_at(from)
     {
-        if (m_bytes.startsWith("\xEF\xBB\xBF"))
+        if (m_at == 0 && m_bytes.startsWith("\xEF\xBB\xBF"))
             m_at = 3;
     }
     bool atEnd() const { return m_at >= m_bytes.size(); }
+    qsizetype at() const { return m_at; }
 
     Record next()
     {
@@ -108,7 +130,7 @@ private:
 
     const QByteArray &m_bytes;
     const bool m_keepFields;
-    qsizetype m_at = 0;
+    qsizetype m_at;
 };
 
 bool readCount(const QByteArray &text, int &out)
@@ -133,11 +155,11 @@ bool toRow(const Record &record, ResultRow &row)
     // Exactly the form we write: Qt's ISO reader also takes fractions and other
     // forms that would not read back the same.
     row.time = QDateTime::fromString(QString::fromLatin1(f[0]), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-    row.child = QString::fromUtf8(f[1]);
-    row.exerciseFile = QString::fromUtf8(f[2]);
-    row.word = QString::fromUtf8(f[3]);
+    row.child = fromField(f[1]);
+    row.exerciseFile = fromField(f[2]);
+    row.word = fromField(f[3]);
     row.mode = QString::fromUtf8(f[4]);
-    row.letter = QString::fromUtf8(f[6]);
+    row.letter = fromField(f[6]);
     row.result = QString::fromUtf8(f[7]);
     const bool noAccentButton = row.letter == results::NoAccentButton;
     row.position = 0;
@@ -185,10 +207,19 @@ QByteArray closeHalfRow(const QByteArray &csv)
     Scanner scanner(csv, false);
     Record last;
     last.ended = true;
-    while (!scanner.atEnd())
+    qsizetype lastStart = 0;
+    while (!scanner.atEnd()) {
+        lastStart = scanner.at();
         last = scanner.next();
+    }
     if (last.ended)
         return {};
+    // A whole row that only lacks its line end (a file edited by hand) is
+    // ended, not broken.
+    Record whole = Scanner(csv, true, lastStart).next();
+    whole.ended = true;
+    if (ResultRow row; !last.cutInQuotes && toRow(whole, row))
+        return QByteArrayLiteral("\n");
     // One more, empty field: a cut row then has too many fields, or an empty
     // last counter, and no reader takes it for an answer.
     return last.cutInQuotes ? QByteArrayLiteral("\",\n") : QByteArrayLiteral(",\n");

@@ -1,98 +1,227 @@
 #include "results/resultslog.h"
 
-#include "results/disksync.h"
+#include "results/dayfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
 namespace tildora {
 namespace {
 
-// Reading a day file to mend its end is bounded: a day of answers is small.
-constexpr qint64 MaxMendBytes = 64 * 1024 * 1024;
+using Clock = std::chrono::steady_clock;
+
+// How often rows that could not be written are tried again, and how long the
+// end of the program waits for a folder that went away.
+constexpr auto RetryDelay = std::chrono::milliseconds(500);
+constexpr auto LastWait = std::chrono::seconds(3);
+// Rows kept in memory while the folder refuses them: days of a busy room.
+constexpr std::size_t MostWaiting = 200000;
+// Fresh names tried beside a day file that is not an ordinary file.
+constexpr int MostOtherNames = 9;
+
+// Context of this file's messages for the translations.
+struct Texts { Q_DECLARE_TR_FUNCTIONS(tildora::ResultsLog) };
 
 } // namespace
 
-ResultsLog::ResultsLog(const QString &folder) : m_folder(folder) {}
+struct ResultsLog::Writer {
+    struct Waiting {
+        QDate day;
+        QByteArray line;
+    };
 
-ResultsLog::~ResultsLog() = default;
+    QString folder;
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable settled;
+    std::deque<Waiting> waiting;
+    bool busy = false;
+    bool unsynced = false;
+    bool retrying = false;  // the last try failed; the next waits a moment
+    bool stop = false;
+    bool finished = false;
+    bool away = false;  // the folder was not there at the last failure
+    Clock::time_point giveUpAt;
+    std::atomic<bool> failureSaid{false};
+    std::atomic<bool> otherNameSaid{false};
+    // Touched by the writing thread alone.
+    DayFile file;
+    QDate day;
 
-void ResultsLog::waitForDisk()
+    void run();
+    bool write(const Waiting &row);
+    bool openDay(const QDate &day);
+    void say(std::atomic<bool> &said, const QString &text);
+    void fail(const QString &what, const QString &why);
+};
+
+void ResultsLog::Writer::say(std::atomic<bool> &said, const QString &text)
 {
-    if (m_sync)
-        m_sync->waitIdle();
+    if (!said.exchange(true))
+        qWarning().noquote() << text;
 }
 
-bool ResultsLog::append(const ResultRow &row)
+void ResultsLog::Writer::fail(const QString &what, const QString &why)
 {
-    const QDate day = row.time.date();
-    if (!m_file.isOpen() || day != m_day) {
-        m_file.close();
-        if (!openDay(day))
+    say(failureSaid, Texts::tr("tildora: answers are not kept in %1: %2").arg(QDir::toNativeSeparators(what), why));
+}
+
+bool ResultsLog::Writer::openDay(const QDate &newDay)
+{
+    if (!QDir().mkpath(folder)) {
+        fail(folder, Texts::tr("the folder cannot be made"));
+        return false;
+    }
+    const QString base = QDir(folder).filePath(newDay.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString first = base + QStringLiteral(".csv");
+    for (int n = 1; n <= MostOtherNames; ++n) {
+        const QString path = n == 1 ? first : QStringLiteral("%1-%2.csv").arg(base).arg(n);
+        QString why;
+        switch (file.open(path, &why)) {
+        case DayFile::Opened:
+            if (n > 1)
+                say(otherNameSaid, Texts::tr("tildora: %1 is not an ordinary file: answers go to %2 instead")
+                                       .arg(QDir::toNativeSeparators(first), QDir::toNativeSeparators(path)));
+            day = newDay;
+            return true;
+        case DayFile::Failed:
+            fail(path, why);
+            return false;
+        case DayFile::NotAFile:
+            break;
+        }
+    }
+    fail(first, Texts::tr("not an ordinary file"));
+    return false;
+}
+
+bool ResultsLog::Writer::write(const Waiting &row)
+{
+    if (!file.isOpen() || row.day != day || !file.stillThere()) {
+        if (file.isOpen())
+            file.sync();
+        if (!openDay(row.day))
             return false;
     }
-    const QByteArray line = formatResultRow(row);
-    if (m_file.write(line) != line.size()) {
-        fail(m_file.fileName(), m_file.errorString());
-        // Opened afresh next time, so a half-written row is mended first.
-        m_file.close();
-        return false;
-    }
-    m_sync->request();
-    return true;
+    QString why;
+    if (file.write(row.line, &why))
+        return true;
+    fail(file.path(), why);
+    return false;
 }
 
-bool ResultsLog::openDay(const QDate &day)
+void ResultsLog::Writer::run()
 {
-    if (!QDir().mkpath(m_folder)) {
-        fail(m_folder, QCoreApplication::translate("tildora::ResultsLog", "the folder cannot be made"));
-        return false;
+    std::unique_lock lock(mutex);
+    for (;;) {
+        if (waiting.empty() && unsynced) {
+            busy = true;
+            lock.unlock();
+            file.sync();
+            lock.lock();
+            busy = unsynced = false;
+            continue;
+        }
+        if (waiting.empty()) {
+            settled.notify_all();
+            if (stop)
+                break;
+            wake.wait(lock);
+            continue;
+        }
+        const Waiting next = waiting.front();
+        busy = true;
+        lock.unlock();
+        const bool written = write(next);
+        const bool wentAway = !written && !QFileInfo::exists(folder);
+        lock.lock();
+        away = wentAway;
+        busy = false;
+        if (written) {
+            waiting.pop_front();
+            unsynced = true;
+            retrying = false;
+            continue;
+        }
+        // Only a folder that went away is waited for at the end: one that
+        // refuses will not change its mind in a moment.
+        if (stop && (!away || Clock::now() >= giveUpAt)) {
+            qWarning().noquote() << Texts::tr("tildora: %n answer(s) waiting for %1 were not kept", nullptr,
+                                              int(waiting.size()))
+                                        .arg(QDir::toNativeSeparators(folder));
+            waiting.clear();
+            continue;
+        }
+        retrying = true;
+        settled.notify_all();
+        wake.wait_for(lock, RetryDelay);
     }
-    m_day = day;
-    const QString path = QDir(m_folder).filePath(resultsFileName(day));
-    // Only an ordinary file is written to: a device or a pipe of that name
-    // could swallow the rows or block the game.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        fail(path, QCoreApplication::translate("tildora::ResultsLog", "not an ordinary file"));
-        return false;
-    }
-    // Unbuffered: every write reaches the system at once, no flush needed.
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        fail(path, m_file.errorString());
-        return false;
-    }
-    QByteArray start;
-    const qint64 size = m_file.size();
-    if (!m_sync)
-        m_sync = std::make_unique<DiskSync>();
-    // A file just made needs its folder entry on the disk as well.
-    m_sync->follow(m_file.handle(), size == 0 ? QFile::encodeName(m_folder).constData() : nullptr);
-    if (size == 0) {
-        start = resultsHeader();
-    } else if (size <= MaxMendBytes && m_file.seek(0)) {
-        start = closeHalfRow(m_file.read(size));
-    } else if (m_file.seek(size - 1) && m_file.read(1) != "\n") {
-        start = QByteArrayLiteral(",\n");
-    }
-    if (!start.isEmpty() && m_file.write(start) != start.size()) {
-        fail(path, m_file.errorString());
-        m_file.close();
-        return false;
-    }
-    return true;
+    finished = true;
+    settled.notify_all();
 }
 
-void ResultsLog::fail(const QString &what, const QString &why)
+ResultsLog::ResultsLog(const QString &folder) : m_folder(folder) {}
+
+ResultsLog::~ResultsLog()
 {
-    if (m_problemSaid)
+    if (!m_writer)
         return;
-    m_problemSaid = true;
-    qWarning().noquote() << QCoreApplication::translate("tildora::ResultsLog",
-                                                        "tildora: answers are not kept in %1: %2")
-                                .arg(QDir::toNativeSeparators(what), why);
+    std::unique_lock lock(m_writer->mutex);
+    m_writer->stop = true;
+    m_writer->giveUpAt = Clock::now() + LastWait;
+    m_writer->wake.notify_all();
+    // A network share can hang a write for minutes: past the last wait the
+    // thread is left to end on its own, with the state it shares.
+    const bool ended = m_writer->settled.wait_until(lock, m_writer->giveUpAt + std::chrono::seconds(1),
+                                                    [this] { return m_writer->finished; });
+    lock.unlock();
+    if (ended)
+        m_thread.join();
+    else
+        m_thread.detach();
+}
+
+void ResultsLog::append(const ResultRow &row)
+{
+    if (!m_writer) {
+        m_writer = std::make_shared<Writer>();
+        m_writer->folder = m_folder;
+        m_thread = std::thread([writer = m_writer] { writer->run(); });
+    }
+    QByteArray line = formatResultRow(row);
+    std::lock_guard lock(m_writer->mutex);
+    if (m_writer->waiting.size() >= MostWaiting) {
+        m_writer->fail(m_folder, Texts::tr("too many answers are waiting"));
+        return;
+    }
+    m_writer->waiting.push_back({row.time.date(), std::move(line)});
+    m_writer->retrying = false;
+    m_writer->wake.notify_all();
+}
+
+bool ResultsLog::problemSaid() const
+{
+    return m_writer && (m_writer->failureSaid || m_writer->otherNameSaid);
+}
+
+bool ResultsLog::waitWritten()
+{
+    if (!m_writer)
+        return true;
+    std::unique_lock lock(m_writer->mutex);
+    m_writer->settled.wait(lock, [this] {
+        return m_writer->retrying || (m_writer->waiting.empty() && !m_writer->unsynced && !m_writer->busy);
+    });
+    return m_writer->waiting.empty();
 }
 
 } // namespace tildora

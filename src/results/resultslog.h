@@ -2,47 +2,47 @@
 
 #include "results/resultrow.h"
 
-#include <QDate>
-#include <QFile>
 #include <QString>
 
 #include <memory>
+#include <thread>
 
 namespace tildora {
 
-class DiskSync;
-
-// Appends answers to the day files of a results folder. Nothing is opened
-// before the first answer; the folder and the day's file are made then. Each
-// row goes to the file at once, so a crash or a killed process loses at most
-// the row being written; a thread of its own then forces it onto the disk, so
-// a power cut loses at most the last moment's rows. When the folder or the file cannot be written the
-// problem is said once on standard error and answers are dropped; a later
-// answer tries again.
+// Appends answers to the day files of a results folder, from a thread of its
+// own: the press that gave an answer never waits for a disk or a network
+// share. Nothing is opened before the first answer; the folder and the day's
+// file are made then. Each row is written at once and forced onto the disk a
+// moment later, so a killed process or a power cut loses at most the last
+// moment's rows. When the folder or the file cannot be written, the problem
+// is said once on standard error and the rows wait in memory; they are
+// written when the folder can take them again (a share that dropped and came
+// back), or said lost when the program ends first.
 class ResultsLog
 {
 public:
     explicit ResultsLog(const QString &folder);
+    // Waits a few seconds at most for rows that are still waiting.
     ~ResultsLog();
+    ResultsLog(const ResultsLog &) = delete;
+    ResultsLog &operator=(const ResultsLog &) = delete;
 
-    // Appends the row to the file of its day; false when it was not written.
-    bool append(const ResultRow &row);
+    // Hands the row to the writer; returns at once.
+    void append(const ResultRow &row);
 
     const QString &folder() const { return m_folder; }
-    // Whether a problem has been said (it is said only once).
-    bool problemSaid() const { return m_problemSaid; }
-    // Waits until the rows appended so far are on the disk.
-    void waitForDisk();
+    // Whether a problem has been said (each is said only once).
+    bool problemSaid() const;
+    // Waits until every row appended so far is written and on the disk, or
+    // the writer has found it cannot write now; true when all were written.
+    bool waitWritten();
+
+    struct Writer;
 
 private:
-    bool openDay(const QDate &day);
-    void fail(const QString &what, const QString &why);
-
     QString m_folder;
-    QFile m_file;
-    QDate m_day;
-    bool m_problemSaid = false;
-    std::unique_ptr<DiskSync> m_sync;  // started with the first file
+    std::shared_ptr<Writer> m_writer;  // shared with its thread
+    std::thread m_thread;
 };
 
 } // namespace tildora

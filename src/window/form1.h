@@ -67,6 +67,8 @@ public:
     // under the child's name (empty for none). Nothing is opened before the
     // first answer; no answers are kept unless this is called.
     void keepAnswers(const QString &resultsFolder, const QString &child);
+    // Where the answers go (none unless kept), to wait for them to be written.
+    ResultsLog *resultsLog() const { return m_results.get(); }
 
     // The item on screen, the answers to it and the letter strip's places.
     CurrentItem &item() { return m_item; }

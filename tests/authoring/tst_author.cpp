@@ -6,6 +6,7 @@
 #include "authoring/recorder.h"
 #include "content/contentlocator.h"
 
+#include "../support/files.h"
 #include "../support/testcontent.h"
 
 #include <QProcess>
@@ -110,10 +111,52 @@ private slots:
         tree.letter(QString("ñ"), 30);
         tree.recording(QString("niño"));
         QCOMPARE(author({"check", content, tree.path("ejercicios/latin.txt")}).exit, 0);
+        // A name with a line end (or a "%1") keeps one line per problem, and says which file.
+        tree.exercise("a\nb%1.txt", {"casa,9,ca,NO,"});
+        QCOMPARE(author({"check", content, tree.path("ejercicios/a\nb%1.txt")}).out,
+                 '"' + tree.path("ejercicios/a\\nb%1.txt") + "\":1: error: position 9 is outside the word (1 to 4)\n");
         // Bad usage.
         QCOMPARE(author({}).exit, 2);
         QCOMPARE(author({"check"}).exit, 2);
         QCOMPARE(author({"--nonsense", "check", "x"}).exit, 2);
+    }
+
+    // A path that is no readable exercise file is named, with the reason, and
+    // fails the command; a FIFO is never waited on.
+    void unreadableFilesAreTold_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");  // what stands at the path
+        QTest::addColumn<QString>("told");
+        const QString special = "it is not a regular file";
+        for (const char *command : {"check", "record"}) {
+            QTest::addRow("%s: a missing file", command) << command << "missing" << "No such file or directory";
+            QTest::addRow("%s: a folder", command) << command << "ejercicios" << "it is a folder";
+            QTest::addRow("%s: a link to a FIFO", command) << command << "link" << special;
+        }
+        QTest::newRow("check: a FIFO") << "check" << "fifo" << special;
+        QTest::newRow("check: a file no one may read") << "check" << "unreadable" << "Permission denied";
+        QTest::newRow("make: a FIFO") << "make" << "fifo" << special;
+    }
+
+    void unreadableFilesAreTold()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        if (command == "record" && !WordRecorder::missingTools().isEmpty())
+            QSKIP("espeak-ng and sox are needed");
+        testing::ContentTree tree;
+        const testing::WaitingFifo fifo(tree.path("fifo"), "casa,2,ca,NO,\r\n");
+        QVERIFY(QFile::link(tree.path("fifo"), tree.path("link")));
+        tree.write("unreadable", "casa,2,ca,NO,\r\n");
+        QFile unreadable(tree.path("unreadable"));
+        unreadable.setPermissions({});
+        if (name == "unreadable" && unreadable.open(QIODevice::ReadOnly))
+            QSKIP("this user reads any file (root)");
+        const Run run = author({command, "--content", tree.root, "--no-dictionary", tree.path(name)});
+        QCOMPARE(run.exit, 1);
+        QFETCH(QString, told);
+        QVERIFY2(run.err.contains("cannot read " + tree.path(name) + ": " + told), qPrintable(run.err));
     }
 
     void record()

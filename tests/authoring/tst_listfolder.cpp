@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include "../support/files.h"
 
 using namespace tildora;
@@ -170,7 +172,7 @@ private slots:
 
     void openWordListOrExerciseFile_data()
     {
-        QTest::addColumn<QByteArray>("bytes");  // "(folder)": a folder of that name
+        QTest::addColumn<QByteArray>("bytes");  // "(folder)", "(fifo)": a folder or a FIFO of that name
         QTest::addColumn<bool>("readable");
         QTest::addColumn<bool>("converted");
         QTest::addColumn<QStringList>("lines");
@@ -181,14 +183,18 @@ private slots:
             << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
             << QStringList{"arbol,1,ar,á,", "camion,5,mion,ó,"};
         QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
+        QTest::newRow("a FIFO is not read, nor waited on") << QByteArray("(fifo)") << false << false << QStringList{};
     }
 
     void openWordListOrExerciseFile()
     {
         QFETCH(QByteArray, bytes);
         const QString path = m_folder + QStringLiteral("/abrir.txt");
+        std::optional<testing::WaitingFifo> fifo;
         if (bytes == "(folder)")
             QVERIFY(QDir().mkpath(path));
+        else if (bytes == "(fifo)")
+            fifo.emplace(path, "casa,2,ca,NO,\r\n");
         else
             put(QStringLiteral("abrir.txt"), bytes);
         const OpenedList opened = openListFile(path);

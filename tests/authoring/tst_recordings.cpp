@@ -2,6 +2,7 @@
 // read, trimmed, resampled and written as WAV (checked against sox where it is
 // installed), and recording in the background: failures, cancelling, and a real
 // run through espeak-ng and sox where they are installed.
+#include "authoring/recorder.h"
 #include "authoring/recordingjob.h"
 #include "authoring/wavtools.h"
 #include "authoring/wordvoices.h"
@@ -21,6 +22,8 @@
 #include <cstring>
 #include <limits>
 #include <numbers>
+
+#include <sys/resource.h>
 
 #include "../support/files.h"
 
@@ -251,23 +254,36 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("samples");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("a word with an accent letter") << "pingüino" << 100 << true;
-        QTest::newRow("a name leaving the folder") << "../casa" << 100 << false;
-        QTest::newRow("an empty take") << "mar" << 0 << false;
+        QTest::addColumn<int>("room");  // bytes a file may take; 0: no limit
+        QTest::addColumn<QString>("told");  // part of the reason; empty when saved
+        QTest::newRow("a word with an accent letter") << "pingüino" << 100 << 0 << "";
+        QTest::newRow("a name leaving the folder") << "../casa" << 100 << 0 << "cannot name a file";
+        QTest::newRow("an empty take") << "mar" << 0 << 0 << "empty";
+        QTest::newRow("no room for the whole take: the system's reason")
+            << "mar" << 100000 << 4096 << "sonidospalabras/mar.wav: File too large";
     }
 
     void savingATake()
     {
         QFETCH(QString, word);
         QFETCH(int, samples);
-        QFETCH(bool, saved);
+        QFETCH(int, room);
+        QFETCH(QString, told);
         QTemporaryDir dir;
         const QString folder = dir.filePath("sonidospalabras");
         QString error;
+        // The system refuses a file past the room as a full disk does, after taking what fits.
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = room > 0 ? rlim_t(room) : limit.rlim_cur;
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         const QString path = saveWordRecording(folder, word, {22050, QList<float>(samples, 0.5f)}, &error);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        const bool saved = told.isEmpty();
         QCOMPARE(path.isEmpty(), !saved);
-        QCOMPARE(error.isEmpty(), saved);
+        QVERIFY2(error.contains(told), qPrintable(error));
         if (saved) {
             QCOMPARE(path, folder + "/" + word + ".wav");
             QCOMPARE(soundFromWav(testing::readFile(path)).samples.size(), qsizetype(samples));
@@ -282,6 +298,9 @@ private slots:
         QTest::newRow("a program that fails") << QByteArray("#!/bin/sh\necho 'no voice for es' >&2\nexit 3\n")
                                               << "no voice for es";
         QTest::newRow("a program that cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "";
+        QTest::newRow("a program that crashes") << QByteArray("#!/bin/sh\nkill -SEGV $$\n") << "failed";
+        QTest::newRow("a program that never ends, stopped at its time limit")
+            << QByteArray("#!/bin/sh\nexec /bin/sleep 60\n") << "espeak-ng did not finish within 1 second";
     }
 
     void failingProgramIsReportedAndTheNextWordGoesOn()
@@ -290,6 +309,7 @@ private slots:
         QTemporaryDir bin, out;
         useSpeechProgram(bin, speech);
         RecordingJob job;
+        job.setTimeLimit(1000);
         QSignalSpy failed(&job, &RecordingJob::wordFailed);
         QSignalSpy progress(&job, &RecordingJob::progressed);
         QSignalSpy finished(&job, &RecordingJob::finished);
@@ -301,7 +321,24 @@ private slots:
         QFETCH(QString, told);
         QVERIFY2(failed[0][1].toString().contains(told), qPrintable(failed[0][1].toString()));
         QCOMPARE(progress.last(), (QVariantList{2, 2}));
+        // tildora-author runs the same programs one by one, and fails as the job does.
+        QString error;
+        QVERIFY(!WordRecorder::say(out.filePath("mar.wav"), "mar", 125, &error, 1000));
+        QVERIFY2(error.contains(told), qPrintable(error));
         QVERIFY(QDir(out.path()).isEmpty());
+    }
+
+    // A word that looks like an option of espeak-ng is said, never obeyed.
+    void optionLikeWordIsSaid()
+    {
+        if (!missingRecordingPackages().isEmpty())
+            QSKIP("espeak-ng or sox is not installed");
+        QTemporaryDir out;
+        const QString elsewhere = out.filePath("elsewhere.wav");
+        QString error;
+        QVERIFY2(WordRecorder::say(out.filePath("said.wav"), "-w" + elsewhere, 125, &error), qPrintable(error));
+        QVERIFY(!QFile::exists(elsewhere));
+        QVERIFY(soundFromWav(testing::readFile(out.filePath("said.wav"))).seconds() > 0.2);
     }
 
     void cancelStopsTheRunningProgram()

@@ -31,6 +31,11 @@ QByteArray bytes(std::initializer_list<int> values)
     return out;
 }
 
+QString linkTarget(const QTemporaryDir &dir, const QString &target)
+{
+    return target.startsWith('/') ? target : dir.filePath(target);
+}
+
 } // namespace
 
 static CurrentItem previousItem()
@@ -119,6 +124,9 @@ private slots:
         QTest::newRow("hidden files and folders left out")
             << QStringList{".oculto.txt", "01-agudas.txt", "sub/", ".git/"} << QStringList{"01-agudas.txt"};
         QTest::newRow("accented capitals fold too") << QStringList{"Ñu.txt", "ña.txt"} << QStringList{"ña.txt", "Ñu.txt"};
+        QTest::newRow("FIFOs and links to a FIFO or a device left out")
+            << QStringList{"a.txt", "tubo.txt|", "enlace.txt>tubo.txt", "cero.txt>/dev/zero", "otro.txt>a.txt"}
+            << QStringList{"a.txt", "otro.txt"};
     }
 
     void listsOrdinaryFilesByName()
@@ -128,10 +136,53 @@ private slots:
         for (const QString &entry : entries) {
             if (entry.endsWith('/'))
                 QVERIFY(QDir(dir.path()).mkdir(entry));
+            else if (entry.endsWith('|'))
+                QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(entry.chopped(1))).constData(), 0644), 0);
+            else if (entry.contains('>'))
+                QVERIFY(QFile::link(linkTarget(dir, entry.section('>', 1)), dir.filePath(entry.section('>', 0, 0))));
             else
                 writeFile(dir.filePath(entry), "x,1,x,NO,\r\n");
         }
         QTEST(listExerciseFiles(dir.path()), "expected");
+    }
+
+    // Only a regular file is read, whatever is found under the name, and
+    // nothing ever waits on a FIFO or a device.
+    void readsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("name");  // "link>TARGET" is a link
+        QTest::addColumn<QString>("reason");  // part of it; empty when the file is read
+        QTest::newRow("a file") << "file" << "";
+        QTest::newRow("a link to a file") << "link>file" << "";
+        QTest::newRow("a FIFO") << "fifo" << "not a regular file";
+        QTest::newRow("a link to a FIFO") << "link>fifo" << "not a regular file";
+        QTest::newRow("a link to a device") << "link>/dev/zero" << "not a regular file";
+        QTest::newRow("a folder") << "folder" << "it is a folder";
+        QTest::newRow("a missing file") << "missing" << "No such file";
+        QTest::newRow("a dangling link") << "link>missing" << "No such file";
+        QTest::newRow("a file no one may read") << "unreadable" << "Permission denied";
+    }
+
+    void readsOnlyRegularFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QByteArray line = "casa,2,ca,NO,\r\n";
+        writeFile(dir.filePath("file"), line);
+        const testing::WaitingFifo fifo(dir.filePath("fifo"), line);
+        QDir(dir.path()).mkdir("folder");
+        writeFile(dir.filePath("unreadable"), line);
+        QFile unreadable(dir.filePath("unreadable"));
+        unreadable.setPermissions({});
+        if (name == "unreadable" && unreadable.open(QIODevice::ReadOnly))
+            QSKIP("this user reads any file (root)");
+        if (const QString target = name.section('>', 1); !target.isEmpty())
+            QVERIFY(QFile::link(linkTarget(dir, target), dir.filePath(name = "link")));
+        QString error;
+        const QStringList lines = loadExerciseLines(dir.filePath(name), &error).toStringList();
+        QCOMPARE(lines, reason.isEmpty() ? QStringList{"casa,2,ca,NO,"} : QStringList{});
+        QVERIFY2(reason.isEmpty() ? error.isEmpty() : error.contains(reason), qPrintable(error));
     }
 
     void missingFolderListsNothing()

@@ -96,6 +96,14 @@ private slots:
         QTest::newRow("comma in the file name is quoted")
             << row("sol", "silaba", 1, "s", "acierto-parcial", 0, 0, "", "lista 2, martes.txt")
             << QByteArray("2026-12-06T11:24:05,,\"lista 2, martes.txt\",sol,silaba,1,s,acierto-parcial,0,0\n");
+        QTest::newRow("a name a spreadsheet would run gets an apostrophe: =1+2")
+            << row("sol", "vocal", 2, "o", "bien", 1, 0, "=1+2")
+            << QByteArray("2026-12-06T11:24:05,'=1+2,01.txt,sol,vocal,2,o,bien,1,0\n");
+        QTest::newRow("so do @, + and tab in the file name and word; a leading apostrophe is doubled before them")
+            << row("\t-1", "vocal", 2, "o", "bien", 1, 0, "'=x", "@SUM(A1).txt")
+            << QByteArray("2026-12-06T11:24:05,''=x,'@SUM(A1).txt,'\t-1,vocal,2,o,bien,1,0\n");
+        QTest::newRow("an apostrophe before a letter stays as given") << row("sol", "vocal", 2, "o", "bien", 1, 0, "'Ana")
+            << QByteArray("2026-12-06T11:24:05,'Ana,01.txt,sol,vocal,2,o,bien,1,0\n");
     }
 
     void writesAndReadsBack()
@@ -147,7 +155,8 @@ private slots:
     }
 
     // Whatever byte a row with quoted fields was cut at, the mend keeps the cut
-    // row from being read as an answer, and the row written after it is read whole.
+    // row from being read as an answer, and the row written after it is read
+    // whole; a row with all its fields is only ended.
     void mendsACutAtEveryByte()
     {
         const QByteArray cut =
@@ -158,8 +167,10 @@ private slots:
         for (qsizetype at = 1; at < cut.size(); ++at) {
             const QByteArray file = Header + Whole + cut.left(at);
             const QByteArray mend = closeHalfRow(file);
-            QVERIFY2(!mend.isEmpty(), qPrintable(QString("cut at %1").arg(at)));
-            QVERIFY2(words(parseResults(file + mend + next)) == QStringList({"casa", "luz"}),
+            const bool allFields = at > cut.lastIndexOf(',') + 1;
+            QVERIFY2(!mend.isEmpty() && (mend == "\n") == allFields, qPrintable(QString("cut at %1").arg(at)));
+            QVERIFY2(words(parseResults(file + mend + next))
+                         == (allFields ? QStringList({"casa", "sol", "luz"}) : QStringList({"casa", "luz"})),
                      qPrintable(QString("cut at %1").arg(at)));
         }
     }
@@ -239,10 +250,11 @@ private slots:
         QTest::newRow("new file gets the header") << QByteArray("(none)") << Header << 0;
         QTest::newRow("rows of an earlier run are kept") << earlier << QByteArray() << 1;
         QTest::newRow("row cut inside quotes") << earlier + "2026-12-06T10:00:02,\"Ana, la" << QByteArray("\",\n") << 1;
+        QTest::newRow("last row whole, without its line end") << earlier + Whole.chopped(1) << QByteArray("\n") << 2;
     }
 
-    // Nothing is made before the first answer; each row is in the file as soon
-    // as append returns; a reader finds the rows of before and the new ones,
+    // Nothing is made before the first answer; each row is in the file once
+    // written; a reader finds the rows of before and the new ones,
     // never a cut one.
     void appendsToTheDayFile()
     {
@@ -259,9 +271,10 @@ private slots:
         {
             ResultsLog log(folder);
             QCOMPARE(QFileInfo::exists(home.filePath("tildora")), !before.isEmpty());
-            QVERIFY(log.append(answer("casa", 2)));
+            log.append(answer("casa", 2));
+            QVERIFY(log.waitWritten());
             QCOMPARE(readFile(path), before + mend + formatResultRow(answer("casa", 2)));
-            QVERIFY(log.append(answer("luz", 3)));
+            log.append(answer("luz", 3));
             QVERIFY(!log.problemSaid());
         }
         const QByteArray after = readFile(path);
@@ -275,8 +288,9 @@ private slots:
     {
         QTemporaryDir dir;
         ResultsLog log(dir.path());
-        QVERIFY(log.append(answer("casa", 1)));
-        QVERIFY(log.append(answer("sol", 2, Day.addDays(1))));
+        log.append(answer("casa", 1));
+        log.append(answer("sol", 2, Day.addDays(1)));
+        QVERIFY(log.waitWritten());
         QCOMPARE(readFile(dir.filePath("2026-12-06.csv")), Header + formatResultRow(answer("casa", 1)));
         QCOMPARE(readFile(dir.filePath("2026-12-07.csv")), Header + formatResultRow(answer("sol", 2, Day.addDays(1))));
     }
@@ -284,25 +298,20 @@ private slots:
     void refusingFolders_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("a file where the folder should be") << "file-for-folder";
-        QTest::newRow("a folder where the day file should be") << "folder-for-file";
-        QTest::newRow("a device where the day file should be") << "device";
-        QTest::newRow("a disk that fills up") << "full-disk";
-        QTest::newRow("a read-only folder") << "read-only";
+        QTest::addColumn<QString>("reason");  // as the system gives it
+        QTest::newRow("a file where the folder should be") << "file-for-folder" << "";
+        QTest::newRow("a disk that fills up") << "full-disk" << "File too large";
+        QTest::newRow("a read-only folder") << "read-only" << "";
     }
 
     void refusingFolders()
     {
         QFETCH(QString, how);
+        QFETCH(QString, reason);
         QTemporaryDir home;
         const QString folder = home.filePath("resultados");
         if (how == "file-for-folder") {
             writeFile(folder, "not a folder");
-        } else if (how == "folder-for-file") {
-            QVERIFY(QDir().mkpath(folder + "/2026-12-06.csv"));
-        } else if (how == "device") {
-            QVERIFY(QDir().mkpath(folder));
-            QVERIFY(QFile::link("/dev/null", folder + "/2026-12-06.csv"));
         } else if (how == "full-disk") {
             QVERIFY(QDir().mkpath(folder));
             writeFile(folder + "/2026-12-06.csv", Header + formatResultRow(answer("sol", 0)));
@@ -324,17 +333,89 @@ private slots:
             QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
         }
 
-        ResultsLog log(folder);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^tildora: answers are not kept in .*resultados"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^tildora: answers are not kept in .*resultados.*: " + reason));
         QTest::failOnWarning(QRegularExpression("answers are not kept"));  // a second time would fail
-        for (int i = 1; i <= 3; ++i)
-            QVERIFY(!log.append(answer("casa", i)));
+        {
+            ResultsLog log(folder);
+            for (int i = 1; i <= 3; ++i)
+                log.append(answer("casa", i));
+            QVERIFY(!log.waitWritten());
+            QVERIFY(log.problemSaid());
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("3 answer.* were not kept"));
+        }
         setrlimit(RLIMIT_FSIZE, &unlimited);
-        QVERIFY(log.problemSaid());
         QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         if (how == "full-disk")  // what was kept before the disk filled is still read
             QCOMPARE(parseResults(readFile(folder + "/2026-12-06.csv")), QList<ResultRow>{answer("sol", 0)});
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    // Something that is not an ordinary file where the day file should be:
+    // nothing is written through it, the answers go to a fresh file beside.
+    void answersBesideWhatIsNotADayFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("a link to a file elsewhere") << "link";
+        QTest::newRow("a link to nothing") << "dangling";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a device") << "device";
+    }
+
+    void answersBesideWhatIsNotADayFile()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir home;
+        const QString folder = home.filePath("resultados"), day = folder + "/2026-12-06.csv";
+        const QString elsewhere = home.filePath("secreto.txt");
+        QVERIFY(QDir().mkpath(how == "folder" ? day : folder));
+        if (how == "link")
+            writeFile(elsewhere, "mine\n");
+        if (how == "link" || how == "dangling")
+            QVERIFY(QFile::link(elsewhere, day));
+        if (how == "device")
+            QVERIFY(QFile::link("/dev/null", day));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("2026-12-06.csv.* not an ordinary file"));
+        QTest::failOnWarning(QRegularExpression("."));
+        {
+            ResultsLog log(folder);
+            log.append(answer("casa", 1));
+            log.append(answer("luz", 2));
+        }
+        QCOMPARE(readFile(elsewhere), QByteArray(how == "link" ? "mine\n" : "(missing)"));
+        QCOMPARE(words(parseResults(readFile(folder + "/2026-12-06-2.csv"))), QStringList({"casa", "luz"}));
+    }
+
+    // Before each row: a day file deleted, renamed or replaced while the game
+    // runs is noticed, and the row goes to the file now at the day's name.
+    void dayFileGoneWhileRunning_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("kept");  // in the file at the day's name
+        QTest::newRow("deleted") << "deleted" << QStringList{"luz"};
+        QTest::newRow("renamed") << "renamed" << QStringList{"luz"};
+        QTest::newRow("replaced by another file") << "replaced" << QStringList{"sol", "luz"};
+    }
+
+    void dayFileGoneWhileRunning()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("2026-12-06.csv");
+        ResultsLog log(dir.path());
+        log.append(answer("casa", 1));
+        QVERIFY(log.waitWritten());
+        if (how == "renamed")
+            QVERIFY(QFile::rename(path, dir.filePath("viejo.txt")));
+        else
+            QVERIFY(QFile::remove(path));
+        if (how == "replaced") {
+            writeFile(dir.filePath("nuevo"), Header + formatResultRow(answer("sol", 0)));
+            QVERIFY(QFile::rename(dir.filePath("nuevo"), path));
+        }
+        log.append(answer("luz", 2));
+        QVERIFY(log.waitWritten());
+        QVERIFY(readFile(path).startsWith(Header));
+        QTEST(words(parseResults(readFile(path))), "kept");
     }
 
     void everyRowKeptAndNoDescriptorLeft_data()
@@ -356,12 +437,11 @@ private slots:
             ResultsLog log(folder);
             for (int d = 0; d < days; ++d) {
                 for (int r = 0; r < rowsPerDay; ++r)
-                    QVERIFY(log.append(answer("casa", r, Day.addDays(d))));
+                    log.append(answer("casa", r, Day.addDays(d)));
             }
-            log.waitForDisk();
-            // The open day file and the syncing thread's copy of it; the
-            // copies of earlier days' files are closed once synced.
-            QCOMPARE(openDescriptors(), before + 2);
+            QVERIFY(log.waitWritten());
+            // The open day file alone: earlier days' files are closed.
+            QCOMPARE(openDescriptors(), before + 1);
         }
         QCOMPARE(openDescriptors(), before);
         QCOMPARE(readResultsFolder(folder).size(), days * rowsPerDay);

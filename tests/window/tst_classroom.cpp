@@ -329,6 +329,7 @@ private slots:
         QTest::newRow("backslash") << "..\\..\\x" << "";
         QTest::newRow("dot dot") << ".." << "";
         QTest::newRow("folder does not count") << "carpeta" << "";
+        QTest::newRow("a link to a FIFO under another letter case does not count") << "TUBO" << "";
     }
 
     void locator()
@@ -339,12 +340,16 @@ private slots:
         for (const QString w : {"casa", "Sol", "sol", "niño", ".oculto", "sub/y"})
             QDir().mkpath(QFileInfo(tree.path("sonidospalabras/" + w + ".wav")).path()), tree.recording(w);
         QDir().mkpath(tree.path("sonidospalabras/carpeta.wav"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tree.path("fifo")).constData(), 0644), 0);
+        QVERIFY(QFile::link(tree.path("fifo"), tree.path("sonidospalabras/tubo.wav")));
+        QVERIFY(QFile::link(tree.path("fifo"), tree.path("sonidos/fallo.wav")));
         tree.write("../../x.wav", "RIFF");  // outside the program folder
         QVERIFY(QFile::exists(tree.path("../../x.wav")));
         const QString path = ContentLocator(tree.root).wordRecording(name);
         QCOMPARE(QFileInfo(path).fileName(), found);
         if (!found.isEmpty())
             QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(tree.path("sonidospalabras")).absoluteFilePath());
+        QCOMPARE(ContentLocator(tree.root).feedbackSound("fallo"), QString());  // never handed to the player
     }
 };
 

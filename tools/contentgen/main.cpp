@@ -74,10 +74,10 @@ bool makeExercises(const QList<Section> &sections, const QString &content, std::
             const auto item = tildora::itemFromSyllables(entry.syllables, &why);
             if (!item)
                 return fail(QStringLiteral("%1: %2").arg(entry.syllables.join(QLatin1Char('-')), why));
-            if (const auto right = tildora::outdatedAccent(spelling))
-                return fail(right->why);
             if (!entry.sentence.isEmpty() && !holdsWordOnce(entry.sentence, item->word))
                 return fail(QStringLiteral("%1: the sentence must hold the word once: %2").arg(spelling, entry.sentence));
+            if (const auto right = tildora::outdatedAccent(spelling))
+                return fail(right->why);
             QSet<QString> &spellings = spellingsOf[item->word];
             spellings.insert(spelling);
             if (entry.sentence.isEmpty())

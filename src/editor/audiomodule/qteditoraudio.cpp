@@ -3,13 +3,13 @@
 #include "editor/editoraudio.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QAudioSink>
 #include <QAudioSource>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QPointer>
+#include <QSoundEffect>
 #include <QUrl>
 
 namespace tildora {
@@ -39,28 +39,33 @@ public:
     bool hasOutput() override { return !QMediaDevices::audioOutputs().isEmpty(); }
     bool hasInput() override { return !QMediaDevices::audioInputs().isEmpty(); }
 
+    // The words' recordings are WAV files: played the way the child's window
+    // plays them, with Qt's own WAV reader straight to the sound server, so
+    // no media framework plug-in is needed (Qt's media player needs
+    // GStreamer's, which a plain desktop may not have).
     void playFile(const QString &path, QObject *context, std::function<void(const QString &)> onError) override
     {
-        if (!m_player) {
-            m_player = new QMediaPlayer(this);
-            m_output = new QAudioOutput(this);
-            m_player->setAudioOutput(m_output);
-            connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &text) {
-                if (m_errorContext && m_onError)
-                    m_onError(text);
+        if (!m_effect) {
+            m_effect = new QSoundEffect(this);
+            connect(m_effect, &QSoundEffect::statusChanged, this, [this] {
+                if (m_effect->status() == QSoundEffect::Error && m_errorContext && m_onError)
+                    m_onError(QCoreApplication::translate("tildora::EditorAudio",
+                                                          "the file is not a WAV recording the editor can play"));
             });
         }
         m_errorContext = context;
         m_onError = std::move(onError);
-        m_player->stop();
-        m_player->setSource(QUrl::fromLocalFile(path));
-        m_player->play();
+        m_effect->stop();
+        // Read afresh each time: a new take of the teacher's keeps its file name.
+        m_effect->setSource(QUrl());
+        m_effect->setSource(QUrl::fromLocalFile(path));
+        m_effect->play();  // once it is read
     }
 
     void stopFile() override
     {
-        if (m_player)
-            m_player->stop();
+        if (m_effect)
+            m_effect->stop();
     }
 
     QIODevice *startInput(RawAudioFormat *format) override
@@ -123,8 +128,7 @@ public:
     }
 
 private:
-    QMediaPlayer *m_player = nullptr;
-    QAudioOutput *m_output = nullptr;
+    QSoundEffect *m_effect = nullptr;
     QPointer<QObject> m_errorContext;
     std::function<void(const QString &)> m_onError;
     QAudioSource *m_source = nullptr;
