@@ -143,6 +143,7 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
     QList<CheckedLine> result;
     result.reserve(lines.size());
     QHash<QString, int> firstLine;
+    firstLine.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));

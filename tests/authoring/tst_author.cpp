@@ -19,11 +19,15 @@ namespace {
 
 struct Run { int exit; QString out; QString err; };
 
-Run author(const QStringList &args, const QByteArray &input = {}, const QString &output = {})
+Run author(const QStringList &args, const QByteArray &input = {}, const QString &output = {},
+           const QString &language = QStringLiteral("C.UTF-8"))
 {
     QProcess p;
     if (!output.isEmpty())
         p.setStandardOutputFile(output);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), language);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TILDORA_AUTHOR), args);
     p.write(input);
     p.closeWriteChannel();
@@ -99,7 +103,12 @@ private slots:
         tree.exercise("good.txt", {"casa,2,ca,NO,", "casa,2,ca,NO,Mi casa, la roja.,", "casa,2,ca,NO,Tu casa.,"});
         tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
         const QString content = "--content=" + tree.root;
-        QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}).exit, 0);
+        const Run good = author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")});
+        QCOMPARE(good.exit, 0);
+        // Counts in the plural forms of each language.
+        QCOMPARE(good.err, QString("0 errors, 0 warnings in 1 file\n"));
+        QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}, {}, {}, "es_ES.UTF-8").err,
+                 QString("0 errores y 0 avisos en 1 archivo\n"));
         const Run bad = author({"check", content, tree.path("ejercicios/bad.txt")});
         QCOMPARE(bad.exit, 1);
         const QString file = tree.path("ejercicios/bad.txt");

@@ -239,6 +239,24 @@ private slots:
         QCOMPARE(check.suggestions(QStringLiteral("not a line")), QStringList());
     }
 
+    // tildora-author check gives hunspell's slow suggestions to a bounded
+    // number of words; a forgotten accent is suggested to every word.
+    void suggestionsWithinALimit()
+    {
+        FileCheck check(m_dictionary.get(), nullptr);
+        check.setSuggestionLimit(1);
+        QStringList told;
+        for (const FileProblem &p : check.check(ExerciseLines::fromStringList(
+                 {"arboles,1,ar,á,", "arbol,4,bol,NO,", "casas,2,ca,NO,", "sofa,2,so,NO,"})))
+            if (p.problem.message.contains("dictionary"))
+                told << p.problem.message;
+        QCOMPARE(told, (QStringList{"«árboles» is not in the Spanish dictionary; did you mean árbol?",
+                                    "«arbol» is not in the Spanish dictionary; did you mean árbol?",
+                                    "«casas» is not in the Spanish dictionary",
+                                    "«sofa» is not in the Spanish dictionary; did you mean sofá?"}));
+        QCOMPARE(check.wordsWithoutSuggestions(), 1);
+    }
+
     void dictionaryArrivingLater()
     {
         LiveCheck check;

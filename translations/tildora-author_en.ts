@@ -1,0 +1,77 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Author</name>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="140"/>
+        <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
+        <translation>
+            <numerusform>%n word not in the dictionary was told without suggestions; --all-suggestions looks for them too</numerusform>
+            <numerusform>%n words not in the dictionary were told without suggestions; --all-suggestions looks for them too</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="143"/>
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="143"/>
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="144"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="186"/>
+        <source>%n recording(s) made</source>
+        <translation>
+            <numerusform>%n recording made</numerusform>
+            <numerusform>%n recordings made</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/author/main.cpp" line="187"/>
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tildora::WordListEdits</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/wordlistedits.cpp" line="36"/>
+        <source>Remove %n lines</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tildora::WordRecorderText</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/recorder.cpp" line="83"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
