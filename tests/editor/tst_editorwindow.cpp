@@ -58,9 +58,9 @@ QStringList rowsOf(const QTreeWidget *table)
     return rows;
 }
 
-// What a teacher sees after her steps, one probe each: "lines" (the Word
-// column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
-// "column N" (a column's cells), whether the "problems say TEXT".
+// What a teacher sees after her steps, one probe each: "lines" (the Word column), "column N", whether the
+// "problems say TEXT", the "selected" rows, the "buttons" under the word, the open message "boxes", the window
+// "title" and "width", the "focus" widget's class, the teacher's "dictionary".
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -94,9 +94,10 @@ QString probe(EditorWindow &window, const QString &what)
                 texts << b->text();
         return texts.join(", ");
     }
-    if (what == "width") {  // the window's, against its width when it opened
-        QTest::qWait(50);  // the layout asks for room through the levels above it, one event each
-        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";}
+    if (what == "width") {  // against the window's width when it opened
+        QTest::qWait(50);   // the layout asks for room through the levels above it, one event each
+        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";
+    }
     if (what == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
     QStringList rows;
@@ -106,10 +107,9 @@ QString probe(EditorWindow &window, const QString &what)
     return rows.join(' ');
 }
 
-// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
-// (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
-// widget, "import PATH", "menu TEXT" (a menu item; a question it asks is answered yes),
-// "button TEXT" (a button of the words tab, by the start of its text).
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords" (a
+// click into the new-words box), "type TEXT" and "key KEYS" to the focused widget, "import PATH", "menu TEXT"
+// (a menu item; a question it asks is answered yes), "button TEXT" (of the words tab, by its text's start).
 void step(EditorWindow &window, const QString &what)
 {
     const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
