@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="140"/>
+        <location filename="../app/author/main.cpp" line="141"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n word not in the dictionary was told without suggestions; --all-suggestions looks for them too</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="143"/>
+        <location filename="../app/author/main.cpp" line="144"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="143"/>
+        <location filename="../app/author/main.cpp" line="144"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="144"/>
+        <location filename="../app/author/main.cpp" line="145"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n file</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="186"/>
+        <location filename="../app/author/main.cpp" line="187"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n recording made</numerusform>
@@ -44,7 +44,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="187"/>
+        <location filename="../app/author/main.cpp" line="188"/>
         <source>%n failed</source>
         <translation>
             <numerusform>%n failed</numerusform>
@@ -53,13 +53,24 @@
     </message>
 </context>
 <context>
+    <name>tildora::LineCheck</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/linecheck.cpp" line="44"/>
+        <source>a word of %n letters is longer than any real word (%1 at most)</source>
+        <translation>
+            <numerusform>a word of %n letter is longer than any real word (%1 at most)</numerusform>
+            <numerusform>a word of %n letters is longer than any real word (%1 at most)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tildora::WordListEdits</name>
     <message numerus="yes">
         <location filename="../src/authoring/wordlistedits.cpp" line="36"/>
         <source>Remove %n lines</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remove %n line</numerusform>
+            <numerusform>Remove %n lines</numerusform>
         </translation>
     </message>
 </context>
@@ -68,9 +79,9 @@
     <message numerus="yes">
         <location filename="../src/authoring/recorder.cpp" line="83"/>
         <source>%1 did not finish within %n second(s) and was stopped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 did not finish within %n second and was stopped</numerusform>
+            <numerusform>%1 did not finish within %n seconds and was stopped</numerusform>
         </translation>
     </message>
 </context>
