@@ -37,9 +37,8 @@ QStringList parseClassList(const QByteArray &bytes)
 {
     QStringList names;
     QSet<QString> seen;
-    QString text = decode(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    // A byte order mark goes with the other format characters below.
+    const QString text = decode(bytes);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     for (QString line : text.split(lineEnd)) {
         line.removeIf([](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format; });

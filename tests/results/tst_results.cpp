@@ -676,6 +676,9 @@ private slots:
             << QByteArray("Ana\nLuis\nANA\nana\n") << anaLuis;
         QTest::newRow("UTF-16 with its mark, as Notepad saves")
             << QByteArray("\xFF\xFE" "N\0\xFA\0r\0i\0a\0\n\0", 14) << QStringList{"Núria"};
+        QTest::newRow("UTF-16 big-endian")
+            << QByteArray("\xFE\xFF\0N\0\xFA\0r\0i\0a", 12) << QStringList{"Núria"};
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBFLuis\n") << QStringList{"Luis"};
         QTest::newRow("Windows-1252") << QByteArray("N\xFAria\nI\xF1igo\n") << QStringList{"Núria", "Iñigo"};
         QTest::newRow("control characters and NUL left out, a very long name cut")
             << QByteArray("A\tna\x01\n\0\nLu\xE2\x80\x8Bis\n", 16) + QByteArray(500, 'M')
