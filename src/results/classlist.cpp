@@ -42,7 +42,9 @@ QStringList parseClassList(const QByteArray &bytes)
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     for (QString line : text.split(lineEnd)) {
         line.removeIf([](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format; });
-        line = line.simplified().left(MostNameLetters).trimmed();
+        // Through UTF-8 and back: half a surrogate pair (bad UTF-16, or a
+        // cut) becomes '?', as saving the list would make it.
+        line = QString::fromUtf8(line.simplified().left(MostNameLetters).toUtf8()).trimmed();
         // "Ana" and "ana" are one child: the first spelling is kept.
         if (line.isEmpty() || seen.contains(line.toCaseFolded()))
             continue;

@@ -679,6 +679,8 @@ private slots:
         QTest::newRow("UTF-16 big-endian")
             << QByteArray("\xFE\xFF\0N\0\xFA\0r\0i\0a", 12) << QStringList{"Núria"};
         QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBFLuis\n") << QStringList{"Luis"};
+        QTest::newRow("half a surrogate pair in UTF-16 is shown as a question mark")
+            << QByteArray("\xFF\xFE" "A\0\xFF\xDF", 6) << QStringList{"A?"};
         QTest::newRow("Windows-1252") << QByteArray("N\xFAria\nI\xF1igo\n") << QStringList{"Núria", "Iñigo"};
         QTest::newRow("control characters and NUL left out, a very long name cut")
             << QByteArray("A\tna\x01\n\0\nLu\xE2\x80\x8Bis\n", 16) + QByteArray(500, 'M')
