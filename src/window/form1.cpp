@@ -56,7 +56,13 @@ Form1::Form1(const QString &programFolder, SoundPlayer *sound, QWidget *parent)
     m_classroom = new ClassroomAccess(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Out of the full-screen stage while the window is still whole: the stage
+    // hands the window back as it goes.
+    delete m_classroom;
+    m_classroom = nullptr;
+}
 
 void Form1::setUserContentFolder(const QString &folder)
 {

@@ -9,6 +9,8 @@
 #include "results/resultrow.h"
 #include "results/resultslog.h"
 #include "window/childchooser.h"
+#include "window/classroomaccess.h"
+#include "window/fullscreenstage.h"
 #include "window/form1.h"
 #include "window/namepicker.h"
 
@@ -394,13 +396,21 @@ private slots:
     // A class at one computer: each child picks a name from the keyboard,
     // plays under it, and closing the game brings the names back for the
     // next child, who starts from nought.
+    void classPicksTheirNames_data()
+    {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("in a window") << false;
+        QTest::newRow("on a projector: the child closes the full screen") << true;
+    }
+
     void classPicksTheirNames()
     {
+        QFETCH(bool, fullScreen);
         Game game({"casa,2,ca,NO,", "sol,2,sol,NO,"}, 0);
         Form1 &f = *game.w.form;
         f.hide();
         const QString longName = QString(60, u'M');
-        ChildChooser chooser(f, {"Ana", "Luis & Pau", longName}, false);
+        ChildChooser chooser(f, {"Ana", "Luis & Pau", longName}, fullScreen);
         NamePicker &names = chooser.picker();
         chooser.showNames();
         QVERIFY(QTest::qWaitForWindowActive(&names));
@@ -411,10 +421,15 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(f.isVisible() && !names.isVisible());
+        QCOMPARE(f.classroom().isFullScreen(), fullScreen);
         game.press(0);
         game.press(1);
-        QVERIFY(!f.close());
-        QVERIFY(names.isVisible() && !f.isVisible());
+        if (fullScreen)
+            f.classroom().stage()->close();
+        else
+            QVERIFY(!f.close());
+        QTRY_VERIFY(names.isVisible() && !f.isVisible());
+        QCOMPARE(names.isFullScreen(), fullScreen);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         QCOMPARE(f.child(), QString("Ana"));
