@@ -81,13 +81,20 @@ ResultsPanel::ResultsPanel(const QString &resultsFolder, const QStringList &list
       m_reader(std::make_shared<ResultsReader>()), m_child(new QComboBox(this)), m_from(new QDateEdit(this)),
       m_to(new QDateEdit(this)), m_children(newTable(childrenHeaders(), this)),
       m_days(newTable({tr("Day"), tr("Child"), tr("Answers"), tr("Right"), tr("Right %")}, this)),
-      m_words(newTable({tr("Word"), tr("Kind"), tr("Tries"), tr("Misses")}, this)), m_chart(new WeekChart(this)),
+      m_words(newTable({tr("Word"), tr("Tries"), tr("Misses"), tr("Kind")}, this)), m_chart(new WeekChart(this)),
       m_kind(new QComboBox(this)), m_newList(new QPushButton(tr("&New list from the missed words"), this)),
       m_notice(new QLabel(this))
 {
     m_children->setToolTip(tr("Share right by mode and by kind of word; each child's weakest kind is marked. "
                               "Click a cell to choose the child and the kind."));
     m_children->sortByColumn(0, Qt::AscendingOrder);
+    // Twelve columns of shares: narrow, their full names in the headers' tips.
+    const int narrow = fontMetrics().horizontalAdvance(QStringLiteral("esdrúj.")) + 12;
+    for (int c = 2; c < m_children->columnCount(); ++c) {
+        m_children->header()->setSectionResizeMode(c, QHeaderView::Interactive);
+        m_children->header()->resizeSection(c, narrow);
+        m_children->headerItem()->setToolTip(c, m_children->headerItem()->text(c));
+    }
     m_child->setAccessibleName(tr("Child"));
     m_child->addItem(tr("All children"));
     for (QDateEdit *day : {m_from, m_to}) {
@@ -122,7 +129,7 @@ ResultsPanel::ResultsPanel(const QString &resultsFolder, const QStringList &list
     lower->addWidget(m_words);
     lower->addWidget(m_days);
     lower->addWidget(m_chart);
-    lower->setStretchFactor(2, 1);
+    lower->setSizes({300, 260, 400});
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_children);
     split->addWidget(lower);
@@ -317,13 +324,13 @@ void ResultsPanel::showSummaries()
     for (const WordSummary &word : std::as_const(m_summary.words)) {
         auto *item = new NumberItem(m_words);
         item->setText(0, m_data.shownWords.value(word.id, word.shown()));
-        item->setText(1, groupsText(word.groups));
-        setNumber(item, 2, word.tries, locale.toString(word.tries));
-        setNumber(item, 3, word.misses, locale.toString(word.misses));
+        setNumber(item, 1, word.tries, locale.toString(word.tries));
+        setNumber(item, 2, word.misses, locale.toString(word.misses));
+        item->setText(3, groupsText(word.groups));
         missed += word.misses > 0;
     }
     m_words->setSortingEnabled(true);
-    m_words->sortByColumn(3, Qt::DescendingOrder);
+    m_words->sortByColumn(2, Qt::DescendingOrder);
     m_chart->setWeeks(m_summary.weeks);
     m_newList->setEnabled(missed > 0);
     m_notice->setText(m_data.set.size() == 0 ? tr("No answers kept yet. Tildora keeps them in %1 as children play.")

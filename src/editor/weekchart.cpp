@@ -12,10 +12,11 @@ WeekChart::WeekChart(QWidget *parent)
 {
     auto *chart = new QChart;
     chart->legend()->hide();
-    chart->setTitle(tr("Right, week by week (%)"));
+    chart->setTitle(tr("% right by week"));
+    chart->setMargins(QMargins(2, 2, 2, 2));
     chart->addSeries(m_series);
     m_series->setPointsVisible(true);
-    m_weeks->setFormat(QStringLiteral("d MMM"));
+    m_weeks->setFormat(QStringLiteral("d/M"));
     m_percent->setRange(0, 100);
     m_percent->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_weeks, Qt::AlignBottom);
@@ -43,7 +44,7 @@ void WeekChart::setWeeks(const QList<WeekSummary> &weeks)
     // A single week still gets a span to be drawn in.
     const QDate first = weeks.first().monday, last = weeks.last().monday;
     m_weeks->setRange(first.addDays(-3).startOfDay(), last.addDays(3).startOfDay());
-    m_weeks->setTickCount(int(std::clamp<qint64>(first.daysTo(last) / 7 + 1, 2, 8)));
+    m_weeks->setTickCount(int(std::clamp<qint64>(first.daysTo(last) / 7 + 1, 2, 6)));
 }
 
 } // namespace tildora

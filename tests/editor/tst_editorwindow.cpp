@@ -412,16 +412,16 @@ private slots:
                                    "Ana: 3 – 100 50 – 67 – – – 50 100 – –", "Teo: 2 0 – 0 0 0 – – – 0 – – –"};
         QTest::newRow("all children, newest day first, broken row skipped")
             << QString() << QDate() << everyDay << QStringList{"Ana 2 1 50", "Teo 2 0 0", "Ana 1 1 100"}
-            << QStringList{"árbol: llana, con tilde 3 2", "ratón: aguda, con tilde 1 1", "casa: llana, sin tilde 1 0"}
+            << QStringList{"árbol: 3 2 llana, con tilde", "ratón: 1 1 aguda, con tilde", "casa: 1 0 llana, sin tilde"}
             << 40.0;
         QTest::newRow("one child") << "Teo" << QDate() << everyDay << QStringList{"Teo 2 0 0"}
-                                   << QStringList{"árbol: llana, con tilde 1 1", "ratón: aguda, con tilde 1 1"} << 0.0;
+                                   << QStringList{"árbol: 1 1 llana, con tilde", "ratón: 1 1 aguda, con tilde"} << 0.0;
         QTest::newRow("from a day on")
             << QString() << QDate(2026, 12, 6)
             << QStringList{"The whole class: 4 0 – 33 0 33 – – – 25 – – –", "Ana: 2 – – 50 – 50 – – – 50 – – –",
                            everyDay.last()}
             << QStringList{"Ana 2 1 50", "Teo 2 0 0"}
-            << QStringList{"árbol: llana, con tilde 3 2", "ratón: aguda, con tilde 1 1"} << 25.0;
+            << QStringList{"árbol: 3 2 llana, con tilde", "ratón: 1 1 aguda, con tilde"} << 25.0;
     }
 
     void resultsSummaries()
