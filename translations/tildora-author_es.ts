@@ -4,37 +4,31 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+35"/>
+        <location filename="../app/author/main.cpp" line="+39"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>tildora-author: cannot read %1</source>
-        <translation>tildora-author: no se puede leer %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+40"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+38"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>tildora-author: %1: no such file</source>
-        <translation>tildora-author: %1: no existe ese archivo</translation>
+        <location line="-47"/>
+        <source>tildora-author: cannot read %1: %2</source>
+        <translation>tildora-author: no se puede leer %1: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>%1 errors, %2 warnings in %3 files</source>
-        <translation>%1 errores, %2 avisos en %3 archivos</translation>
+        <translation type="vanished">%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+101"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -44,9 +38,61 @@
         <translation>creado %1 («%2»)</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>%1 recordings made, %2 failed</source>
-        <translation>%1 grabaciones hechas, %2 fallidas</translation>
+        <translation type="vanished">%1 grabaciones hechas, %2 fallidas</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-38"/>
+        <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
+        <translation>
+            <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
+            <numerusform>%n palabras que no están en el diccionario se avisaron sin sugerencias; --all-suggestions también las busca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2 in %3</source>
+        <translation>%1 y %2 en %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+42"/>
+        <source>%n recording(s) made</source>
+        <translation>
+            <numerusform>%n grabación hecha</numerusform>
+            <numerusform>%n grabaciones hechas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n falló</numerusform>
+            <numerusform>%n fallaron</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -64,7 +110,12 @@
         <translation>Revisa sin el diccionario.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>Suggest spellings for every word the dictionary does not know (by default for the first %1, as each takes about 30 ms; a forgotten accent is always suggested).</source>
+        <translation>Sugiere la grafía de cada palabra que el diccionario no conoce (si no, solo de las %1 primeras, porque cada una tarda unos 30 ms; una tilde olvidada se sugiere siempre).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Words per minute for say (default 125).</source>
         <translation>Palabras por minuto para say (125 si no se da).</translation>
     </message>
@@ -118,7 +169,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>check necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>record needs at least one exercise file</source>
         <translation>record necesita al menos un archivo de ejercicios</translation>
     </message>
@@ -128,15 +179,20 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
         <source>no command given</source>
         <translation>no se ha dado ninguna orden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>tildora-author: cannot write the output: %1</source>
+        <translation>tildora-author: no se puede escribir la salida: %1</translation>
     </message>
 </context>
 <context>
     <name>tildora::AccentRules</name>
     <message>
-        <location filename="../src/authoring/accentrules.cpp" line="+82"/>
+        <location filename="../src/authoring/accentrules.cpp" line="+84"/>
         <source>«%1» is written «%2» since 2010: one syllable for writing</source>
         <translation>«%1» se escribe «%2» desde 2010: es monosílaba a efectos ortográficos</translation>
     </message>
@@ -149,7 +205,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+50"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+57"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -160,14 +216,57 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
-    <name>tildora::LineCheck</name>
+    <name>tildora::FileKind</name>
     <message>
-        <location filename="../src/authoring/linecheck.cpp" line="+46"/>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or similar document</source>
+        <translation>un documento de Word, LibreOffice o parecido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an older Word or Excel document</source>
+        <translation>un documento antiguo de Word o Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a rich-text (RTF) document</source>
+        <translation>un documento de texto enriquecido (RTF)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>a picture</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a file made for another program</source>
+        <translation>un archivo hecho para otro programa</translation>
+    </message>
+</context>
+<context>
+    <name>tildora::LineCheck</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/linecheck.cpp" line="+44"/>
+        <source>a word of %n letters is longer than any real word (%1 at most)</source>
+        <translation>
+            <numerusform>una palabra de %n letra es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+            <numerusform>una palabra de %n letras es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>fewer than four fields (each field ends with a comma)</source>
         <translation>menos de cuatro campos (cada campo termina en una coma)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the word has the accented vowel &apos;%1&apos;; write it without its accent</source>
         <translation>la palabra tiene la vocal con tilde «%1»; escríbela sin tilde</translation>
     </message>
@@ -182,7 +281,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la posición %1 está fuera de la palabra (de 1 a %2)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>position %1 is &apos;%2&apos;, not a vowel</source>
         <translation>la posición %1 es «%2», que no es una vocal</translation>
     </message>
@@ -205,21 +304,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+19"/>
-        <source>it is a folder</source>
-        <translation>es una carpeta</translation>
+        <location filename="../src/authoring/listfile.cpp" line="+21"/>
+        <source>line %1: «%2»: %3</source>
+        <translation>línea %1: «%2»: %3</translation>
     </message>
 </context>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
-        <location line="+27"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+104"/>
+        <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <location line="+11"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
@@ -230,7 +329,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>cannot copy %1 to %2</source>
         <translation>no se puede copiar %1 en %2</translation>
     </message>
@@ -260,6 +359,16 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>cannot move %1 to the trash: %2</source>
         <translation>no se puede mover %1 a la papelera: %2</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tildora::LiveCheck</name>
@@ -279,7 +388,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
@@ -300,29 +409,34 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+        <source>no recording %1/%2.wav (%3)</source>
+        <translation>falta la grabación %1/%2.wav (%3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+2"/>
+        <source>tildora-author record makes it</source>
+        <translation>la crea tildora-author record</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>the child hears the same recording for «%1» and «%2»</source>
+        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
+    </message>
+    <message>
+        <location line="-51"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+44"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>the child hears the same recording for «%1» and «%2»</source>
-        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
 </context>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+67"/>
+        <location filename="../src/authoring/missedlist.cpp" line="+68"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
@@ -350,7 +464,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::RecordingJob</name>
     <message>
-        <location filename="../src/authoring/recordingjob.cpp" line="+41"/>
+        <location filename="../src/authoring/recordingjob.cpp" line="+44"/>
         <source>no room for scratch files</source>
         <translation>no hay sitio para los archivos temporales</translation>
     </message>
@@ -360,14 +474,22 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>%1 no está instalado</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
+</context>
+<context>
+    <name>tildora::RegularFile</name>
     <message>
-        <location line="+8"/>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
+        <location filename="../src/content/regularfile.cpp" line="+30"/>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>no es un archivo normal (es una tubería, un dispositivo o un socket)</translation>
     </message>
 </context>
 <context>
@@ -398,7 +520,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1» aparece demasiadas veces en «%2»: la marcada no contendría la vocal tónica</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>&apos;%1&apos; is not a letter</source>
         <translation>«%1» no es una letra</translation>
     </message>
@@ -406,17 +528,18 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+34"/>
-        <source>line %1: %2; its line is made for «%3»</source>
-        <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location filename="../src/authoring/textimport.cpp" line="+36"/>
+        <location line="+12"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-6"/>
+        <source>line %1: %2; its line is made for «%3»</source>
+        <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -429,14 +552,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>Editar la línea %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
-    <message>
-        <location line="+0"/>
-        <source>Remove %1 lines</source>
-        <translation>Quitar %1 líneas</translation>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n lines</source>
+        <translation>
+            <numerusform>Quitar %n línea</numerusform>
+            <numerusform>Quitar %n líneas</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+8"/>
@@ -447,7 +573,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+18"/>
+        <source>Voices → Record the missing words makes it</source>
+        <translation>la crea Voces → Grabar las palabras que faltan</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -490,7 +621,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordRecorderText</name>
     <message>
-        <location filename="../src/authoring/recorder.cpp" line="+22"/>
+        <location filename="../src/authoring/recorder.cpp" line="+38"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
@@ -504,11 +635,34 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation>
+            <numerusform>%1 no terminó en %n segundo y se detuvo</numerusform>
+            <numerusform>%1 no terminó en %n segundos y se detuvo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the speech programs made no sound</source>
+        <translation>los programas de voz no produjeron ningún sonido</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no room for scratch files: %1</source>
+        <translation>no hay sitio para archivos temporales: %1</translation>
+    </message>
 </context>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+105"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+154"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace tildora {
 namespace {
@@ -35,7 +34,8 @@ QString extensionOf(const QString &name)
 
 QString numbered(int number, const QString &rest)
 {
-    return QStringLiteral("%1-%2").arg(number, 2, 10, QLatin1Char('0')).arg(rest);
+    // One arg() for both: a title may hold a %2 of its own.
+    return QStringLiteral("%1-%2").arg(QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')), rest);
 }
 
 } // namespace
@@ -156,7 +156,7 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
     // Through hidden names first, so that no rename lands on a list that has
     // not moved yet.
     for (int i = 0; i < names.size(); ++i) {
-        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(i).arg(names[i]);
+        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(QString::number(i), names[i]);
         if (names[i] != targets[i] && !dir.rename(names[i], hidden)) {
             for (int j = 0; j < i; ++j)
                 if (!staged[j].isEmpty())
@@ -193,17 +193,17 @@ bool addExtraWord(const QString &wordFile, const QString &word, QString *error)
     QByteArray words;
     if (info.exists()) {
         // Only a plain file is read: a FIFO in its place would hold the window up.
-        QFile file(wordFile);
-        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> read = readRegularFile(wordFile, MaxExerciseFileBytes);
+        if (!read)
             return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot read %1").arg(wordFile)), false;
-        words = file.readAll();
+        words = *read;
         if (!words.isEmpty() && !words.endsWith('\n'))
             words += '\n';
     }
-    QSaveFile file(wordFile);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(words + word.toUtf8() + '\n') < 0
-        || !file.commit())
-        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, file.errorString())),
+    // Written whole, or the old list stays: a full disk is told with its reason.
+    QString why;
+    if (!QDir().mkpath(info.absolutePath()) || !writeWholeFile(wordFile, words + word.toUtf8() + '\n', &why))
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, why)),
                false;
     return true;
 }

@@ -66,6 +66,12 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+void LiveCheck::setRecordingHint(const QString &hint)
+{
+    m_recordingHint = hint;
+    m_lines.clear();
+}
+
 QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
 {
     return suggestions.isEmpty()
@@ -91,8 +97,10 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     if (!m_content.hasRecording(word.toString()))
-        problems << warning(CheckText::tr("no recording %1/%2.wav (tildora-author record makes it)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word));
+        problems << warning(CheckText::tr("no recording %1/%2.wav (%3)")
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word,
+                                     m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it")
+                                                               : m_recordingHint));
     return problems;
 }
 
@@ -107,7 +115,8 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     } else {
         const QList<LineProblem> structure = checkExerciseLine(line);
         checked.problems << structure;
-        if (fields.closedFields >= 4 && m_content.content())
+        // A runaway word is told once, by the line check, and looked at no further.
+        if (fields.closedFields >= 4 && m_content.content() && wordLengthProblem(fields.word).isEmpty())
             checked.problems << contentProblems(fields.word, fields.accent);
         // The rules and the dictionary need a sound line.
         if (structure.isEmpty()) {
@@ -134,6 +143,7 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
     QList<CheckedLine> result;
     result.reserve(lines.size());
     QHash<QString, int> firstLine;
+    firstLine.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));

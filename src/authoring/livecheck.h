@@ -37,6 +37,9 @@ public:
     void setContent(const ContentLocator *content);
     void setDictionary(const SpanishDictionary *dictionary);
     const SpanishDictionary *dictionary() const { return m_dictionary; }
+    // Said after a missing recording: how to make it where the check is
+    // read (tildora-author's command when none is given).
+    void setRecordingHint(const QString &hint);
 
     QList<CheckedLine> check(const QStringList &lines);
 
@@ -55,6 +58,7 @@ private:
     ContentLookup m_content;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
+    QString m_recordingHint;
 };
 
 } // namespace tildora

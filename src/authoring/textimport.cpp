@@ -1,7 +1,9 @@
 #include "authoring/textimport.h"
 
 #include "authoring/accentrules.h"
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
+#include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
 #include "content/regularfile.h"
 #include "content/textdecode.h"
@@ -22,12 +24,18 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
         const QStringView entry = lines.at(i).trimmed();
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
-        if (given == GivenLines::Kept && entry.contains(u',')) {
+        const bool isLine = given == GivenLines::Kept && entry.contains(u',');
+        const QStringView written = isLine ? splitExerciseLine(entry).word : entry;
+        QString why = wordLengthProblem(written);
+        if (isLine && why.isEmpty()) {
             imported.lines << entry.toString();
             continue;
         }
-        QString why;
         const QString number = QString::number(i + 1);
+        if (!why.isEmpty()) {
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, shownWord(written), why);
+            continue;
+        }
         QString word = entry.toString();
         // The word as the rules write it today is what the child should see.
         if (const auto right = outdatedAccent(word)) {

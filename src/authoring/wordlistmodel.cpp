@@ -1,5 +1,6 @@
 #include "authoring/wordlistmodel.h"
 
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include "authoring/wordlistedits.h"
 #include "content/exerciseline.h"
@@ -11,7 +12,11 @@
 
 namespace tildora {
 
-WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
+WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // The list is edited in the editor, which makes recordings itself.
+    m_check.setRecordingHint(tr("Voices → Record the missing words makes it"));
+}
 
 void WordListModel::setContent(const ContentLocator *content)
 {
@@ -161,8 +166,13 @@ void WordListModel::recheck()
     m_checked = m_check.check(m_lines);
     m_analysis.resize(m_lines.size());
     m_errors = m_warnings = 0;
+    if (m_analysed.size() > 100000)  // pasting list after list must not grow it without end
+        m_analysed.clear();
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        m_analysis[i] = analyseLine(m_lines.at(i));
+        auto known = m_analysed.constFind(m_lines.at(i));
+        if (known == m_analysed.constEnd())
+            known = m_analysed.insert(m_lines.at(i), analyseLine(m_lines.at(i)));
+        m_analysis[i] = *known;
         for (const LineProblem &p : m_checked.at(i).problems)
             ++(p.severity == LineProblem::Error ? m_errors : m_warnings);
     }
@@ -255,7 +265,11 @@ bool WordListModel::setData(const QModelIndex &index, const QVariant &value, int
     if (!index.isValid() || role != Qt::EditRole || index.row() >= m_lines.size())
         return false;
     if (index.column() == LineColumn) {
-        editLine(index.row(), value.toString());
+        // A line is refused whose word no table cell or picture could hold.
+        const QString line = value.toString();
+        if (!wordLengthProblem(splitExerciseLine(line).word).isEmpty())
+            return false;
+        editLine(index.row(), line);
         return true;
     }
     if (index.column() == WordColumn)

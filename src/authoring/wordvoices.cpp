@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -19,30 +18,74 @@ const QString WavExtension = QStringLiteral(".wav");
 // Context of this file's messages for the translations.
 struct WordVoices { Q_DECLARE_TR_FUNCTIONS(tildora::WordVoices) };
 
+// A recordings folder read once, found in as ContentLocator finds a file (the
+// exact name first, then any letter case): looking words up one by one would
+// list the folder again for every missing word, and a list of thousands of new
+// words would hold the window up for many seconds.
+class RecordingsFolder
+{
+public:
+    explicit RecordingsFolder(const QString &dir) : m_dir(dir)
+    {
+        if (dir.isEmpty())
+            return;
+        for (const QString &name : QDir(dir).entryList(QDir::Files, QDir::Name)) {
+            m_names.insert(name);
+            if (const QString folded = name.toCaseFolded(); !m_folded.contains(folded))
+                m_folded.insert(folded, name);  // the first in name order
+        }
+    }
+    QString find(const QString &fileName) const
+    {
+        const QString name = m_names.contains(fileName) ? fileName : m_folded.value(fileName.toCaseFolded());
+        return name.isEmpty() ? QString() : m_dir + QLatin1Char('/') + name;
+    }
+
+private:
+    QString m_dir;
+    QSet<QString> m_names;
+    QHash<QString, QString> m_folded;
+};
+
 } // namespace
 
 QList<SharedRecording> sharedRecordings(const QStringList &lines)
 {
-    QList<SharedRecording> all;
-    QHash<QString, qsizetype> byName;  // recordings are found in any letter case
+    // Lines by the recording they name (found in any letter case), then the
+    // written words of the few recordings named more than once: this runs at
+    // every keystroke in the editor.
+    QHash<QString, QList<int>> byName;
+    byName.reserve(lines.size());
+    QStringList order;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         // A line with a sentence is heard from the sentence's own recording.
         if (fields.closedFields < 4 || fields.word.isEmpty() || !lineSentence(fields).isEmpty())
             continue;
         const QString name = fields.word.toString().toCaseFolded();
-        qsizetype &index = byName[name];
-        if (index == 0) {
-            all.append({fields.word.toString(), {}, {}});
-            index = all.size();
-        }
-        SharedRecording &shared = all[index - 1];
-        const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        if (!shared.written.contains(written, Qt::CaseInsensitive))
-            shared.written << written;
-        shared.lines << int(i);
+        QList<int> &named = byName[name];
+        if (named.isEmpty())
+            order << name;
+        named << int(i);
     }
-    all.removeIf([](const SharedRecording &shared) { return shared.written.size() < 2; });
+    QList<SharedRecording> all;
+    for (const QString &name : std::as_const(order)) {
+        const QList<int> &named = byName[name];
+        if (named.size() < 2)
+            continue;
+        SharedRecording shared;
+        for (const int i : named) {
+            const ExerciseLine fields = splitExerciseLine(lines.at(i));
+            const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+            if (!shared.written.contains(written, Qt::CaseInsensitive))
+                shared.written << written;
+        }
+        if (shared.written.size() < 2)
+            continue;
+        shared.word = splitExerciseLine(lines.at(named.first())).word.toString();
+        shared.lines = named;
+        all << shared;
+    }
     return all;
 }
 
@@ -51,6 +94,8 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
     QList<WordVoice> voices;
     QSet<QString> seen;
     const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
+    const RecordingsFolder teacher(content.userFolder(ContentFolder::WordSounds));
+    const RecordingsFolder bundled(content.folder(ContentFolder::WordSounds));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         const QString word = fields.word.toString();
@@ -63,7 +108,9 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         WordVoice voice;
         voice.word = word;
         voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        voice.path = content.wordRecording(word);
+        voice.path = teacher.find(word + WavExtension);
+        if (voice.path.isEmpty())
+            voice.path = bundled.find(word + WavExtension);
         if (!voice.path.isEmpty())
             voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
                                                                                                    : VoiceSource::Bundled;

@@ -12,6 +12,7 @@
 #include "editor/voicepanel.h"
 #include "editor/weekchart.h"
 #include "editor/wordpanel.h"
+#include "editor/wordpicture.h"
 
 #include "authoring/dictionary.h"
 #include "authoring/recordingjob.h"
@@ -44,6 +45,7 @@
 #include <QUndoStack>
 
 #include "../support/files.h"
+#include "../support/testcontent.h"
 
 using namespace tildora;
 using testing::readFile;
@@ -64,9 +66,9 @@ QStringList rowsOf(const QTreeWidget *table)
     return rows;
 }
 
-// What a teacher sees after her steps, one probe each: "lines" (the Word
-// column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
-// "column N" (a column's cells).
+// What a teacher sees after her steps, one probe each: "lines" (the Word column), "column N", whether the
+// "problems say TEXT", the "selected" rows, the "buttons" under the word, the open message "boxes", the window
+// "title" and "width", the "focus" widget's class, the teacher's "dictionary".
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -80,6 +82,8 @@ QString probe(EditorWindow &window, const QString &what)
         return readFile(window.content().userFolder() + "/diccionario-extra.txt");
     if (what == "lines")
         return column(0);
+    if (what.startsWith("problems say "))  // whether any line's problems say this
+        return column(WordListModel::ProblemsColumn).contains(what.section(' ', 2)) ? "yes" : "no";
     if (what.startsWith("column "))
         return column(what.section(' ', 1).toInt());
     if (what == "title")
@@ -98,9 +102,10 @@ QString probe(EditorWindow &window, const QString &what)
                 texts << b->text();
         return texts.join(", ");
     }
-    if (what == "width") {  // the window's, against its width when it opened
-        QTest::qWait(50);  // the layout asks for room through the levels above it, one event each
-        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";}
+    if (what == "width") {  // against the window's width when it opened
+        QTest::qWait(50);   // the layout asks for room through the levels above it, one event each
+        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";
+    }
     if (what == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
     QStringList rows;
@@ -110,10 +115,9 @@ QString probe(EditorWindow &window, const QString &what)
     return rows.join(' ');
 }
 
-// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
-// (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
-// widget, "import PATH", "menu TEXT" (a menu item; a question it asks is answered yes),
-// "button TEXT" (a button of the words tab, by the start of its text).
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords" (a
+// click into the new-words box), "type TEXT" and "key KEYS" to the focused widget, "import PATH", "menu TEXT"
+// (a menu item; a question it asks is answered yes), "button TEXT" (of the words tab, by its text's start).
 void step(EditorWindow &window, const QString &what)
 {
     const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
@@ -168,6 +172,18 @@ class TestEditorWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // The preview lays a word out as the child's window does: a letter without
+    // a picture is a pale red box in a place as wide as the other letters.
+    void previewOfAMissingLetter()
+    {
+        testing::ContentTree tree;
+        tree.alphabet();
+        PictureLoader pictures;
+        const QImage preview = drawWordPicture(u"sol9", ContentLocator(tree.root), pictures);
+        QCOMPARE(preview.size(), QSize(120, 105));
+        QCOMPARE(QColor(preview.pixel(105, 50)), QColor(0xff, 0xcc, 0xcc));
+    }
+
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
@@ -210,6 +226,8 @@ private slots:
         const QString path = m_teacher + QStringLiteral("/01-animales.txt");
         writeFile(path, "gato,2,ga,NO,\nraton,4,ton,ó,\n");
         EditorWindow window(content());
+        QVERIFY(testing::makeFifo(m_teacher + "/02-tubo.txt"));
+        QVERIFY(!window.openFile(m_teacher + "/02-tubo.txt"));  // refused at once, never waited on
         QVERIFY(window.openFile(path));
         QVERIFY(!window.isModified());
         window.model()->setData(window.model()->index(0, WordListModel::WordColumn), QStringLiteral("pingüino"));
@@ -305,6 +323,10 @@ private slots:
         QTest::newRow("a long word is drawn smaller, the window keeps its width")
             << QStringList{"electroencefalografistamente,9,en,NO,"} << QStringList{"click 1"} << QStringList{"width"}
             << QStringList{"as wide"};
+        QTest::newRow("a missing recording points to the editor's own Record the missing words")
+            << QStringList{"bruflo,3,bru,NO,"} << QStringList{} << QStringList{"problems say tildora-author",
+                                                                  "problems say Record the missing words"}
+            << QStringList{"no", "yes"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
@@ -555,9 +577,15 @@ private slots:
             menus << action->text();
         QVERIFY2(menus.contains(QStringLiteral("&Archivo")), qPrintable(menus.join(QLatin1Char(' '))));
         QVERIFY(window.statusBar()->findChild<QLabel *>()->text().startsWith(QStringLiteral("2 palabras")));
-        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
+        // English, or a language with no catalogue, reads the English plural forms alone.
+        for (const QLocale &locale : {QLocale(QLocale::English), QLocale(QLocale::German)}) {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            QVERIFY(!installTranslations(*qApp, locale, QStringLiteral(TILDORA_BINARY_DIR "/translations")));
+            window.model()->resetLines({QStringLiteral("sol,2,sol,NO,")});
+            QVERIFY(window.statusBar()->findChild<QLabel *>()->text().startsWith(QStringLiteral("1 word · 0 errors")));
         }
     }
 
