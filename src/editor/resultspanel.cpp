@@ -101,9 +101,9 @@ ResultsPanel::ResultsPanel(const QString &resultsFolder, const QStringList &list
         day->setCalendarPopup(true);
         day->setEnabled(false);
     }
-    m_kind->addItem(tr("of any kind"), -1);
+    m_kind->addItem(tr("any kind"), -1);
     for (int g = 0; g < WordGroupCount; ++g)
-        m_kind->addItem(tr("%1 words").arg(wordGroupName(g)), g);
+        m_kind->addItem(wordGroupName(g), g);
     m_kind->setAccessibleName(tr("Kind of the missed words"));
     m_newList->setToolTip(tr("Make an exercise list of the words the child or the class missed most, to practise them "
                              "again"));
