@@ -40,10 +40,10 @@
     </message>
     <message numerus="yes">
         <location line="+4"/>
-        <source>%n answer(s), %1 right.</source>
+        <source>%Ln answer(s), %1 right.</source>
         <translation>
-            <numerusform>%n respuesta, %1 de aciertos.</numerusform>
-            <numerusform>%n respuestas, %1 de aciertos.</numerusform>
+            <numerusform>%Ln respuesta, %1 de aciertos.</numerusform>
+            <numerusform>%Ln respuestas, %1 de aciertos.</numerusform>
         </translation>
     </message>
     <message>
@@ -58,17 +58,18 @@
     </message>
     <message>
         <location line="+0"/>
+        <location line="+25"/>
         <source>Answers</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+26"/>
+        <location line="-24"/>
+        <location line="+24"/>
         <source>Right</source>
         <translation>Aciertos</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-14"/>
         <source>Word missed</source>
         <translation>Palabra fallada</translation>
     </message>
@@ -83,7 +84,7 @@
         <translation>Intentos</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Week by week</source>
         <translation>Semana a semana</translation>
     </message>
@@ -562,7 +563,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::ResultsPanel</name>
     <message>
-        <location filename="../src/editor/resultspanel.cpp" line="+83"/>
+        <location filename="../src/editor/resultspanel.cpp" line="+81"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>

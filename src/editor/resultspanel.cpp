@@ -25,8 +25,6 @@ namespace {
 
 // A list a child can work through in one sitting.
 constexpr int MostWordsInANewList = 30;
-// A kind answered fewer times says too little to be called the weakest.
-constexpr int FewestAnswersOfAWeakKind = 10;
 
 QTreeWidget *newTable(const QStringList &headers, QWidget *parent)
 {

@@ -97,10 +97,10 @@ QString reportHtml(const ReportPage &page)
                     .arg(locale.toString(page.from, QLocale::LongFormat), locale.toString(page.to, QLocale::LongFormat))
                     .toHtmlEscaped()
             + QLatin1Char(' ');
-    html += Texts::tr("%n answer(s), %1 right.", nullptr, page.shown.all.answers)
+    html += Texts::tr("%Ln answer(s), %1 right.", nullptr, page.shown.all.answers)
                 .arg(percentText(page.shown.all))
                 .toHtmlEscaped();
-    const int weakest = weakestGroup(page.shown, 1);
+    const int weakest = weakestGroup(page.shown, FewestAnswersOfAWeakKind);
     if (weakest >= 0)
         html += QLatin1Char(' ') + Texts::tr("To practise most: %1.").arg(wordGroupName(weakest)).toHtmlEscaped();
     html += QStringLiteral("</p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td valign=\"top\">"
@@ -128,15 +128,14 @@ QString reportHtml(const ReportPage &page)
     }
     html += QStringLiteral("</table></td></tr></table>");
     if (!page.weeks.isEmpty()) {
-        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"3\" border=\"1\"><tr><th>%2</th>")
-                    .arg(Texts::tr("Week by week").toHtmlEscaped(), Texts::tr("Week of").toHtmlEscaped());
-        const auto last = page.weeks.mid(std::max<qsizetype>(0, page.weeks.size() - WeeksOnThePage));
-        for (const WeekSummary &w : last)
-            html += cell(locale.toString(w.monday, QStringLiteral("d MMM")));
-        html += QStringLiteral("</tr><tr><th>%1</th>").arg(Texts::tr("Right").toHtmlEscaped());
-        for (const WeekSummary &w : last)
-            html += cell(percentText(w.tally), true);
-        html += QStringLiteral("</tr></table>");
+        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"3\" border=\"1\"><tr><th>%2</th>"
+                               "<th>%3</th><th>%4</th></tr>")
+                    .arg(Texts::tr("Week by week").toHtmlEscaped(), Texts::tr("Week of").toHtmlEscaped(),
+                         Texts::tr("Answers").toHtmlEscaped(), Texts::tr("Right").toHtmlEscaped());
+        for (const WeekSummary &w : page.weeks.mid(std::max<qsizetype>(0, page.weeks.size() - WeeksOnThePage)))
+            html += QStringLiteral("<tr>") + cell(locale.toString(w.monday, QLocale::ShortFormat))
+                + cell(locale.toString(w.tally.answers), true) + cell(percentText(w.tally), true) + QStringLiteral("</tr>");
+        html += QStringLiteral("</table>");
     }
     return html;
 }

@@ -25,6 +25,9 @@ QList<KindRow> kindRows(const ChildSummary &c);
 // The class's tallies: those of its children added up.
 ChildSummary wholeClass(const QList<ChildSummary> &children);
 
+// A kind answered fewer times says too little to be called the weakest.
+constexpr int FewestAnswersOfAWeakKind = 10;
+
 // The kind of word with the smallest share right among those answered at
 // least fewestAnswers times (fewer say little); -1 when none is.
 int weakestGroup(const ChildSummary &c, int fewestAnswers);
