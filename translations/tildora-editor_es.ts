@@ -687,22 +687,23 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     <message>
         <location line="+32"/>
         <location line="+45"/>
-        <location line="+41"/>
+        <location line="+52"/>
         <source>(no name given)</source>
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-52"/>
+        <location line="+52"/>
         <source>The whole class</source>
         <translation>Toda la clase</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-36"/>
         <source>The weakest kind of word</source>
         <translation>El tipo de palabra más flojo</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+59"/>
         <source>No answers kept yet. Tildora keeps them in %1 as children play.</source>
         <translation>Aún no hay respuestas guardadas. Tildora las guarda en %1 mientras juegan los alumnos.</translation>
     </message>

@@ -304,11 +304,22 @@ void ResultsPanel::showSummaries()
     m_children->setSortingEnabled(true);
     m_days->setSortingEnabled(false);
     m_days->clear();
+    // The class's days as one row each: a room's year is thousands of rows a child, day by day.
+    QList<ChildDaySummary> days;
+    const bool wholeClass = filter().allChildren && m_summary.children.size() > 1;
     for (const ChildDaySummary &day : std::as_const(m_summary.days)) {
+        if (wholeClass && !days.isEmpty() && days.last().day == day.day) {
+            days.last().answers += day.answers;
+            days.last().right += day.right;
+        } else {
+            days << day;
+        }
+    }
+    for (const ChildDaySummary &day : std::as_const(days)) {
         auto *item = new NumberItem(m_days);
         item->setText(0, locale.toString(day.day, QLocale::ShortFormat));
         item->setData(0, SortRole, day.day.toJulianDay());
-        item->setText(1, day.child.isEmpty() ? tr("(no name given)") : day.child);
+        item->setText(1, wholeClass ? tr("The whole class") : day.child.isEmpty() ? tr("(no name given)") : day.child);
         setNumber(item, 2, day.answers, locale.toString(day.answers));
         setNumber(item, 3, day.right, locale.toString(day.right));
         const double percent = day.answers > 0 ? 100.0 * day.right / day.answers : 0.0;

@@ -39,6 +39,8 @@ void WeekChart::setWeeks(const QList<WeekSummary> &weeks)
         if (w.tally.answers > 0)
             points << QPointF(qreal(w.monday.startOfDay().toMSecsSinceEpoch()), w.tally.percent());
     m_series->replace(points);
+    // No dates to show before there are answers.
+    m_weeks->setLabelsVisible(!points.isEmpty());
     if (points.isEmpty())
         return;
     // A single week still gets a span to be drawn in.
