@@ -13,7 +13,7 @@ seconds=${1:?usage: run-fuzzers.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  targets=(fuzz_exercisetext fuzz_numberreader fuzz_gif fuzz_bmp fuzz_maker fuzz_results)
+  targets=(fuzz_exercisetext fuzz_numberreader fuzz_gif fuzz_bmp fuzz_maker fuzz_results fuzz_classlist)
 fi
 
 build=build/fuzz

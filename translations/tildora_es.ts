@@ -4,7 +4,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/tildora/main.cpp" line="+55"/>
+        <location filename="../app/tildora/main.cpp" line="+59"/>
         <source>Find the stressed vowel, the stressed syllable and the written accent of Spanish words.</source>
         <translation>Encuentra la vocal tónica, la sílaba tónica y la tilde de las palabras en español.</translation>
     </message>
@@ -32,6 +32,16 @@
         <location line="+2"/>
         <source>Start in the full-screen view (F11 leaves it).</source>
         <translation>Empieza a pantalla completa (F11 para salir).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep the answers in this folder, shared with other computers.</source>
+        <translation>Guarda las respuestas en esta carpeta, compartida con otros ordenadores.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIR</source>
+        <translation>CARPETA</translation>
     </message>
 </context>
 <context>
@@ -200,11 +210,53 @@
     </message>
 </context>
 <context>
+    <name>tildora::NamePicker</name>
+    <message>
+        <location filename="../src/window/namepicker.cpp" line="+43"/>
+        <location line="+1"/>
+        <source>Who are you?</source>
+        <translation>¿Quién eres?</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Play as this child</source>
+        <translation>Jugar con este nombre</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>When you have finished, close the game: the names come back for the next child.</source>
+        <translation>Cuando termines, cierra el juego: los nombres vuelven para el siguiente alumno.</translation>
+    </message>
+</context>
+<context>
+    <name>tildora::ResultsImport</name>
+    <message>
+        <location filename="../src/results/resultsimport.cpp" line="+66"/>
+        <source>%1 cannot be made</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not an ordinary file: its answers were not copied</source>
+        <translation>%1 no es un archivo normal: sus respuestas no se han copiado</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 could not be written: %2</source>
+        <translation>no se ha podido escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>tildora::ResultsLog</name>
     <message>
-        <location filename="../src/results/resultslog.cpp" line="+81"/>
+        <location filename="../src/results/resultslog.cpp" line="+82"/>
         <source>the folder cannot be made</source>
         <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the folder is not there</source>
+        <translation>la carpeta no está</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -225,14 +277,68 @@
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>too many answers are waiting</source>
         <translation>hay demasiadas respuestas esperando</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-129"/>
         <source>tildora: answers are not kept in %1: %2</source>
         <translation>tildora: las respuestas no se guardan en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tildora::ResultsReader</name>
+    <message>
+        <location filename="../src/results/resultsreader.cpp" line="+57"/>
+        <source>not an ordinary file of a reasonable size</source>
+        <translation>no es un archivo normal de un tamaño razonable</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>%1 cannot be read as a folder</source>
+        <translation>%1 no se puede leer como carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there</source>
+        <translation>%1 no está</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 holds no day files of answers</source>
+        <translation>%1 no tiene archivos diarios de respuestas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is not an ordinary file: left out</source>
+        <translation>%1 no es un archivo normal: se deja fuera</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 could not be read: %2</source>
+        <translation>no se ha podido leer %1: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 holds no answers Tildora can read: left out</source>
+        <translation>%1 no tiene respuestas que Tildora pueda leer: se deja fuera</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n row(s) could not be read and were left out</source>
+        <translation>
+            <numerusform>%n fila no se ha podido leer y se ha dejado fuera</numerusform>
+            <numerusform>%n filas no se han podido leer y se han dejado fuera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n answer(s) dated after today were left out</source>
+        <translation>
+            <numerusform>%n respuesta con fecha posterior a hoy se ha dejado fuera</numerusform>
+            <numerusform>%n respuestas con fecha posterior a hoy se han dejado fuera</numerusform>
+        </translation>
     </message>
 </context>
 <context>

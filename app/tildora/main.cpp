@@ -4,7 +4,9 @@
 #include "content/installlayout.h"
 #include "platform/fontwarmup.h"
 #include "platform/languages.h"
+#include "results/classlist.h"
 #include "results/resultsplace.h"
+#include "window/childchooser.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -125,9 +127,19 @@ int main(int argc, char *argv[])
     std::unique_ptr<FirstWordWatch> watch;
     if (qEnvironmentVariableIsSet("TILDORA_QUIT_AFTER_FIRST_WORD"))
         watch = std::make_unique<FirstWordWatch>(form);
-    form.show();
-    // A classroom projector: start in the full-screen view (F11 leaves it).
-    if (options.fullScreen)
-        form.classroom().enterFullScreen();
+    // With a class list, answers kept and no name given, the children pick
+    // their names (not when only the first word is looked for).
+    std::unique_ptr<tildora::ChildChooser> chooser;
+    if (const auto names = tildora::readClassList(tildora::classListPath(tildora::userContentFolder()));
+        options.keepAnswers && options.child.isEmpty() && !watch && names && !names->isEmpty())
+        chooser = std::make_unique<tildora::ChildChooser>(form, *names, options.fullScreen);
+    if (chooser) {
+        chooser->showNames();
+    } else {
+        form.show();
+        // A classroom projector: start in the full-screen view (F11 leaves it).
+        if (options.fullScreen)
+            form.classroom().enterFullScreen();
+    }
     return app.exec();
 }

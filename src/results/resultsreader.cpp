@@ -165,15 +165,17 @@ AnswerSet ResultsReader::read(const QStringList &folders, const QDate &today)
     QList<std::pair<QString, FileState>> files;
     for (const QString &folder : folders) {
         const QFileInfo info(folder);
-        const QString canonical = info.canonicalFilePath();
+        // A folder given twice, however it is written, is read (or said) once.
+        const QString canonical =
+            info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+        if (seen.contains(canonical))
+            continue;
+        seen << canonical;
         if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
             set.notes << (info.exists() ? Texts::tr("%1 cannot be read as a folder").arg(shown(folder))
                                         : Texts::tr("%1 is not there").arg(shown(folder)));
             continue;
         }
-        if (seen.contains(canonical))
-            continue;
-        seen << canonical;
         QStringList names;
         for (const QString &name : QDir(folder).entryList({QStringLiteral("*.csv")},
                                                           QDir::AllEntries | QDir::System | QDir::Hidden))

@@ -68,9 +68,12 @@ public:
     // in a folder several share. Nothing is opened before the first answer;
     // no answers are kept unless this is called.
     void keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs = {});
-    // The child whose answers the next rows are (a class list's next child).
+    // The child whose answers the next rows are.
     void setChild(const QString &child) { m_child = child; }
     const QString &child() const { return m_child; }
+    // The next child of a class at the same computer: counters from nought,
+    // an empty record, the next word.
+    void newChild(const QString &child);
     // Where the answers go (none unless kept), to wait for them to be written.
     ResultsLog *resultsLog() const { return m_results.get(); }
 

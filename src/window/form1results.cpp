@@ -5,6 +5,8 @@
 #include "results/resultslog.h"
 #include "results/resultsplace.h"
 
+#include <QTextEdit>
+
 
 namespace tildora {
 namespace {
@@ -52,6 +54,17 @@ void Form1::keepAnswers(const QString &resultsFolder, const QString &child, cons
     m_results = std::make_unique<ResultsLog>(resultsFolder, sharedAs);
     m_child = child;
     m_computer = computerName();
+}
+
+void Form1::newChild(const QString &child)
+{
+    m_child = child;
+    m_answer.score = {};
+    showCounter(Counter::Right, 0);
+    showCounter(Counter::Wrong, 0);
+    RichTextBox1->clear();
+    m_record.select(0, 0);
+    Command1_Click();
 }
 
 void Form1::answerJudged(const JudgedAnswer &answer)

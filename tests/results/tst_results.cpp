@@ -2,6 +2,7 @@
 // file mended, day files of a folder read and summed up; the appender that
 // opens nothing before the first answer and says once when the folder refuses;
 // and rows forced onto the disk from a thread without leaking descriptors.
+#include "results/classlist.h"
 #include "results/resultrow.h"
 #include "results/resultsimport.h"
 #include "results/resultslog.h"
@@ -122,6 +123,9 @@ private slots:
         QTest::newRow("carriage return in the child's name is quoted")
             << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\rBel")
             << QByteArray("2026-12-06T11:24:05,\"Ana\rBel\",01.txt,sol,vocal,1,s,mal,0,1,,\n");
+        QTest::newRow("line feed in the child's name is quoted")
+            << row("sol", "vocal", 1, "s", "mal", 0, 1, "Ana\nBel")
+            << QByteArray("2026-12-06T11:24:05,\"Ana\nBel\",01.txt,sol,vocal,1,s,mal,0,1,,\n");
         QTest::newRow("quote in the child's name is doubled")
             << row("sol", "vocal", 2, "o", "bien", 1, 0, "Ana \"la peque\"")
             << QByteArray("2026-12-06T11:24:05,\"Ana \"\"la peque\"\"\",01.txt,sol,vocal,2,o,bien,1,0,,\n");
@@ -238,6 +242,12 @@ private slots:
             << QStringList{"a/2027-01-01.csv", Header + QByteArray(sol).replace("2026-12-05", "2027-01-01"),
                            "a/2026-12-05.csv", Header + sol}
             << QStringList{"a"} << QStringList{"sol"} << "1 answer(s) dated after today were left out";
+        QTest::newRow("a file of the first version, with its ten-column header")
+            << QStringList{"a/2026-12-06.csv", Header.left(Header.indexOf(",escrita")) + "\n" + Whole}
+            << QStringList{"a"} << QStringList{"casa"} << "";
+        QTest::newRow("a file given as a folder, twice: said once")
+            << QStringList{"a/x", Header + sol} << QStringList{"a/x", "a/x"} << QStringList{}
+            << "a/x cannot be read as a folder";
         QTest::newRow("a link, an empty folder and a missing one")
             << QStringList{"a/2026-12-05.csv", "(link to a/x)", "a/x", Header + sol}
             << QStringList{"a", "b", "c"} << QStringList{}
@@ -652,6 +662,53 @@ private slots:
         }
         QCOMPARE(openDescriptors(), before);
         QCOMPARE(ResultsReader().read({folder}, Day.addDays(days)).size(), days * rowsPerDay);
+    }
+
+    // The class list as a teacher or a Windows editor may leave it: the
+    // names the children see, or no list at all.
+    void readsTheClassList_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // "(fifo)" for a FIFO, "(none)" for no file
+        QTest::addColumn<QStringList>("names");
+        const QStringList anaLuis{"Ana", "Luis"};
+        QTest::newRow("blank lines, spaces and both line ends") << QByteArray("\n  Ana \r\n\r\n Luis\r") << anaLuis;
+        QTest::newRow("a name again, in other letters, is one child")
+            << QByteArray("Ana\nLuis\nANA\nana\n") << anaLuis;
+        QTest::newRow("UTF-16 with its mark, as Notepad saves")
+            << QByteArray("\xFF\xFE" "N\0\xFA\0r\0i\0a\0\n\0", 14) << QStringList{"Núria"};
+        QTest::newRow("UTF-16 big-endian")
+            << QByteArray("\xFE\xFF\0N\0\xFA\0r\0i\0a", 12) << QStringList{"Núria"};
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBFLuis\n") << QStringList{"Luis"};
+        QTest::newRow("Windows-1252") << QByteArray("N\xFAria\nI\xF1igo\n") << QStringList{"Núria", "Iñigo"};
+        QTest::newRow("control characters and NUL left out, a very long name cut")
+            << QByteArray("A\tna\x01\n\0\nLu\xE2\x80\x8Bis\n", 16) + QByteArray(500, 'M')
+            << QStringList{"Ana", "Luis", QString(MostNameLetters, u'M')};
+        QByteArray many;
+        QStringList kept;
+        for (int i = 0; i < MostNames + 100; ++i) {
+            many += QByteArray::number(i) + '\n';
+            if (i < MostNames)
+                kept << QString::number(i);
+        }
+        QTest::newRow("more names than a class has: the first ones") << many << kept;
+        QTest::newRow("an empty file") << QByteArray() << QStringList{};
+        QTest::newRow("a FIFO is not waited on") << QByteArray("(fifo)") << QStringList{"(no list)"};
+        QTest::newRow("no file") << QByteArray("(none)") << QStringList{"(no list)"};
+    }
+
+    void readsTheClassList()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, names);
+        QTemporaryDir dir;
+        const QString path = classListPath(dir.path());
+        if (bytes == "(fifo)")
+            QVERIFY(testing::makeFifo(path));
+        else if (bytes != "(none)")
+            writeFile(path, bytes);
+        const std::optional<QStringList> read = readClassList(path);
+        const QStringList shown = read ? *read : QStringList{"(no list)"};
+        QCOMPARE(shown, names);
     }
 };
 

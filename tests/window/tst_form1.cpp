@@ -2,18 +2,22 @@
 // child or teacher reaches it, next word, replay, wrap and the bounce; and the
 // answers it keeps: short games in each mode write the expected rows, nothing
 // is written before the first answer, and a folder that refuses leaves the
-// game exactly as it was; the record panel's offsets and colours.
+// game exactly as it was; a class whose children pick their names in turn; the record panel's offsets and colours.
 #include "widgets/gifview.h"
 #include "widgets/letterstrip.h"
 #include "widgets/picturebutton.h"
 #include "results/resultrow.h"
 #include "results/resultslog.h"
+#include "window/childchooser.h"
 #include "window/form1.h"
+#include "window/namepicker.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
@@ -387,6 +391,42 @@ private slots:
         QCOMPARE(f.record().text(), QString("casa\ncasa\nsol\n"));
         QVERIFY(QFileInfo(game.folder()).isFile());
     }
+    // A class at one computer: each child picks a name from the keyboard,
+    // plays under it, and closing the game brings the names back for the
+    // next child, who starts from nought.
+    void classPicksTheirNames()
+    {
+        Game game({"casa,2,ca,NO,", "sol,2,sol,NO,"}, 0);
+        Form1 &f = *game.w.form;
+        f.hide();
+        const QString longName = QString(60, u'M');
+        ChildChooser chooser(f, {"Ana", "Luis & Pau", longName}, false);
+        NamePicker &names = chooser.picker();
+        chooser.showNames();
+        QVERIFY(QTest::qWaitForWindowActive(&names));
+        QCOMPARE(names.button(2)->accessibleName(), longName);
+        QCOMPARE(names.button(1)->text(), QString("Luis && Pau"));
+        // Two names a row: down to the third, up again, right to the second.
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(f.isVisible() && !names.isVisible());
+        game.press(0);
+        game.press(1);
+        QVERIFY(!f.close());
+        QVERIFY(names.isVisible() && !f.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(f.child(), QString("Ana"));
+        QCOMPARE(f.Label1[0]->text() + f.Label1[1]->text() + f.record().text(), QString("00"));
+        game.press(0);
+        QStringList children;
+        for (const ResultRow &r : parseResults(game.dayFile()))
+            children << r.child;
+        QCOMPARE(children, (QStringList{"Luis & Pau", "Luis & Pau", "Ana"}));
+        QCOMPARE(answered(parseResults(game.dayFile())).last(), QString("sol,vocal,1,s,mal,0,1"));
+    }
+
     void recordPanelCountsOneCharacterPerBreak()
     {
         QTextEdit edit;
