@@ -110,7 +110,7 @@
 <context>
     <name>tildora::ClassListDialog</name>
     <message>
-        <location filename="../src/editor/classlistdialog.cpp" line="+54"/>
+        <location filename="../src/editor/classlistdialog.cpp" line="+33"/>
         <source>Class list</source>
         <translation>Lista de la clase</translation>
     </message>
@@ -120,7 +120,7 @@
         <translation>Los nombres de los alumnos, uno por línea. Tildora los muestra como botones para que cada niño elija el suyo. Se guardan en %1.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+10"/>
         <source>The children&apos;s names, one a line</source>
         <translation>Los nombres de los alumnos, uno por línea</translation>
     </message>
@@ -734,7 +734,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         </translation>
     </message>
     <message>
-        <location filename="../src/editor/resultspanelprint.cpp" line="+44"/>
+        <location filename="../src/editor/resultspanelprint.cpp" line="+45"/>
         <source>Tildora results</source>
         <translation>Resultados de Tildora</translation>
     </message>
@@ -744,7 +744,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Imprimir o guardar como PDF</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The class list is saved: the children pick their names when Tildora starts.</source>
         <translation>La lista de la clase está guardada: los alumnos eligen su nombre al abrir Tildora.</translation>
     </message>

@@ -1,6 +1,6 @@
 #include "editor/classlistdialog.h"
 
-#include "content/regularfile.h"
+#include "results/classlist.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -8,30 +8,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QSet>
 #include <QVBoxLayout>
 
 namespace tildora {
-namespace {
-
-// A class is a few dozen names; a bigger file is not a class list.
-constexpr qint64 LargestList = 64 * 1024;
-
-} // namespace
-
-QStringList classNames(const QString &text)
-{
-    QStringList names;
-    QSet<QString> seen;
-    for (QString name : text.split(QLatin1Char('\n'))) {
-        name = name.simplified();
-        if (!name.isEmpty() && !seen.contains(name.toCaseFolded())) {
-            seen.insert(name.toCaseFolded());
-            names << name;
-        }
-    }
-    return names;
-}
 
 bool saveClassList(const QString &path, const QStringList &names, QString *error)
 {
@@ -60,10 +39,8 @@ ClassListDialog::ClassListDialog(const QString &path, const QStringList &suggest
     help->setBuddy(m_names);
     m_problem->setWordWrap(true);
     m_problem->hide();
-    // A file that is not a plain one, or too big, is not read; what is saved replaces it.
-    const std::optional<QByteArray> bytes = readRegularFile(path, LargestList);
-    m_names->setPlainText(QFileInfo::exists(path) && bytes ? classNames(QString::fromUtf8(*bytes)).join(QLatin1Char('\n'))
-                                                           : suggested.join(QLatin1Char('\n')));
+    // Without a list (or with what is not an ordinary file) the children of the results are offered.
+    m_names->setPlainText(readClassList(path).value_or(suggested).join(QLatin1Char('\n')));
     m_names->setAccessibleName(tr("The children's names, one a line"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ClassListDialog::accept);
@@ -79,7 +56,7 @@ ClassListDialog::ClassListDialog(const QString &path, const QStringList &suggest
 void ClassListDialog::accept()
 {
     QString error;
-    if (!saveClassList(m_path, classNames(m_names->toPlainText()), &error)) {
+    if (!saveClassList(m_path, parseClassList(m_names->toPlainText().toUtf8()), &error)) {
         m_problem->setText(tr("The list could not be saved: %1").arg(error));
         m_problem->show();
         return;

@@ -8,16 +8,13 @@ class QPlainTextEdit;
 
 namespace tildora {
 
-// The names of a class as a teacher types them, one a line: blanks trimmed,
-// empty lines and repeated names (in any case) left out, in the given order.
-QStringList classNames(const QString &text);
-
 // Saves the names one a line (UTF-8, LF) in one piece, the folder made when
 // missing. False with the reason when it cannot be written.
 bool saveClassList(const QString &path, const QStringList &names, QString *error);
 
 // The class list Tildora offers the children to pick their name from, kept
-// in one file a teacher may also write by hand.
+// in one file a teacher may also write by hand. The names are taken as
+// Tildora reads them (results/classlist), so what is saved is what it shows.
 class ClassListDialog : public QDialog
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "editor/classlistdialog.h"
 #include "editor/resultspanel.h"
 #include "editor/resultsreport.h"
+#include "results/classlist.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -51,7 +52,8 @@ void ResultsPanel::print()
 
 QString ResultsPanel::classListPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tildora/alumnos.txt");
+    return tildora::classListPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                  + QStringLiteral("/tildora"));
 }
 
 void ResultsPanel::editClassList()
