@@ -628,12 +628,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="-66"/>
-        <location line="+126"/>
+        <location line="+127"/>
         <source>All children</source>
         <translation>Todos los alumnos</translation>
     </message>
     <message>
-        <location line="-137"/>
+        <location line="-138"/>
         <source>Share right by mode and by kind of word; each child&apos;s weakest kind is marked. Click a cell to choose the child and the kind.</source>
         <translation>Porcentaje de aciertos por modo y por tipo de palabra; se marca el tipo más flojo de cada alumno. Pulsa una celda para elegir el alumno y el tipo.</translation>
     </message>
@@ -680,13 +680,18 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>&amp;Hasta:</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+53"/>
+        <source>&amp;Add results from a folder…</source>
+        <translation>&amp;Añadir resultados de una carpeta…</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Reading the answers…</source>
         <translation>Leyendo las respuestas…</translation>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location line="+52"/>
         <source>(no name given)</source>
         <translation>(sin nombre)</translation>
@@ -734,7 +739,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         </translation>
     </message>
     <message>
-        <location filename="../src/editor/resultspanelprint.cpp" line="+45"/>
+        <location filename="../src/editor/resultspanelprint.cpp" line="+52"/>
         <source>Tildora results</source>
         <translation>Resultados de Tildora</translation>
     </message>
@@ -747,6 +752,32 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <location line="+17"/>
         <source>The class list is saved: the children pick their names when Tildora starts.</source>
         <translation>La lista de la clase está guardada: los alumnos eligen su nombre al abrir Tildora.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add results from a folder</source>
+        <translation>Añadir resultados de una carpeta</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Adding the answers of %1…</source>
+        <translation>Añadiendo las respuestas de %1…</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n answer(s) added</source>
+        <translation>
+            <numerusform>%n respuesta añadida</numerusform>
+            <numerusform>%n respuestas añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>%n ya estaba.</numerusform>
+            <numerusform>%n ya estaban.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

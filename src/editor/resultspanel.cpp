@@ -173,6 +173,7 @@ void ResultsPanel::addMenuActions(QMenu *menu)
     });
     menu->addAction(tr("&Print or save as PDF…"), this, inSight(&ResultsPanel::print));
     menu->addAction(tr("C&lass list…"), this, inSight(&ResultsPanel::editClassList));
+    menu->addAction(tr("&Add results from a folder…"), this, inSight(&ResultsPanel::addResults));
 }
 
 void ResultsPanel::showEvent(QShowEvent *event)
@@ -236,6 +237,8 @@ void ResultsPanel::takeLoaded()
             m_to->setDate(m_data.last);
     }
     showSummaries();
+    if (!m_afterLoad.isEmpty())
+        m_notice->setText(std::exchange(m_afterLoad, QString()));
     emit loaded();
     if (std::exchange(m_readAgain, false))
         reload();

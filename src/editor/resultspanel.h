@@ -27,7 +27,8 @@ class WeekChart;
 // class by mode and by kind of word (the weakest kind marked), per day and
 // week by week, the words missed most as the child saw them; a new list of a
 // child's or the class's missed words of a kind; a one-page summary to print;
-// the class list the children pick their names from. The answers are read on
+// the class list the children pick their names from; answers brought on a
+// stick added. The answers are read on
 // another thread: the tab is usable while a school year is read.
 class ResultsPanel : public QWidget
 {
@@ -68,6 +69,9 @@ public slots:
     QString newListFromMissedWords();
     void print();
     void editClassList();
+    // Copies in the answers of a folder (a USB stick, another computer's), each once.
+    void addResults();
+    void addResultsFrom(const QString &folder);
 
 signals:
     void listCreated(const QString &path);
@@ -99,6 +103,7 @@ private:
     std::shared_ptr<ResultsReader> m_reader;
     QFutureWatcher<Loaded> m_loading;
     bool m_readAgain = false;
+    QString m_afterLoad;  // said once the answers are shown
     Loaded m_data;
     ResultsSummary m_summary;
     QComboBox *m_child;

@@ -1,16 +1,23 @@
-// The Results tab's page for a parents' meeting and its class list.
+// The Results tab's actions beyond its tables: the page for a parents'
+// meeting, the class list, answers brought from another computer.
 #include "editor/classlistdialog.h"
 #include "editor/resultspanel.h"
 #include "editor/resultsreport.h"
 #include "results/classlist.h"
+#include "results/resultsimport.h"
+#include "results/resultsplace.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tildora {
 
@@ -63,6 +70,31 @@ void ResultsPanel::editClassList()
     ClassListDialog dialog(classListPath(), named, this);
     if (dialog.exec() == QDialog::Accepted)
         m_notice->setText(tr("The class list is saved: the children pick their names when Tildora starts."));
+}
+
+void ResultsPanel::addResults()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Add results from a folder"));
+    if (!folder.isEmpty())
+        addResultsFrom(folder);
+}
+
+void ResultsPanel::addResultsFrom(const QString &folder)
+{
+    m_notice->setText(tr("Adding the answers of %1…").arg(QDir::toNativeSeparators(folder)));
+    // Into the room's shared folder when there is one, so every computer sees them.
+    const QString into = resultsPlace(m_resultsFolder).folder;
+    auto *copying = new QFutureWatcher<ImportReport>(this);
+    connect(copying, &QFutureWatcher<ImportReport>::finished, this, [this, copying] {
+        const ImportReport report = copying->result();
+        copying->deleteLater();
+        m_afterLoad = tr("%n answer(s) added", nullptr, report.added) + QStringLiteral("; ")
+            + tr("%n already there.", nullptr, report.alreadyThere);
+        for (const QString &note : report.notes)
+            m_afterLoad += QLatin1Char('\n') + note;
+        reload();
+    });
+    copying->setFuture(QtConcurrent::run([folder, into] { return importResults(folder, into); }));
 }
 
 } // namespace tildora

@@ -554,6 +554,21 @@ private slots:
         QDir(path).removeRecursively();
     }
 
+    void resultsAddedFromAFolder()
+    {
+        const QTemporaryDir stick, own;
+        writeFile(stick.filePath("2026-12-04.csv"), Header + "2026-12-04T09:00:00,Eva,01-mezcla.txt,casa,silaba,2,a,bien,1,0\n");
+        ResultsPanel panel(own.path(), {m_home.filePath("programa")});
+        loaded(panel);
+        for (const QString said : {"1 answer(s) added; 0 already there.", "0 answer(s) added; 1 already there."}) {
+            QSignalSpy spy(&panel, &ResultsPanel::loaded);
+            panel.addResultsFrom(stick.path());
+            QVERIFY(spy.wait());
+            QCOMPARE(panel.notice()->text(), said);
+            QCOMPARE(rowsOf(panel.days()).join(' ').section(": ", 1), "Eva 1 1 100");
+        }
+    }
+
     void resultsBeforeAnyAnswer()
     {
         const QString lists = m_home.filePath("no-lists-yet");
