@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-image-formats-plugins
   libgif-dev libhunspell-dev hunspell-es libbenchmark-dev
   fonts-liberation2
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

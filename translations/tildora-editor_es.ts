@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <location filename="../src/editor/resultsreport.cpp" line="+19"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Vowel</source>
+        <translation>Vocal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Syllable</source>
+        <translation>Sílaba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Written accent</source>
+        <translation>Tilde</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>The whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tildora: %1</source>
+        <translation>Tildora: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>From %1 to %2.</source>
+        <translation>Del %1 al %2.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%Ln answer(s), %1 right.</source>
+        <translation>
+            <numerusform>%Ln respuesta, %1 de aciertos.</numerusform>
+            <numerusform>%Ln respuestas, %1 de aciertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>To practise most: %1.</source>
+        <translation>Para practicar más: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mode or kind</source>
+        <translation>Modo o tipo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+25"/>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+24"/>
+        <source>Right</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Word missed</source>
+        <translation>Palabra fallada</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Misses</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tries</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Week by week</source>
+        <translation>Semana a semana</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Week of</source>
+        <translation>Semana del</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <location filename="../app/editor/main.cpp" line="+55"/>
@@ -15,6 +108,29 @@
     </message>
 </context>
 <context>
+    <name>tildora::ClassListDialog</name>
+    <message>
+        <location filename="../src/editor/classlistdialog.cpp" line="+33"/>
+        <source>Class list</source>
+        <translation>Lista de la clase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The children&apos;s names, one a line. Tildora shows them as buttons for each child to pick their own. Kept in %1.</source>
+        <translation>Los nombres de los alumnos, uno por línea. Tildora los muestra como botones para que cada niño elija el suyo. Se guardan en %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The children&apos;s names, one a line</source>
+        <translation>Los nombres de los alumnos, uno por línea</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The list could not be saved: %1</source>
+        <translation>No se pudo guardar la lista: %1</translation>
+    </message>
+</context>
+<context>
     <name>tildora::EditorAudio</name>
     <message>
         <location filename="../src/editor/audiomodule/qteditoraudio.cpp" line="+52"/>
@@ -25,7 +141,7 @@
 <context>
     <name>tildora::EditorWindow</name>
     <message>
-        <location filename="../src/editor/editorwindow.cpp" line="+63"/>
+        <location filename="../src/editor/editorwindow.cpp" line="+64"/>
         <source>&amp;Words</source>
         <translation>&amp;Palabras</translation>
     </message>
@@ -447,17 +563,20 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::ResultsPanel</name>
     <message>
-        <location filename="../src/editor/resultspanel.cpp" line="+61"/>
+        <location filename="../src/editor/resultspanel.cpp" line="+81"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-10"/>
+        <location line="+10"/>
+        <location line="+15"/>
         <source>Child</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-25"/>
+        <location line="+10"/>
         <source>Answers</source>
         <translation>Respuestas</translation>
     </message>
@@ -487,48 +606,109 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Fallos</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <location line="+32"/>
+        <location line="+87"/>
         <source>&amp;New list from the missed words</source>
         <translation>&amp;Nueva lista con las palabras falladas</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <source>Make an exercise list of the words missed most, to practise them again</source>
-        <translation>Hace una lista de ejercicios con las palabras más falladas, para practicarlas otra vez</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-60"/>
         <source>&amp;Reload</source>
         <translation>&amp;Volver a cargar</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Child:</source>
-        <translation>Alumno:</translation>
-    </message>
-    <message>
-        <source>&amp;Results</source>
-        <translation type="vanished">&amp;Resultados</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+53"/>
         <source>&amp;Show the results</source>
         <translation>&amp;Mostrar los resultados</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-66"/>
+        <location line="+127"/>
         <source>All children</source>
         <translation>Todos los alumnos</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+29"/>
+        <location line="-138"/>
+        <source>Share right by mode and by kind of word; each child&apos;s weakest kind is marked. Click a cell to choose the child and the kind.</source>
+        <translation>Porcentaje de aciertos por modo y por tipo de palabra; se marca el tipo más flojo de cada alumno. Pulsa una celda para elegir el alumno y el tipo.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>any kind</source>
+        <translation>cualquier tipo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kind of the missed words</source>
+        <translation>Tipo de las palabras falladas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Make an exercise list of the words the child or the class missed most, to practise them again</source>
+        <translation>Crea una lista de ejercicios con las palabras que el alumno o la clase más ha fallado, para practicarlas otra vez</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+63"/>
+        <source>&amp;Print or save as PDF…</source>
+        <translation>&amp;Imprimir o guardar como PDF…</translation>
+    </message>
+    <message>
+        <location line="-62"/>
+        <location line="+63"/>
+        <source>C&amp;lass list…</source>
+        <translation>&amp;Lista de la clase…</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <source>C&amp;hild:</source>
+        <translation>Al&amp;umno:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>&amp;Add results from a folder…</source>
+        <translation>&amp;Añadir resultados de una carpeta…</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Reading the answers…</source>
+        <translation>Leyendo las respuestas…</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <location line="+47"/>
+        <location line="+52"/>
         <source>(no name given)</source>
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-52"/>
+        <location line="+52"/>
+        <source>The whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>The weakest kind of word</source>
+        <translation>El tipo de palabra más flojo</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>No answers kept yet. Tildora keeps them in %1 as children play.</source>
         <translation>Aún no hay respuestas guardadas. Tildora las guarda en %1 mientras juegan los alumnos.</translation>
     </message>
@@ -541,7 +721,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>No list was made: %1</source>
         <translation>No se hizo ninguna lista: %1</translation>
     </message>
@@ -556,6 +736,47 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>
             <numerusform>Nueva lista %1 con %n palabra.</numerusform>
             <numerusform>Nueva lista %1 con %n palabras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/editor/resultspanelprint.cpp" line="+52"/>
+        <source>Tildora results</source>
+        <translation>Resultados de Tildora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Print or save as PDF</source>
+        <translation>Imprimir o guardar como PDF</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The class list is saved: the children pick their names when Tildora starts.</source>
+        <translation>La lista de la clase está guardada: los alumnos eligen su nombre al abrir Tildora.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add results from a folder</source>
+        <translation>Añadir resultados de una carpeta</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Adding the answers of %1…</source>
+        <translation>Añadiendo las respuestas de %1…</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n answer(s) added</source>
+        <translation>
+            <numerusform>%n respuesta añadida</numerusform>
+            <numerusform>%n respuestas añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>%n ya estaba.</numerusform>
+            <numerusform>%n ya estaban.</numerusform>
         </translation>
     </message>
 </context>
@@ -616,10 +837,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <location line="+32"/>
         <source>«%1»: %2</source>
         <translation>«%1»: %2</translation>
-    </message>
-    <message>
-        <source>&amp;Voices</source>
-        <translation type="vanished">&amp;Voces</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -752,10 +969,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Grabar «%1»</translation>
     </message>
     <message>
-        <source>Say the word clearly, as to a child:</source>
-        <translation type="vanished">Di la palabra con claridad, como a un niño:</translation>
-    </message>
-    <message>
         <location line="+1"/>
         <source>Say the word slowly and clearly:</source>
         <translation>Di la palabra despacio y con claridad:</translation>
@@ -801,10 +1014,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Grabación de %1 s. Escúchala, guárdala o vuelve a grabarla.</translation>
     </message>
     <message>
-        <source>%1 s recorded. Play it back, keep it, or record it again.</source>
-        <translation type="vanished">%1 s grabados. Escúchalo, guárdalo o vuelve a grabarlo.</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <source>Nothing was heard. Check the microphone&apos;s volume and record again.</source>
         <translation>No se oyó nada. Comprueba el volumen del micrófono y vuelve a grabar.</translation>
@@ -818,6 +1027,19 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <location line="+11"/>
         <source>The recording could not be saved: %1</source>
         <translation>No se pudo guardar la grabación: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tildora::WeekChart</name>
+    <message>
+        <location filename="../src/editor/weekchart.cpp" line="+15"/>
+        <source>% right by week</source>
+        <translation>% de aciertos por semana</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Right, week by week</source>
+        <translation>Aciertos, semana a semana</translation>
     </message>
 </context>
 <context>

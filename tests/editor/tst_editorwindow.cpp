@@ -3,30 +3,38 @@
 // words have recordings, what is said when a program or the microphone is
 // missing), its Results tab (answers per child and day, words most missed
 // first, broken rows skipped) and the audio module it loads.
+#include "editor/classlistdialog.h"
 #include "editor/editoraudio.h"
 #include "editor/editorwindow.h"
 #include "editor/resultspanel.h"
 #include "editor/translations.h"
+#include "editor/resultsreport.h"
 #include "editor/voicepanel.h"
+#include "editor/weekchart.h"
 #include "editor/wordpanel.h"
 #include "editor/wordpicture.h"
 
 #include "authoring/dictionary.h"
 #include "authoring/recordingjob.h"
+#include "authoring/wordkinds.h"
+#include "authoring/stress.h"
 #include "authoring/wordlistmodel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMediaDevices>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -146,6 +154,14 @@ void step(EditorWindow &window, const QString &what)
                 return QTest::mouseClick(button, Qt::LeftButton);
         QFAIL(qPrintable("no button " + rest));
     }
+}
+
+// The panel once its answers are read (on another thread).
+void loaded(ResultsPanel &panel)
+{
+    QSignalSpy spy(&panel, &ResultsPanel::loaded);
+    panel.reload();
+    QVERIFY(spy.wait());
 }
 
 const QByteArray Header = "hora,alumno,archivo,palabra,modo,posicion,letra,resultado,aciertos,fallos\n";
@@ -409,33 +425,155 @@ private slots:
     void resultsSummaries_data()
     {
         QTest::addColumn<QString>("child");  // empty: all children
+        QTest::addColumn<QDate>("from");     // invalid: from the first day
+        QTest::addColumn<QStringList>("children");  // answers, % right by mode, then by kind
         QTest::addColumn<QStringList>("days");
         QTest::addColumn<QStringList>("words");
-        QTest::newRow("all children, newest day first, broken row skipped")
-            << QString() << QStringList{"Ana 2 1 50", "Teo 2 0 0", "Ana 1 1 100"}
-            << QStringList{"arbol: 3 2", "raton: 1 1", "casa: 1 0"};
-        QTest::newRow("one child") << "Teo" << QStringList{"Teo 2 0 0"} << QStringList{"arbol: 1 1", "raton: 1 1"};
+        QTest::addColumn<qreal>("week");  // the chart's share right of the week
+        const QStringList everyDay{"The whole class: 5 0 100 33 0 50 – – – 25 100 – –",
+                                   "Ana: 3 – 100 50 – 67 – – – 50 100 – –", "Teo: 2 0 – 0 0 0 – – – 0 – – –"};
+        QTest::newRow("all children, the class's days newest first, broken row skipped")
+            << QString() << QDate() << everyDay << QStringList{"The whole class 4 1 25", "The whole class 1 1 100"}
+            << QStringList{"árbol: 3 2 llana, con tilde", "ratón: 1 1 aguda, con tilde", "casa: 1 0 llana, sin tilde"}
+            << 40.0;
+        QTest::newRow("one child") << "Teo" << QDate() << everyDay << QStringList{"Teo 2 0 0"}
+                                   << QStringList{"árbol: 1 1 llana, con tilde", "ratón: 1 1 aguda, con tilde"} << 0.0;
+        QTest::newRow("from a day on")
+            << QString() << QDate(2026, 12, 6)
+            << QStringList{"The whole class: 4 0 – 33 0 33 – – – 25 – – –", "Ana: 2 – – 50 – 50 – – – 50 – – –",
+                           everyDay.last()}
+            << QStringList{"The whole class 4 1 25"}
+            << QStringList{"árbol: 3 2 llana, con tilde", "ratón: 1 1 aguda, con tilde"} << 25.0;
     }
 
     void resultsSummaries()
     {
         QFETCH(QString, child);
+        QFETCH(QDate, from);
         ResultsPanel panel(m_home.filePath("resultados"), {m_teacher, m_home.filePath("programa")});
-        panel.reload();
+        loaded(panel);
         if (!child.isEmpty())
             panel.childFilter()->setCurrentIndex(panel.childFilter()->findData(child));
+        if (from.isValid())
+            panel.fromDay()->setDate(from);
         QStringList shownDays = rowsOf(panel.days());
         for (QString &row : shownDays)
             row = row.section(": ", 1);  // the day as the locale writes it
+        QTEST(rowsOf(panel.children()), "children");
         QTEST(shownDays, "days");
         QTEST(rowsOf(panel.words()), "words");
+        QCOMPARE(panel.chart()->series()->count(), 1);
+        QTEST(panel.chart()->series()->at(0).y(), "week");
+    }
+
+    void resultsActions_data()
+    {
+        QTest::addColumn<QString>("child");  // empty: the class
+        QTest::addColumn<int>("kind");       // -1: any
+        QTest::addColumn<QStringList>("list");  // the new list's words; the page's words missed
+        QTest::newRow("the class, any kind") << QString() << -1 << QStringList{"árbol", "ratón"};
+        QTest::newRow("the class, agudas") << QString() << int(AgudaGroup) << QStringList{"ratón"};
+        QTest::newRow("a child, llanas") << "Ana" << int(LlanaGroup) << QStringList{"árbol"};
+        QTest::newRow("a child without a miss of the kind") << "Ana" << int(AgudaGroup) << QStringList{};
+    }
+
+    void resultsActions()
+    {
+        QFETCH(QString, child);
+        QFETCH(int, kind);
+        QFETCH(QStringList, list);
+        const QTemporaryDir lists;
+        ResultsPanel panel(m_home.filePath("resultados"), {lists.path(), m_home.filePath("programa")});
+        loaded(panel);
+        panel.childFilter()->setCurrentIndex(std::max(0, panel.childFilter()->findData(child)));
+        panel.kindChoice()->setCurrentIndex(panel.kindChoice()->findData(kind));
+        const QString path = panel.newListFromMissedWords();
+        QStringList words;  // most missed first
+        const QString text = path.isEmpty() ? QString() : QString::fromUtf8(readFile(path));
+        for (const QString &line : text.split("\r\n", Qt::SkipEmptyParts))
+            words << withWrittenAccent(line.section(',', 0, 0), line.section(',', 1, 1).toInt(), line.section(',', 3, 3));
+        QCOMPARE(words, list);
+        QCOMPARE(path.isEmpty(), list.isEmpty());
+        // The page for the parents' meeting: the child or class, the words as seen, on one page.
+        const QString page = panel.summaryPage();
+        QVERIFY(page.contains(child.isEmpty() ? "The whole class" : "Tildora: " + child));
+        QVERIFY(page.contains("ratón") == (child.isEmpty()));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(lists.filePath("resumen.pdf"));
+        panel.printSummary(&printer);
+        const QByteArray pdf = readFile(printer.outputFileName());
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n"), 1);
+    }
+
+    void weakestKind_data()
+    {
+        QTest::addColumn<QList<int>>("answersAndRight");  // of each kind in turn
+        QTest::addColumn<int>("weakest");
+        QTest::newRow("the smallest share right") << QList<int>{10, 9, 12, 6, 20, 15} << 1;
+        QTest::newRow("a kind answered too few times is not weighed") << QList<int>{10, 9, 9, 0} << 0;
+        QTest::newRow("shares compared exactly, not rounded") << QList<int>{1000, 667, 1001, 667} << 1;
+        QTest::newRow("none answered enough") << QList<int>{9, 0} << -1;
+    }
+
+    void weakestKind()
+    {
+        QFETCH(QList<int>, answersAndRight);
+        ChildSummary child;
+        for (qsizetype i = 0; i + 1 < answersAndRight.size(); i += 2)
+            child.byGroup << Tally{answersAndRight[i], answersAndRight[i + 1]};
+        QTEST(weakestGroup(child, 10), "weakest");
+    }
+
+    void classList_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");  // empty: not saved, the dialog stays open
+        QTest::newRow("names trimmed, blank lines and repeats left out")
+            << " Ana  María \n\nteo\nAna María\nTeo\n" << QByteArray("Ana María\nteo\n");
+        QTest::newRow("a folder where the file should be") << "Ana" << QByteArray();
+    }
+
+    void classList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        const QString path = ResultsPanel::classListPath();
+        QCOMPARE(path, m_home.filePath("tildora/alumnos.txt"));
+        QFile::remove(path);
+        if (saved.isEmpty())
+            QVERIFY(QDir().mkpath(path));
+        ClassListDialog dialog(path, {"Ana"});
+        QCOMPARE(dialog.editor()->toPlainText(), "Ana");  // no list yet: the children of the results
+        dialog.show();
+        dialog.editor()->setPlainText(typed);
+        dialog.accept();
+        QCOMPARE(dialog.isVisible(), saved.isEmpty());
+        QCOMPARE(readFile(path), saved.isEmpty() ? QByteArray("(missing)") : saved);
+        QDir(path).removeRecursively();
+    }
+
+    void resultsAddedFromAFolder()
+    {
+        const QTemporaryDir stick, own;
+        writeFile(stick.filePath("2026-12-04.csv"), Header + "2026-12-04T09:00:00,Eva,01-mezcla.txt,casa,silaba,2,a,bien,1,0\n");
+        ResultsPanel panel(own.path(), {m_home.filePath("programa")});
+        loaded(panel);
+        for (const QString said : {"1 answer(s) added; 0 already there.", "0 answer(s) added; 1 already there."}) {
+            QSignalSpy spy(&panel, &ResultsPanel::loaded);
+            panel.addResultsFrom(stick.path());
+            QVERIFY(spy.wait());
+            QCOMPARE(panel.notice()->text(), said);
+            QCOMPARE(rowsOf(panel.days()).join(' ').section(": ", 1), "Eva 1 1 100");
+        }
     }
 
     void resultsBeforeAnyAnswer()
     {
         const QString lists = m_home.filePath("no-lists-yet");
         ResultsPanel panel(m_home.filePath("nada"), {lists});
-        panel.reload();
+        loaded(panel);
         QCOMPARE(panel.days()->topLevelItemCount(), 0);
         QVERIFY2(panel.notice()->text().startsWith("No answers kept yet"), qPrintable(panel.notice()->text()));
         QVERIFY(panel.newListFromMissedWords().isEmpty());
