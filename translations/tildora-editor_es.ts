@@ -4,14 +4,24 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/editor/main.cpp" line="+55"/>
+        <location filename="../app/editor/main.cpp" line="+46"/>
         <source>Makes and checks Tildora&apos;s exercise lists: words, syllables, accents, spelling and recordings.</source>
         <translation>Crea y comprueba las listas de ejercicios de Tildora: palabras, sílabas, tildes, ortografía y grabaciones.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Exercise lists or word lists to open.</source>
         <translation>Listas de ejercicios o de palabras que abrir.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[FILE…]</source>
+        <translation>[ARCHIVO…]</translation>
     </message>
 </context>
 <context>
@@ -25,7 +35,7 @@
 <context>
     <name>tildora::EditorWindow</name>
     <message>
-        <location filename="../src/editor/editorwindow.cpp" line="+63"/>
+        <location filename="../src/editor/editorwindow.cpp" line="+64"/>
         <source>&amp;Words</source>
         <translation>&amp;Palabras</translation>
     </message>
