@@ -31,7 +31,20 @@ struct Author { Q_DECLARE_TR_FUNCTIONS(Author) };
 
 enum Exit { Fine = 0, Problems = 1, BadUsage = 2 };
 
-void say(FILE *to, const QString &text) { std::fprintf(to, "%s\n", qPrintable(text)); }
+// Text from a file never reaches the terminal as commands of its own: control
+// characters (an escape sequence, a NUL that would cut the line) are spelled out.
+void say(FILE *to, const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t')
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    std::fprintf(to, "%s\n", qPrintable(shown));
+}
 
 int usage(const QCommandLineParser &parser, const QString &problem)
 {
@@ -221,7 +234,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
     parser.addOptions({options.help, options.content, options.noDictionary, options.allSuggestions, options.speed});
-    parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record or say"));
+    parser.addPositionalArgument(Author::tr("command"), Author::tr("make, check, record or say"));
 }
 
 int speak(const QCommandLineParser &parser, const Options &options, const QStringList &args)
