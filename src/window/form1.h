@@ -167,6 +167,7 @@ private:
     std::unique_ptr<ResultsLog> m_results;
     QString m_child;
     QString m_exerciseFile;  // name of the file List1 was loaded from
+    QString m_shownFile;     // name of the file the word on screen came from
     QFont m_sentenceFont;
 };
 
