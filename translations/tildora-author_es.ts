@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+39"/>
+        <location filename="../app/author/main.cpp" line="+52"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
@@ -152,6 +152,11 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+13"/>
         <source>make, check, record or say</source>
         <translation>make, check, record o say</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>command</source>
+        <translation>orden</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -373,7 +378,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+34"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+38"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
@@ -398,9 +403,14 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1» no está en el diccionario de español; ¿querías decir %2?</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>no letter picture %1/%2.gif</source>
         <translation>falta la imagen de letra %1/%2.gif</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>«%1» is %2 pixels wide, wider than the %3 the child&apos;s window has for letters: its first and last letters are cut off; choose a shorter word</source>
+        <translation>«%1» mide %2 píxeles, más que los %3 que la ventana del alumno tiene para las letras: se cortan la primera y la última letra; elige una palabra más corta</translation>
     </message>
     <message>
         <location line="+5"/>

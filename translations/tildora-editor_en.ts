@@ -4,7 +4,7 @@
 <context>
     <name>tildora::EditorWindow</name>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="387"/>
+        <location filename="../src/editor/editorwindow.cpp" line="388"/>
         <source>%n word(s)</source>
         <translation>
             <numerusform>%n word</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="388"/>
+        <location filename="../src/editor/editorwindow.cpp" line="389"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="389"/>
+        <location filename="../src/editor/editorwindow.cpp" line="390"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -50,7 +50,7 @@
 <context>
     <name>tildora::VoicePanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="207"/>
+        <location filename="../src/editor/voicepanel.cpp" line="215"/>
         <source>Recording %n word(s)…</source>
         <translation>
             <numerusform>Recording %n word…</numerusform>
@@ -58,7 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="219"/>
+        <location filename="../src/editor/voicepanel.cpp" line="227"/>
         <source>Stopped: %n recording(s) made.</source>
         <translation>
             <numerusform>Stopped: %n recording made.</numerusform>
@@ -66,7 +66,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="220"/>
+        <location filename="../src/editor/voicepanel.cpp" line="228"/>
         <source>%n recording(s) made.</source>
         <translation>
             <numerusform>%n recording made.</numerusform>
@@ -74,7 +74,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="222"/>
+        <location filename="../src/editor/voicepanel.cpp" line="230"/>
         <source>%n failed:</source>
         <translation>
             <numerusform>%n failed:</numerusform>

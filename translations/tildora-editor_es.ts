@@ -97,14 +97,24 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/editor/main.cpp" line="+55"/>
+        <location filename="../app/editor/main.cpp" line="+46"/>
         <source>Makes and checks Tildora&apos;s exercise lists: words, syllables, accents, spelling and recordings.</source>
         <translation>Crea y comprueba las listas de ejercicios de Tildora: palabras, sílabas, tildes, ortografía y grabaciones.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Exercise lists or word lists to open.</source>
         <translation>Listas de ejercicios o de palabras que abrir.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[FILE…]</source>
+        <translation>[ARCHIVO…]</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,20 @@ struct Author { Q_DECLARE_TR_FUNCTIONS(Author) };
 
 enum Exit { Fine = 0, Problems = 1, BadUsage = 2 };
 
-void say(FILE *to, const QString &text) { std::fprintf(to, "%s\n", qPrintable(text)); }
+// Text from a file never reaches the terminal as commands of its own: control
+// characters (an escape sequence, a NUL that would cut the line) are spelled out.
+void say(FILE *to, const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t')
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    std::fprintf(to, "%s\n", qPrintable(shown));
+}
 
 int usage(const QCommandLineParser &parser, const QString &problem)
 {
@@ -226,7 +239,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
     parser.addOptions({options.help, options.content, options.noDictionary, options.allSuggestions, options.speed});
     addResultsOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record, say or results"));
+    parser.addPositionalArgument(Author::tr("command"), Author::tr("make, check, record, say or results"));
 }
 
 int speak(const QCommandLineParser &parser, const Options &options, const QStringList &args)

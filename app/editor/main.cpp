@@ -6,6 +6,7 @@
 
 #include "authoring/dictionary.h"
 #include "content/installlayout.h"
+#include "platform/commandline.h"
 #include "platform/fontwarmup.h"
 
 #include <QApplication>
@@ -38,33 +39,45 @@ protected:
     }
 };
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The files to open; --help and --version answer here and end the program.
+QStringList readCommandLine(const QCoreApplication &app)
 {
-    QApplication app(argc, argv);
-    QApplication::setStyle(new DeferredIconStyle);
-    QApplication::setApplicationName(QStringLiteral("tildora-editor"));
-    QApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
-    const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
-    setEditorAudioFolders(soundModuleFolders(QCoreApplication::applicationDirPath()));
-    installTranslations(app, QLocale(), bundled + QStringLiteral("/translations"));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Makes and checks Tildora's exercise lists: words, syllables, accents, spelling and recordings."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("main", "Exercise lists or word lists to open."),
-                                 QStringLiteral("[FILE…]"));
+    parser.addPositionalArgument(QCoreApplication::translate("main", "FILE"),
+                                 QCoreApplication::translate("main", "Exercise lists or word lists to open."),
+                                 QCoreApplication::translate("main", "[FILE…]"));
     parser.process(app);
+    return parser.positionalArguments();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tildora-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication textOnly(argc, argv);
+        installTranslations(textOnly, QLocale(),
+                            contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations"));
+        readCommandLine(textOnly);
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
+    QApplication::setDesktopFileName(QStringLiteral("org.example.tildora.editor"));
+    const QString bundled = contentFolder(QCoreApplication::applicationDirPath());
+    setEditorAudioFolders(soundModuleFolders(QCoreApplication::applicationDirPath()));
+    installTranslations(app, QLocale(), bundled + QStringLiteral("/translations"));
+    const QStringList files = readCommandLine(app);
     // After the command line, which may end the program at once.
     const FontWarmUp fonts;
 
     const ContentLocator content(bundled, userContentFolder());
     QList<QPointer<EditorWindow>> windows;
-    const QStringList files = parser.positionalArguments();
     for (qsizetype i = 0; i < std::max<qsizetype>(files.size(), 1); ++i) {
         auto *window = new EditorWindow(content);
         window->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,6 +2,7 @@
 #include "window/classroomaccess.h"
 #include "window/form1.h"
 #include "content/installlayout.h"
+#include "platform/commandline.h"
 #include "platform/fontwarmup.h"
 #include "platform/languages.h"
 #include "results/classlist.h"
@@ -14,7 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -89,23 +89,13 @@ void speakDesktopLanguage(QCoreApplication &app)
     tildora::installLanguage(app, QLocale(), {QStringLiteral("tildora")}, folder);
 }
 
-// Help and version need no display.
-bool asksOnlyForText(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char *text : {"--help", "-h", "-?", "--help-all", "--version"})
-            if (std::strcmp(argv[i], text) == 0)
-                return true;
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tildora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILDORA_VERSION));
-    if (asksOnlyForText(argc, argv)) {
+    if (tildora::asksOnlyForText(argc, argv)) {
         QCoreApplication textOnly(argc, argv);
         speakDesktopLanguage(textOnly);
         readCommandLine(textOnly);

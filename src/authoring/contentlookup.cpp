@@ -5,6 +5,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
 
 namespace tildora {
 namespace {
@@ -19,6 +22,7 @@ void ContentLookup::setContent(const ContentLocator *content)
 {
     m_content = content;
     m_pictures.clear();
+    m_widths.clear();
     m_recordings.clear();
     m_folderTimes.clear();
     m_listed = false;
@@ -30,6 +34,14 @@ bool ContentLookup::hasLetterPicture(QChar letter)
     if (const auto known = m_pictures.constFind(key); known != m_pictures.constEnd())
         return *known;
     return *m_pictures.insert(key, m_content && !m_content->letterPicture(key).isEmpty());
+}
+
+int ContentLookup::letterPictureWidth(QChar letter)
+{
+    if (const auto known = m_widths.constFind(letter); known != m_widths.constEnd())
+        return *known;
+    const QString path = m_content ? m_content->letterPicture(QString(letter)) : QString();
+    return *m_widths.insert(letter, path.isEmpty() ? 0 : std::max(0, QImageReader(path).size().width()));
 }
 
 bool ContentLookup::hasAccentedLetterPicture(const QString &accent)

@@ -22,6 +22,8 @@ public:
 
     bool hasLetterPicture(QChar letter);
     bool hasAccentedLetterPicture(const QString &accent);
+    // The width in pixels of a letter's picture, 0 when it has none.
+    int letterPictureWidth(QChar letter);
     // Found as the window finds it: the teacher's folder or the program's,
     // in any letter case; a word that cannot name a file has none.
     bool hasRecording(const QString &word) const;
@@ -33,6 +35,7 @@ public:
 private:
     const ContentLocator *m_content = nullptr;
     QHash<QString, bool> m_pictures;  // "a", "accent á" -> found
+    QHash<QChar, int> m_widths;
     QSet<QString> m_recordings;       // file names, case folded
     QList<qint64> m_folderTimes;      // when each folder last changed, as listed
     bool m_listed = false;

@@ -13,6 +13,10 @@
 namespace tildora {
 namespace {
 
+// Pixels the child's window (739 wide) leaves for a word's letters: a wider
+// word is cut off at both ends, where a child cannot press it.
+constexpr int StripRoom = 720;
+
 // Context of the check's messages for the translations.
 struct CheckText { Q_DECLARE_TR_FUNCTIONS(tildora::LiveCheck) };
 
@@ -84,7 +88,9 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
 {
     QList<LineProblem> problems;
     QString reported;
+    int width = 0;
     for (const QChar c : word) {
+        width += m_content.letterPictureWidth(c);
         if (reported.contains(c))
             continue;
         reported += c;
@@ -92,6 +98,10 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
             problems << error(CheckText::tr("no letter picture %1/%2.gif")
                                   .arg(ContentLocator::folderName(ContentFolder::Letters), c));
     }
+    if (width > StripRoom)
+        problems << warning(CheckText::tr("«%1» is %2 pixels wide, wider than the %3 the child's window has for "
+                                          "letters: its first and last letters are cut off; choose a shorter word")
+                                .arg(word, QString::number(width), QString::number(StripRoom)));
     const QString accentLetter = accent.toString();
     if (!isNoAccentMarker(accentLetter) && !m_content.hasAccentedLetterPicture(accentLetter))
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")

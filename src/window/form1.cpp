@@ -208,6 +208,9 @@ void Form1::showSentence()
 
 void Form1::NextItem()
 {
+    // A chosen list that holds no line leaves the word on screen, and its list.
+    if (!List1.isEmpty())
+        m_shownFile = m_exerciseFile;
     parseCurrentItem(m_item, List1);
     DrawWord(m_strip, m_item.CurrentWord, {*Picture2, *m_bounce, m_locator, m_pictures, pixelsToTwips(ClientWidth)});
     m_answering.wordDrawn();

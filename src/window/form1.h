@@ -175,6 +175,7 @@ private:
     QString m_child;
     QString m_computer;  // in every row kept
     QString m_exerciseFile;  // name of the file List1 was loaded from
+    QString m_shownFile;     // name of the file the word on screen came from
     QFont m_sentenceFont;
 };
 

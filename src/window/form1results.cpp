@@ -71,7 +71,7 @@ void Form1::answerJudged(const JudgedAnswer &answer)
 {
     if (!m_results)
         return;
-    m_results->append({QDateTime::currentDateTime(), m_child, m_exerciseFile, m_item.CurrentWord,
+    m_results->append({QDateTime::currentDateTime(), m_child, m_shownFile, m_item.CurrentWord,
                        modeName(m_answer.AnswerMode), answer.position, answer.pressed, resultName(answer.result),
                        answer.score.right, answer.score.wrong, writtenWord(m_item), m_computer});
 }

@@ -68,10 +68,15 @@ QColor RecordPanel::colorAt(int offset) const
 void writeRecordLine(RecordPanel &panel, const QString &word, const std::optional<RecordStretch> &stretch,
                      const QColor &color)
 {
+    // A runaway word of a teacher's list is shown cut: laying out thousands
+    // of letters at every press would hold the game up for minutes.
+    constexpr int ShownLetters = 60;
+    const bool cut = word.size() > ShownLetters;
+    const QString shown = cut ? word.left(ShownLetters) + QChar(0x2026) : word;
     panel.select(panel.length(), 0);
-    panel.replaceSelection(word);
-    const int wordStart = panel.length() - int(word.size());
-    if (stretch) {
+    panel.replaceSelection(shown);
+    const int wordStart = panel.length() - int(shown.size());
+    if (stretch && stretch->start + stretch->length <= ShownLetters) {
         panel.select(wordStart + stretch->start, stretch->length);
         panel.setSelectionColor(color);
         panel.replaceSelection(stretch->text);

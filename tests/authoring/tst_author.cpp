@@ -78,13 +78,15 @@ private slots:
     void make()
     {
         const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \nguión\n"
-                                                 + QString(61, 'a')).toUtf8());
+                                                 + QString(61, 'a') + "\nca\x1b]0;X\x07sa").toUtf8());
         QCOMPARE(run.exit, 1);
         QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"));
         QVERIFY(run.err.contains("line 5: «cacacá»"));
         QVERIFY2(run.err.contains("line 7: «guión» is written «guion» since 2010: one syllable for writing; its line is "
                                   "made for «guion»"), qPrintable(run.err));
         QVERIFY2(run.err.contains("line 8: «" + QString(60, 'a') + "…»: a word of 61 letters"), qPrintable(run.err));
+        // A file's escape sequence reaches the terminal spelled out, never obeyed.
+        QVERIFY2(run.err.contains("line 9: «ca\\u001b]0;X\\u0007sa»") && !run.err.contains('\x1b'), qPrintable(run.err));
         // A word list saved by Notepad as "Unicode" (UTF-16 with its mark).
         QStringEncoder notepad(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         const Run unicode = author({"make"}, notepad(QStringLiteral("árbol\r\n")));
@@ -102,7 +104,9 @@ private slots:
         tree.alphabet();
         tree.recording("casa");
         tree.exercise("good.txt", {"casa,2,ca,NO,", "casa,2,ca,NO,Mi casa, la roja.,", "casa,2,ca,NO,Tu casa.,"});
-        tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
+        tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,",
+                                    // 24 letters of 30 pixels fill the child's strip; 25 are cut off
+                                    "electroencefalografistas,1,e,NO,", "electroencefalografistass,1,e,NO,"});
         const QString content = "--content=" + tree.root;
         const Run good = author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")});
         QCOMPARE(good.exit, 0);
@@ -116,8 +120,10 @@ private slots:
         for (const QString &expected :
              {file + ":2: warning: no recording sonidospalabras/sol.wav", file + ":3: warning: «casa» is already on line 1",
               file + QString(":4: error: no accented-letter picture letrasacento/á.gif"),
-              file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel"})
+              file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel",
+              file + ":7: warning: «electroencefalografistass» is 750 pixels wide, wider than the 720"})
             QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
+        QCOMPARE(bad.out.count("pixels wide"), 1);
         // Windows-1252 files are read as Tildora reads them.
         tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
         tree.letter(QString("ñ"), 30);

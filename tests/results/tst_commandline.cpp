@@ -1,4 +1,4 @@
-// The tildora program's command line: help and version without a display,
+// The programs' command lines: help and version without a display,
 // bad options refused, and a start-up that keeps answers opens nothing.
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,11 +12,11 @@ struct Run {
     QString err;
 };
 
-Run tildora(const QStringList &args, const QProcessEnvironment &env)
+Run tildora(const QStringList &args, const QProcessEnvironment &env, const QString &program = TILDORA_EXE)
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TILDORA_EXE), args);
+    p.start(program, args);
     if (!p.waitForFinished(60000))
         p.kill();
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -40,22 +40,28 @@ class TestCommandLine : public QObject
 private slots:
     void answersWithoutAWindow_data()
     {
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("out");  // a piece of standard output
         QTest::addColumn<QString>("err");  // a piece of standard error
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
+        const QString child = TILDORA_EXE, editor = TILDORA_EDITOR_EXE;
+        QTest::newRow("version") << child << QStringList{"--version"} << 0 << "tildora 1.1.0\n" << "";
         QTest::newRow("help names the switch that keeps nothing")
-            << QStringList{"-h"} << 0 << "--no-results" << "";
-        QTest::newRow("help names the shared results folder") << QStringList{"-h"} << 0 << "--results-folder" << "";
-        QTest::newRow("unknown option") << QStringList{"--results", "--help"} << 1 << "" << "Unknown option 'results'";
+            << child << QStringList{"-h"} << 0 << "--no-results" << "";
+        QTest::newRow("unknown option") << child << QStringList{"--results", "--help"} << 1 << ""
+                                        << "Unknown option 'results'";
+        QTest::newRow("help names the shared results folder") << child << QStringList{"-h"} << 0 << "--results-folder" << "";
+        QTest::newRow("the editor's version") << editor << QStringList{"--version"} << 0 << "tildora-editor 1.1.0\n" << "";
+        QTest::newRow("the editor's help") << editor << QStringList{"--help"} << 0 << "[FILE…]" << "";
     }
 
     void answersWithoutAWindow()
     {
+        QFETCH(QString, program);
         QFETCH(QStringList, args);
         QTemporaryDir data;
-        const Run run = tildora(args, withoutDisplay(data.path()));
+        const Run run = tildora(args, withoutDisplay(data.path()), program);
         QTEST(run.exit, "exit");
         QFETCH(QString, out);
         QFETCH(QString, err);

@@ -57,6 +57,7 @@ enum class Reach { ArrowOnClosedList, ClickInOpenList, ArrowsAndEnterInOpenList 
 
 constexpr int NoAccentButton = -1;
 constexpr int NextWord = -2;
+constexpr int OtherList = -3;  // 02.txt chosen: the word on screen stays
 
 // A game over the lines in the mode, with answers kept in a folder of its own.
 struct Game {
@@ -66,6 +67,7 @@ struct Game {
 
     Game(const QStringList &lines, int mode, const QString &child = {}) : w(lines)
     {
+        w.tree.exercise("02.txt", {"dos,2,dos,NO,"});
         w.form->keepAnswers(folder(), child);
         w.load();
         w.form->show();
@@ -79,6 +81,10 @@ struct Game {
             QTest::mouseClick(w.form->Command4, Qt::LeftButton);
         else if (what == NextWord)
             QTest::mouseClick(w.form->Command1, Qt::LeftButton);
+        else if (what == OtherList) {
+            w.form->Combo1->setCurrentIndex(1);
+            w.form->Combo1_Click();
+        }
         else
             QTest::mouseClick(w.form->Picture2->letter(what), Qt::LeftButton, {}, Corner);
     }
@@ -346,6 +352,8 @@ private slots:
         QTest::newRow("accent: wrong letter, then the no-accent button")
             << 2 << QList<int>{1, NoAccentButton}
             << QStringList{"casa,tilde,2,a,mal,0,1", "casa,tilde,,sin-tilde,bien,1,1"};
+        QTest::newRow("another list chosen: the word on screen is still kept under its own list")
+            << 0 << QList<int>{0, OtherList, 1} << QStringList{"casa,vocal,1,c,mal,0,1", "casa,vocal,2,a,bien,1,1"};
     }
 
     void gamesWriteTheirRows()
@@ -472,6 +480,11 @@ private slots:
         panel.setSelectionColor(Qt::red);
         panel.replaceSelection("x");
         QCOMPARE(panel.text(), QString("xa\nárbol\nóóol\n"));
+        // A runaway word is shown cut, its marked letter too when it lies beyond the cut.
+        item.CurrentWord = QString(100000, 'a');
+        answer.ClickedPosition = 99999;
+        writeRecordLine(panel, item.CurrentWord, successStretch(item, answer, AnsweredBy::Letter), Qt::green);
+        QCOMPARE(panel.text(), "xa\nárbol\nóóol\n" + QString(60, 'a') + QChar(0x2026) + "\n");
     }
 };
 
