@@ -26,8 +26,9 @@ struct CheckedLine {
 // The one check of a list's lines, for the editor as the teacher types and
 // for `tildora-author check`: each line can be answered (errors), agrees with
 // the accent rules and the dictionary, is no repeat of an earlier word, shares
-// no recording with another word, and has its pictures and recording in the
-// content (warnings, or errors for pictures). Each distinct line is checked
+// no recording with another word, shows a sentence that holds it, and has its
+// pictures and recording (its sentence's, when it has one) in the content
+// (warnings, or errors for pictures). Each distinct line is checked
 // once and remembered, so a keystroke re-checks one line; only what lines say
 // of each other is looked for across the whole list each time. Spelling
 // suggestions are slow to make, so they are made on request.
@@ -40,6 +41,10 @@ public:
 
     QList<CheckedLine> check(const QStringList &lines);
 
+    // How the teacher makes a missing recording, as its warning says it;
+    // "tildora-author record makes it" unless set.
+    void setRecordingAdvice(const QString &advice);
+
     // The dictionary's words closest to the written word of the line; empty
     // without a dictionary or when the line has no readable word.
     QStringList suggestions(const QString &line);
@@ -49,10 +54,11 @@ public:
 
 private:
     const CheckedLine &lineOnItsOwn(const QString &line);
-    QList<LineProblem> contentProblems(QStringView word, QStringView accent);
+    QList<LineProblem> contentProblems(QStringView word, QStringView accent, const QString &sentence);
 
     const SpanishDictionary *m_dictionary = nullptr;
     ContentLookup m_content;
+    QString m_recordingAdvice;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
 };

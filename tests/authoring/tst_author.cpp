@@ -68,9 +68,11 @@ private slots:
 
     void make()
     {
-        const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \nguión\n").toUtf8());
+        const Run run = author(
+            {"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \nguión\nsi: Si llueve, me quedo.\n").toUtf8());
         QCOMPARE(run.exit, 1);
-        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"));
+        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"
+                                  "si,2,si,NO,Si llueve, me quedo.,\r\n"));
         QVERIFY(run.err.contains("line 5: «cacacá»"));
         QVERIFY2(run.err.contains("line 7: «guión» is written «guion» since 2010: one syllable for writing; its line is "
                                   "made for «guion»"), qPrintable(run.err));
@@ -87,7 +89,10 @@ private slots:
         tree.alphabet();
         tree.recording("casa");
         tree.exercise("good.txt", {"casa,2,ca,NO,", "casa,2,ca,NO,Mi casa, la roja.,", "casa,2,ca,NO,Tu casa.,"});
-        tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,"});
+        for (const QString sentence : {"Mi casa, la roja.", "Tu casa."})
+            tree.write("sonidosfrases/" + ContentLocator::sentenceRecordingName("casa", sentence) + ".wav", "RIFF");
+        tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,",
+                                  "sol,2,sol,NO,Sale el sol.,"});
         const QString content = "--content=" + tree.root;
         QCOMPARE(author({"check", content, tree.path("ejercicios/good.txt")}).exit, 0);
         const Run bad = author({"check", content, tree.path("ejercicios/bad.txt")});
@@ -96,8 +101,11 @@ private slots:
         for (const QString &expected :
              {file + ":2: warning: no recording sonidospalabras/sol.wav", file + ":3: warning: «casa» is already on line 1",
               file + QString(":4: error: no accented-letter picture letrasacento/á.gif"),
-              file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel"})
+              file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel",
+              file + ":6: warning: no recording of the sentence, sonidosfrases/"
+                  + ContentLocator::sentenceRecordingName("sol", "Sale el sol.") + ".wav (tildora-author record makes it)"})
             QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
+        QVERIFY2(!bad.out.contains(file + ":6: warning: no recording sonidospalabras"), qPrintable(bad.out));
         // Windows-1252 files are read as Tildora reads them.
         tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
         tree.letter(QString("ñ"), 30);
