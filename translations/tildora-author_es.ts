@@ -4,37 +4,40 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+35"/>
+        <location filename="../app/author/main.cpp" line="+37"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>tildora-author: cannot read %1</source>
-        <translation>tildora-author: no se puede leer %1</translation>
+        <translation type="vanished">tildora-author: no se puede leer %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+40"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>tildora-author: %1: no such file</source>
-        <translation>tildora-author: %1: no existe ese archivo</translation>
+        <translation type="vanished">tildora-author: %1: no existe ese archivo</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-43"/>
+        <source>tildora-author: cannot read %1: %2</source>
+        <translation>tildora-author: no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>%1 errors, %2 warnings in %3 files</source>
         <translation>%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -149,7 +152,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+50"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+51"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -157,6 +160,49 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+0"/>
         <source>warning</source>
         <translation>aviso</translation>
+    </message>
+</context>
+<context>
+    <name>tildora::FileKind</name>
+    <message>
+        <source>a Word, LibreOffice or other packed document</source>
+        <translation type="vanished">un documento de Word, LibreOffice u otro comprimido</translation>
+    </message>
+    <message>
+        <location filename="../src/authoring/filekind.cpp" line="+19"/>
+        <source>a Word, LibreOffice or similar document</source>
+        <translation>un documento de Word, LibreOffice o parecido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an older Word or Excel document</source>
+        <translation>un documento antiguo de Word o Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a rich-text (RTF) document</source>
+        <translation>un documento de texto enriquecido (RTF)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>a picture</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a file made for another program</source>
+        <translation>un archivo hecho para otro programa</translation>
+    </message>
+    <message>
+        <source>a file that is not text</source>
+        <translation type="vanished">un archivo que no es de texto</translation>
     </message>
 </context>
 <context>
@@ -205,21 +251,20 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::ListFile</name>
     <message>
-        <location filename="../src/authoring/listfile.cpp" line="+19"/>
         <source>it is a folder</source>
-        <translation>es una carpeta</translation>
+        <translation type="vanished">es una carpeta</translation>
     </message>
 </context>
 <context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+102"/>
-        <location line="+27"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+105"/>
+        <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-26"/>
         <location line="+11"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
@@ -230,7 +275,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>cannot copy %1 to %2</source>
         <translation>no se puede copiar %1 en %2</translation>
     </message>
@@ -243,7 +288,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+2"/>
         <location line="+21"/>
         <source>cannot rename %1</source>
-        <translation>no se puede cambiar el nombre de %1</translation>
+        <translation>no se puede renombrar %1</translation>
     </message>
     <message>
         <location line="-14"/>
@@ -253,12 +298,22 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+25"/>
         <source>cannot rename %1 to %2</source>
-        <translation>no se puede cambiar el nombre de %1 a %2</translation>
+        <translation>no se puede renombrar %1 como %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>cannot move %1 to the trash: %2</source>
         <translation>no se puede mover %1 a la papelera: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -279,7 +334,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>según las reglas de división en sílabas, la sílaba tónica de «%1» es «%2», no «%3»</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>«%1» is not in the Spanish dictionary</source>
         <translation>«%1» no está en el diccionario de español</translation>
     </message>
@@ -300,29 +355,38 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation>falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+        <source>no recording %1/%2.wav (%3)</source>
+        <translation>falta la grabación %1/%2.wav (%3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+2"/>
+        <source>tildora-author record makes it</source>
+        <translation>la crea tildora-author record</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>the child hears the same recording for «%1» and «%2»</source>
+        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
+    </message>
+    <message>
+        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
+        <translation type="vanished">falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
+    </message>
+    <message>
+        <location line="-49"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>the child hears the same recording for «%1» and «%2»</source>
-        <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
 </context>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+67"/>
+        <location filename="../src/authoring/missedlist.cpp" line="+68"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
@@ -350,7 +414,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::RecordingJob</name>
     <message>
-        <location filename="../src/authoring/recordingjob.cpp" line="+41"/>
+        <location filename="../src/authoring/recordingjob.cpp" line="+44"/>
         <source>no room for scratch files</source>
         <translation>no hay sitio para los archivos temporales</translation>
     </message>
@@ -360,14 +424,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>%1 no está instalado</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
+        <translation type="vanished">no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -416,7 +479,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea %1: «%2»: %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>
@@ -429,14 +492,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>Editar la línea %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Remove line %1</source>
         <translation>Quitar la línea %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n lines</source>
+        <translation>
+            <numerusform>Quitar %n línea</numerusform>
+            <numerusform>Quitar %n líneas</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+0"/>
         <source>Remove %1 lines</source>
-        <translation>Quitar %1 líneas</translation>
+        <translation type="vanished">Quitar %1 líneas</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -447,7 +517,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+174"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+17"/>
+        <source>Voices → Record the missing words makes it</source>
+        <translation>la crea Voces → Grabar las palabras que faltan</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -479,7 +554,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     <message>
         <location line="+1"/>
         <source>Exercise line</source>
-        <translation>Línea del ejercicio</translation>
+        <translation>Línea de ejercicio</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -490,7 +565,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordRecorderText</name>
     <message>
-        <location filename="../src/authoring/recorder.cpp" line="+22"/>
+        <location filename="../src/authoring/recorder.cpp" line="+38"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
@@ -504,11 +579,34 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>%1 did not finish within %n second(s) and was stopped</source>
+        <translation>
+            <numerusform>%1 no terminó en %n segundo y se detuvo</numerusform>
+            <numerusform>%1 no terminó en %n segundos y se detuvo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the speech programs made no sound</source>
+        <translation>los programas de voz no produjeron ningún sonido</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no room for scratch files: %1</source>
+        <translation>no hay sitio para los archivos temporales: %1</translation>
+    </message>
 </context>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+105"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+140"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../app/editor/main.cpp" line="+55"/>
         <source>Makes and checks Tildora&apos;s exercise lists: words, syllables, accents, spelling and recordings.</source>
-        <translation>Crea y revisa las listas de ejercicios de Tildora: palabras, sílabas, tildes, ortografía y grabaciones.</translation>
+        <translation>Crea y comprueba las listas de ejercicios de Tildora: palabras, sílabas, tildes, ortografía y grabaciones.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -15,14 +15,22 @@
     </message>
 </context>
 <context>
+    <name>tildora::EditorAudio</name>
+    <message>
+        <location filename="../src/editor/audiomodule/qteditoraudio.cpp" line="+52"/>
+        <source>the file is not a WAV recording the editor can play</source>
+        <translation>el archivo no es una grabación WAV que el editor sepa leer</translation>
+    </message>
+</context>
+<context>
     <name>tildora::EditorWindow</name>
     <message>
-        <location filename="../src/editor/editorwindow.cpp" line="+53"/>
+        <location filename="../src/editor/editorwindow.cpp" line="+63"/>
         <source>&amp;Words</source>
         <translation>&amp;Palabras</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+126"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -64,7 +72,7 @@
     <message>
         <location line="+1"/>
         <source>&amp;Rename…</source>
-        <translation>Cambiar el &amp;nombre…</translation>
+        <translation>&amp;Renombrar…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -132,14 +140,14 @@
         <translation>Alt+Down</translation>
     </message>
     <message>
-        <location line="-122"/>
-        <location line="+125"/>
+        <location line="-152"/>
+        <location line="+155"/>
         <source>&amp;Voices</source>
         <translation>&amp;Voces</translation>
     </message>
     <message>
-        <location line="-124"/>
-        <location line="+125"/>
+        <location line="-154"/>
+        <location line="+155"/>
         <source>&amp;Results</source>
         <translation>&amp;Resultados</translation>
     </message>
@@ -165,7 +173,7 @@
 Makes and checks the word lists that Tildora&apos;s children practise with.</source>
         <translation>Editor de ejercicios de Tildora %1
 
-Crea y revisa las listas de palabras con las que practican los niños en Tildora.</translation>
+Crea y comprueba las listas de palabras con las que practican los alumnos en Tildora.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -179,24 +187,34 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     </message>
     <message>
         <location line="+1"/>
-        <location line="+124"/>
+        <location line="+139"/>
         <source>new list</source>
         <translation>lista nueva</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-127"/>
+        <source>«%1» is %2, not a list of words: it was not opened.</source>
+        <translation>«%1» es %2, no una lista de palabras: no se ha abierto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Cannot open %1: %2</source>
         <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+4"/>
+        <source>These lines of «%1» could not be made into exercise lines:</source>
+        <translation>Estas líneas de «%1» no se pudieron convertir en líneas de ejercicio:</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Cannot save %1: %2</source>
         <translation>No se puede guardar %1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Saved %1</source>
-        <translation>%1 guardada</translation>
+        <translation>Guardado: %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -234,12 +252,22 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation>Archivos de texto (*.txt *.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <source>«%1» is %2, not text: nothing was added. Save it as plain text (.txt) in the program that made it, and import that file.</source>
+        <translation>«%1» es %2, no un texto: no se ha añadido nada. Guárdalo como texto sin formato (.txt) en el programa con el que se hizo e importa ese archivo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Import %1</source>
         <translation>Importar %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
+        <source>These lines of «%1» were not added:</source>
+        <translation>Estas líneas de «%1» no se añadieron:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source> (read-only)</source>
         <translation> (solo lectura)</translation>
     </message>
@@ -419,7 +447,7 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
 <context>
     <name>tildora::ResultsPanel</name>
     <message>
-        <location filename="../src/editor/resultspanel.cpp" line="+63"/>
+        <location filename="../src/editor/resultspanel.cpp" line="+61"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -460,12 +488,12 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     </message>
     <message>
         <location line="+1"/>
-        <location line="+38"/>
+        <location line="+32"/>
         <source>&amp;New list from the missed words</source>
         <translation>&amp;Nueva lista con las palabras falladas</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-28"/>
         <source>Make an exercise list of the words missed most, to practise them again</source>
         <translation>Hace una lista de ejercicios con las palabras más falladas, para practicarlas otra vez</translation>
     </message>
@@ -484,12 +512,12 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation type="vanished">&amp;Resultados</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+21"/>
         <source>&amp;Show the results</source>
         <translation>&amp;Mostrar los resultados</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>All children</source>
         <translation>Todos los alumnos</translation>
     </message>
@@ -534,9 +562,9 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
 <context>
     <name>tildora::VoicePanel</name>
     <message>
-        <location filename="../src/editor/voicepanel.cpp" line="+28"/>
+        <location filename="../src/editor/voicepanel.cpp" line="+24"/>
         <source>&amp;Play</source>
-        <translation>&amp;Reproducir</translation>
+        <translation>&amp;Escuchar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -545,12 +573,12 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     </message>
     <message>
         <location line="+1"/>
-        <location line="+73"/>
+        <location line="+64"/>
         <source>Record my &amp;voice…</source>
         <translation>Grabar mi &amp;voz…</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-64"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -572,7 +600,7 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     <message>
         <location line="+4"/>
         <source>Play the selected word&apos;s recording as Tildora plays it</source>
-        <translation>Reproduce la grabación de la palabra elegida tal como la reproduce Tildora</translation>
+        <translation>Escucha la grabación de la palabra elegida tal como suena en Tildora</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -594,9 +622,9 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation type="vanished">&amp;Voces</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+19"/>
         <source>&amp;Play the word</source>
-        <translation>&amp;Reproducir la palabra</translation>
+        <translation>&amp;Escuchar la palabra</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -619,7 +647,7 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation>&amp;Cancelar la grabación</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+34"/>
         <source>in your folder</source>
         <translation>en tu carpeta</translation>
     </message>
@@ -639,19 +667,19 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation>%1 (el alumno oye esta grabación también para %2)</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Cannot play the recording: %1</source>
-        <translation>No se puede reproducir la grabación: %1</translation>
+        <translation>No se puede escuchar la grabación: %1</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>No loudspeaker or headphones were found, so nothing can be played.</source>
-        <translation>No se encontraron altavoces ni auriculares, así que no se puede reproducir nada.</translation>
+        <translation>No se encontraron altavoces ni auriculares, así que no se puede escuchar nada.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Recording needs %1. Install it with: sudo apt install %2</source>
-        <translation>Para grabar hace falta %1. Instálalo con: sudo apt install %2</translation>
+        <translation>Para grabar hace falta %1. Se instala con: sudo apt install %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -698,7 +726,7 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     <message>
         <location line="+6"/>
         <source>Your recording of «%1» is saved; Tildora plays it from now on.</source>
-        <translation>Tu grabación de «%1» está guardada; Tildora la reproduce a partir de ahora.</translation>
+        <translation>Tu grabación de «%1» está guardada; Tildora la usa a partir de ahora.</translation>
     </message>
 </context>
 <context>
@@ -724,9 +752,13 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
         <translation>Grabar «%1»</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Say the word clearly, as to a child:</source>
-        <translation>Di la palabra con claridad, como a un niño:</translation>
+        <translation type="vanished">Di la palabra con claridad, como a un niño:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Say the word slowly and clearly:</source>
+        <translation>Di la palabra despacio y con claridad:</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -765,18 +797,22 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
     </message>
     <message>
         <location line="+6"/>
+        <source>A take of %1 s. Listen to it, keep it, or record it again.</source>
+        <translation>Grabación de %1 s. Escúchala, guárdala o vuelve a grabarla.</translation>
+    </message>
+    <message>
         <source>%1 s recorded. Play it back, keep it, or record it again.</source>
-        <translation>%1 s grabados. Escúchalo, guárdalo o vuelve a grabarlo.</translation>
+        <translation type="vanished">%1 s grabados. Escúchalo, guárdalo o vuelve a grabarlo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nothing was heard. Check the microphone&apos;s volume and record again.</source>
-        <translation>No se oyó nada. Revisa el volumen del micrófono y vuelve a grabar.</translation>
+        <translation>No se oyó nada. Comprueba el volumen del micrófono y vuelve a grabar.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No loudspeaker or headphones were found, so the take cannot be played.</source>
-        <translation>No se encontraron altavoces ni auriculares, así que la toma no se puede escuchar.</translation>
+        <translation>No se encontraron altavoces ni auriculares, así que la grabación no se puede escuchar.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -787,7 +823,7 @@ Crea y revisa las listas de palabras con las que practican los niños en Tildora
 <context>
     <name>tildora::WordPanel</name>
     <message>
-        <location filename="../src/editor/wordpanel.cpp" line="+71"/>
+        <location filename="../src/editor/wordpanel.cpp" line="+93"/>
         <source>New words, one per line, with their written accents:</source>
         <translation>Palabras nuevas, una por línea, con sus tildes:</translation>
     </message>
@@ -801,12 +837,12 @@ canción
 pájaro</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Add to the list</source>
         <translation>&amp;Añadir a la lista</translation>
     </message>
     <message numerus="yes">
-        <location line="+29"/>
+        <location line="+49"/>
         <source>Add %n word(s)</source>
         <translation>
             <numerusform>Añadir %n palabra</numerusform>
@@ -814,32 +850,47 @@ pájaro</translation>
         </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+35"/>
         <source>Choose a word to see it as the child will.</source>
-        <translation>Elige una palabra para verla como la verá el niño.</translation>
+        <translation>Elige una palabra para verla como la verá el alumno.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>%1 — %2, %3</source>
         <translation>%1 — %2, %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-4"/>
         <source>with a written accent</source>
         <translation>con tilde</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-125"/>
+        <source>The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)</source>
+        <translation>La palabra está bien escrita: la comprobación de ortografía la conoce a partir de ahora (en tu diccionario-extra.txt)</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>These lines were not added:</source>
+        <translation>Estas líneas no se añadieron:</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>no written accent</source>
         <translation>sin tilde</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>This line cannot be read as an exercise.</source>
         <translation>Esta línea no se puede leer como ejercicio.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
     </message>
@@ -857,6 +908,11 @@ pájaro</translation>
         <location line="+3"/>
         <source>Use «%1»</source>
         <translation>Usar «%1»</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add «%1» to my dictionary</source>
+        <translation>Añadir «%1» a mi diccionario</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,7 @@
     <message>
         <location line="+2"/>
         <source>Start in the full-screen view (F11 leaves it).</source>
-        <translation>Empieza a pantalla completa (F11 la deja).</translation>
+        <translation>Empieza a pantalla completa (F11 para salir).</translation>
     </message>
 </context>
 <context>
@@ -99,7 +99,7 @@
     <message>
         <location line="+1"/>
         <source>Press the letter that takes the written accent, or the no-accent button.</source>
-        <translation>Pulsa la letra que lleva tilde, o el botón «sin tilde».</translation>
+        <translation>Pulsa la letra que lleva tilde, o el botón «Sin tilde».</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -156,7 +156,7 @@
     <message>
         <location line="+1"/>
         <source>Credits card</source>
-        <translation>Tarjeta de créditos</translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <location line="+0"/>

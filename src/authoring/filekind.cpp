@@ -16,7 +16,7 @@ QString notTextKind(const QByteArray &bytes)
         const char *kind;
     };
     static const Signature signatures[] = {
-        {"PK\x03\x04", QT_TRANSLATE_NOOP("tildora::FileKind", "a Word, LibreOffice or other packed document")},
+        {"PK\x03\x04", QT_TRANSLATE_NOOP("tildora::FileKind", "a Word, LibreOffice or similar document")},
         {"\xD0\xCF\x11\xE0", QT_TRANSLATE_NOOP("tildora::FileKind", "an older Word or Excel document")},
         {"%PDF", QT_TRANSLATE_NOOP("tildora::FileKind", "a PDF document")},
         {"{\\rtf", QT_TRANSLATE_NOOP("tildora::FileKind", "a rich-text (RTF) document")},
@@ -34,7 +34,7 @@ QString notTextKind(const QByteArray &bytes)
         return (uchar(c) < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == '\x7f';
     });
     if (head.contains('\0') || controls * 100 > head.size())
-        return QCoreApplication::translate("tildora::FileKind", "a file that is not text");
+        return QCoreApplication::translate("tildora::FileKind", "a file made for another program");
     return {};
 }
 

@@ -35,7 +35,8 @@ QString extensionOf(const QString &name)
 
 QString numbered(int number, const QString &rest)
 {
-    return QStringLiteral("%1-%2").arg(number, 2, 10, QLatin1Char('0')).arg(rest);
+    // One arg() for both: a title may hold a %2 of its own.
+    return QStringLiteral("%1-%2").arg(QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')), rest);
 }
 
 } // namespace
@@ -156,7 +157,7 @@ bool moveList(const QString &folder, QStringList names, int from, int to, QStrin
     // Through hidden names first, so that no rename lands on a list that has
     // not moved yet.
     for (int i = 0; i < names.size(); ++i) {
-        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(i).arg(names[i]);
+        const QString hidden = QStringLiteral(".renumbering-%1-%2").arg(QString::number(i), names[i]);
         if (names[i] != targets[i] && !dir.rename(names[i], hidden)) {
             for (int j = 0; j < i; ++j)
                 if (!staged[j].isEmpty())

@@ -96,18 +96,18 @@ void LiveCheck::setDictionary(const SpanishDictionary *dictionary)
     m_suggestions.clear();
 }
 
+void LiveCheck::setRecordingHint(const QString &hint)
+{
+    m_recordingHint = hint;
+    m_lines.clear();
+}
+
 QString LiveCheck::unknownWordMessage(const QString &written, const QStringList &suggestions)
 {
     return suggestions.isEmpty()
                ? CheckText::tr("«%1» is not in the Spanish dictionary").arg(written)
                : CheckText::tr("«%1» is not in the Spanish dictionary; did you mean %2?")
                      .arg(written, suggestions.join(QStringLiteral(", ")));
-}
-
-void LiveCheck::setRecordingAdvice(const QString &advice)
-{
-    m_recordingAdvice = advice;
-    m_lines.clear();
 }
 
 QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView accent, const QString &sentence)
@@ -127,7 +127,7 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     const QString advice =
-        m_recordingAdvice.isEmpty() ? CheckText::tr("tildora-author record makes it") : m_recordingAdvice;
+        m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it") : m_recordingHint;
     // A line with a sentence is heard as its sentence; the word's recording only stands in for it.
     if (!sentence.isEmpty()) {
         if (!m_content.hasSentenceRecording(word.toString(), sentence))

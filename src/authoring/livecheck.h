@@ -38,12 +38,11 @@ public:
     void setContent(const ContentLocator *content);
     void setDictionary(const SpanishDictionary *dictionary);
     const SpanishDictionary *dictionary() const { return m_dictionary; }
+    // Said after a missing recording: how to make it where the check is
+    // read (tildora-author's command when none is given).
+    void setRecordingHint(const QString &hint);
 
     QList<CheckedLine> check(const QStringList &lines);
-
-    // How the teacher makes a missing recording, as its warning says it;
-    // "tildora-author record makes it" unless set.
-    void setRecordingAdvice(const QString &advice);
 
     // The dictionary's words closest to the written word of the line; empty
     // without a dictionary or when the line has no readable word.
@@ -58,9 +57,9 @@ private:
 
     const SpanishDictionary *m_dictionary = nullptr;
     ContentLookup m_content;
-    QString m_recordingAdvice;
     QHash<QString, CheckedLine> m_lines;
     QHash<QString, QStringList> m_suggestions;
+    QString m_recordingHint;
 };
 
 } // namespace tildora

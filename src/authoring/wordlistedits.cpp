@@ -33,7 +33,7 @@ RemoveLinesCommand::RemoveLinesCommand(WordListModel *model, int row, int count)
 QString RemoveLinesCommand::name(int row, int count)
 {
     return count == 1 ? QCoreApplication::translate("tildora::WordListEdits", "Remove line %1").arg(row + 1)
-                      : QCoreApplication::translate("tildora::WordListEdits", "Remove %1 lines").arg(count);
+                      : QCoreApplication::translate("tildora::WordListEdits", "Remove %n lines", nullptr, count);
 }
 
 void RemoveLinesCommand::redo() { m_model->applyRemove(m_row, int(m_lines.size())); }

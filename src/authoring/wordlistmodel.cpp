@@ -11,7 +11,11 @@
 
 namespace tildora {
 
-WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
+WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // The list is edited in the editor, which makes recordings itself.
+    m_check.setRecordingHint(tr("Voices → Record the missing words makes it"));
+}
 
 void WordListModel::setContent(const ContentLocator *content)
 {
@@ -161,8 +165,13 @@ void WordListModel::recheck()
     m_checked = m_check.check(m_lines);
     m_analysis.resize(m_lines.size());
     m_errors = m_warnings = 0;
+    if (m_analysed.size() > 100000)  // pasting list after list must not grow it without end
+        m_analysed.clear();
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        m_analysis[i] = analyseLine(m_lines.at(i));
+        auto known = m_analysed.constFind(m_lines.at(i));
+        if (known == m_analysed.constEnd())
+            known = m_analysed.insert(m_lines.at(i), analyseLine(m_lines.at(i)));
+        m_analysis[i] = *known;
         for (const LineProblem &p : m_checked.at(i).problems)
             ++(p.severity == LineProblem::Error ? m_errors : m_warnings);
     }

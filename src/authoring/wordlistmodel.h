@@ -4,6 +4,7 @@
 #include "authoring/wordanalysis.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 
 class QUndoStack;
@@ -75,6 +76,7 @@ private:
     LiveCheck m_check;
     QStringList m_lines;
     QList<WordAnalysis> m_analysis;
+    QHash<QString, WordAnalysis> m_analysed;  // by line: a change re-reads only the lines it made
     QList<CheckedLine> m_checked;
     int m_errors = 0;
     int m_warnings = 0;

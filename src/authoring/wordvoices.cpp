@@ -19,6 +19,35 @@ const QString WavExtension = QStringLiteral(".wav");
 // Context of this file's messages for the translations.
 struct WordVoices { Q_DECLARE_TR_FUNCTIONS(tildora::WordVoices) };
 
+// A recordings folder read once, found in as ContentLocator finds a file (the
+// exact name first, then any letter case): looking words up one by one would
+// list the folder again for every missing word, and a list of thousands of new
+// words would hold the window up for many seconds.
+class RecordingsFolder
+{
+public:
+    explicit RecordingsFolder(const QString &dir) : m_dir(dir)
+    {
+        if (dir.isEmpty())
+            return;
+        for (const QString &name : QDir(dir).entryList(QDir::Files, QDir::Name)) {
+            m_names.insert(name);
+            if (const QString folded = name.toCaseFolded(); !m_folded.contains(folded))
+                m_folded.insert(folded, name);  // the first in name order
+        }
+    }
+    QString find(const QString &fileName) const
+    {
+        const QString name = m_names.contains(fileName) ? fileName : m_folded.value(fileName.toCaseFolded());
+        return name.isEmpty() ? QString() : m_dir + QLatin1Char('/') + name;
+    }
+
+private:
+    QString m_dir;
+    QSet<QString> m_names;
+    QHash<QString, QString> m_folded;
+};
+
 } // namespace
 
 QList<SharedRecording> sharedRecordings(const QStringList &lines)
@@ -51,6 +80,8 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
     QList<WordVoice> voices;
     QSet<QString> seen;
     const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
+    const RecordingsFolder teacher(content.userFolder(ContentFolder::WordSounds));
+    const RecordingsFolder bundled(content.folder(ContentFolder::WordSounds));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         const QString word = fields.word.toString();
@@ -63,7 +94,9 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         WordVoice voice;
         voice.word = word;
         voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        voice.path = content.wordRecording(word);
+        voice.path = teacher.find(word + WavExtension);
+        if (voice.path.isEmpty())
+            voice.path = bundled.find(word + WavExtension);
         if (!voice.path.isEmpty())
             voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
                                                                                                    : VoiceSource::Bundled;

@@ -117,25 +117,36 @@ void VoicePanel::refresh()
 {
     // The word chosen in the words tab while this one was out of date, else the one chosen here.
     const QString selected = m_stale && !m_wanted.isEmpty() ? m_wanted : selectedWord();
-    m_voices = wordVoices(ExerciseLines::fromStringList(m_lines), m_content);
-    m_table->clear();
-    for (const WordVoice &voice : std::as_const(m_voices)) {
-        const QString source = voice.source == VoiceSource::Teacher   ? tr("in your folder")
-                               : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
-                                                                      : tr("missing");
-        auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
-        if (!voice.sharedBy.isEmpty()) {
-            // Words the file cannot tell apart: the teacher decides whether to keep them all.
-            QStringList others = voice.sharedBy;
-            others.removeAll(voice.spoken);
-            item->setText(SpokenColumn, tr("%1 (the child hears it for %2 too)").arg(voice.spoken, others.join(QStringLiteral(", "))));
-            item->setForeground(SpokenColumn, QColor(0x8a, 0x5a, 0x00));
+    const QList<WordVoice> voices = wordVoices(ExerciseLines::fromStringList(m_lines), m_content);
+    // Most changes of a line leave its word and recording as they were: the
+    // table of a long list is only made again when something in it changed.
+    const bool same = std::equal(voices.cbegin(), voices.cend(), m_voices.cbegin(), m_voices.cend(),
+                                 [](const WordVoice &a, const WordVoice &b) {
+                                     return a.word == b.word && a.spoken == b.spoken && a.path == b.path
+                                            && a.sharedBy == b.sharedBy;
+                                 });
+    m_voices = voices;
+    if (!same || m_table->topLevelItemCount() != m_voices.size()) {
+        m_table->clear();
+        for (const WordVoice &voice : std::as_const(m_voices)) {
+            const QString source = voice.source == VoiceSource::Teacher   ? tr("in your folder")
+                                   : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
+                                                                          : tr("missing");
+            auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
+            if (!voice.sharedBy.isEmpty()) {
+                // Words the file cannot tell apart: the teacher decides whether to keep them all.
+                QStringList others = voice.sharedBy;
+                others.removeAll(voice.spoken);
+                item->setText(SpokenColumn, tr("%1 (the child hears it for %2 too)").arg(voice.spoken, others.join(QStringLiteral(", "))));
+                item->setForeground(SpokenColumn, QColor(0x8a, 0x5a, 0x00));
+            }
+            if (voice.source == VoiceSource::Missing)
+                item->setForeground(SourceColumn, QColor(0xb0, 0x30, 0x20));
         }
-        if (voice.source == VoiceSource::Missing)
-            item->setForeground(SourceColumn, QColor(0xb0, 0x30, 0x20));
-        if (voice.word == selected)
-            m_table->setCurrentItem(item);
     }
+    if (const QList<QTreeWidgetItem *> found = m_table->findItems(selected, Qt::MatchExactly, WordColumn);
+        !found.isEmpty())
+        m_table->setCurrentItem(found.first());
     m_stale = false;
     updateButtons();
     emit recordingsChanged();

@@ -26,7 +26,7 @@ VoiceRecorderDialog::VoiceRecorderDialog(const QString &word, const QString &spo
       m_keep(new QPushButton(tr("&Keep"), this))
 {
     setWindowTitle(tr("Record «%1»").arg(spoken));
-    auto *title = new QLabel(tr("Say the word clearly, as to a child:"), this);
+    auto *title = new QLabel(tr("Say the word slowly and clearly:"), this);
     auto *wordLabel = new QLabel(spoken, this);
     QFont big = wordLabel->font();
     big.setPointSizeF(big.pointSizeF() * 2.5);
@@ -135,7 +135,7 @@ void VoiceRecorderDialog::stopRecording()
     const bool heard = !m_take.samples.isEmpty();
     m_play->setEnabled(heard);
     m_keep->setEnabled(heard);
-    showState(heard ? tr("%1 s recorded. Play it back, keep it, or record it again.")
+    showState(heard ? tr("A take of %1 s. Listen to it, keep it, or record it again.")
                           .arg(QLocale().toString(m_take.seconds(), 'f', 1))
                     : tr("Nothing was heard. Check the microphone's volume and record again."));
 }

@@ -106,7 +106,7 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     split->addWidget(m_table);
     split->addWidget(lower);
     split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(1, 2);  // room for the word, its problems and suggestions
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);

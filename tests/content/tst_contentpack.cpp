@@ -142,8 +142,13 @@ private slots:
                 QVERIFY2(!neverShip.contains(spelled), qPrintable(where + spelled + ": " + neverShip.value(spelled)));
                 QVERIFY2(!inThisList.contains(sentence ? line : word), qPrintable(where + "twice in the list"));
                 inThisList.insert(sentence ? line : word);
-                for (const QChar c : word)
-                    QVERIFY2(QFile::exists(Content + "/letrasgifs/" + c + ".gif"), qPrintable(where + c));
+                int width = 0;  // the letter strip, 15 pixels wider than its letters, fits the 739-pixel window
+                for (const QChar c : word) {
+                    const int letter = QImageReader(Content + "/letrasgifs/" + c + ".gif").size().width();
+                    QVERIFY2(letter > 0, qPrintable(where + c));
+                    width += letter;
+                }
+                QVERIFY2(width <= 720, qPrintable(where + QString::number(width) + " pixels wide"));
                 if (!isNoAccentMarker(accent))
                     QVERIFY2(QFile::exists(Content + "/letrasacento/" + accent + ".gif"), qPrintable(where));
                 QVERIFY2(QFile::exists(Content + "/sonidospalabras/" + word + ".wav"), qPrintable(where));

@@ -58,7 +58,7 @@ QStringList rowsOf(const QTreeWidget *table)
 
 // What a teacher sees after her steps, one probe each: "lines" (the Word
 // column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
-// "column N" (a column's cells).
+// "column N" (a column's cells), whether the "problems say TEXT".
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -72,6 +72,8 @@ QString probe(EditorWindow &window, const QString &what)
         return readFile(window.content().userFolder() + "/diccionario-extra.txt");
     if (what == "lines")
         return column(0);
+    if (what.startsWith("problems say "))  // whether any line's problems say this
+        return column(WordListModel::ProblemsColumn).contains(what.section(' ', 2)) ? "yes" : "no";
     if (what.startsWith("column "))
         return column(what.section(' ', 1).toInt());
     if (what == "title")
@@ -289,6 +291,10 @@ private slots:
         QTest::newRow("a long word is drawn smaller, the window keeps its width")
             << QStringList{"electroencefalografistamente,9,en,NO,"} << QStringList{"click 1"} << QStringList{"width"}
             << QStringList{"as wide"};
+        QTest::newRow("a missing recording points to the editor's own Record the missing words")
+            << QStringList{"bruflo,3,bru,NO,"} << QStringList{} << QStringList{"problems say tildora-author",
+                                                                  "problems say Record the missing words"}
+            << QStringList{"no", "yes"};
         QTest::newRow("deleting the open list shows the next one")
             << QStringList{animals, "rojo,2,ro,NO,"} << QStringList{"menu Delete (to the trash)"}
             << QStringList{"title", "lines"} << QStringList{"02-lista.txt — Tildora exercise editor", "rojo"};
@@ -432,9 +438,15 @@ private slots:
             menus << action->text();
         QVERIFY2(menus.contains(QStringLiteral("&Archivo")), qPrintable(menus.join(QLatin1Char(' '))));
         QVERIFY(window.statusBar()->findChild<QLabel *>()->text().startsWith(QStringLiteral("2 palabras")));
-        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
+        // English, or a language with no catalogue, reads the English plural forms alone.
+        for (const QLocale &locale : {QLocale(QLocale::English), QLocale(QLocale::German)}) {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            QVERIFY(!installTranslations(*qApp, locale, QStringLiteral(TILDORA_BINARY_DIR "/translations")));
+            window.model()->resetLines({QStringLiteral("sol,2,sol,NO,")});
+            QVERIFY(window.statusBar()->findChild<QLabel *>()->text().startsWith(QStringLiteral("1 word · 0 errors")));
         }
     }
 
