@@ -9,10 +9,6 @@
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <source>tildora-author: cannot read %1</source>
-        <translation type="vanished">tildora-author: no se puede leer %1</translation>
-    </message>
-    <message>
         <location line="+40"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
@@ -21,10 +17,6 @@
         <location line="+34"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
-    </message>
-    <message>
-        <source>tildora-author: %1: no such file</source>
-        <translation type="vanished">tildora-author: %1: no existe ese archivo</translation>
     </message>
     <message>
         <location line="-43"/>
@@ -37,12 +29,12 @@
         <translation>%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+21"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>made %1 («%2»)</source>
         <translation>creado %1 («%2»)</translation>
     </message>
@@ -77,12 +69,13 @@
 
 Commands:
   make [FILE]        words with their accents, one per line (UTF-8; standard input
-                     without FILE), to exercise lines on standard output
+                     without FILE), to exercise lines on standard output; a word
+                     with its sentence as &quot;tú: ¿Vienes tú al parque?&quot;
   check FILE...      report every problem of exercise files as
                      file:line: error|warning: message
-  record FILE...     make the missing word recordings of exercise files
-                     (into ~/.local/share/tildora/sonidospalabras, or DIR/sonidospalabras
-                     with --content DIR)
+  record FILE...     make the missing recordings of the words and sentences of
+                     exercise files (into ~/.local/share/tildora/sonidospalabras and
+                     sonidosfrases, or into DIR/... with --content DIR)
   say OUT.wav TEXT   speak a text into a WAV file as recordings are made
 
 Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
@@ -90,18 +83,19 @@ Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
 
 Órdenes:
   make [ARCHIVO]     palabras con sus tildes, una por línea (UTF-8; la entrada estándar
-                     sin ARCHIVO), a líneas de ejercicio en la salida estándar
+                     sin ARCHIVO), a líneas de ejercicio en la salida estándar; una palabra
+                     con su frase como «tú: ¿Vienes tú al parque?»
   check ARCHIVO...   informa de cada problema de los archivos de ejercicios como
                      archivo:línea: error|aviso: mensaje
-  record ARCHIVO...  crea las grabaciones de palabras que faltan en los archivos de ejercicios
-                     (en ~/.local/share/tildora/sonidospalabras, o en DIR/sonidospalabras
-                     con --content DIR)
+  record ARCHIVO...  crea las grabaciones que faltan de las palabras y las frases de los
+                     archivos de ejercicios (en ~/.local/share/tildora/sonidospalabras y
+                     sonidosfrases, o en DIR/... con --content DIR)
   say SALIDA.wav TEXTO  dice un texto en un archivo WAV como se hacen las grabaciones
 
 Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>make, check, record or say</source>
         <translation>make, check, record o say</translation>
     </message>
@@ -126,7 +120,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>record necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
@@ -165,10 +159,6 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileKind</name>
     <message>
-        <source>a Word, LibreOffice or other packed document</source>
-        <translation type="vanished">un documento de Word, LibreOffice u otro comprimido</translation>
-    </message>
-    <message>
         <location filename="../src/authoring/filekind.cpp" line="+19"/>
         <source>a Word, LibreOffice or similar document</source>
         <translation>un documento de Word, LibreOffice o parecido</translation>
@@ -199,10 +189,6 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+12"/>
         <source>a file made for another program</source>
         <translation>un archivo hecho para otro programa</translation>
-    </message>
-    <message>
-        <source>a file that is not text</source>
-        <translation type="vanished">un archivo que no es de texto</translation>
     </message>
 </context>
 <context>
@@ -246,13 +232,6 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+5"/>
         <source>accent &quot;%1&quot; is neither NO nor &apos;%2&apos;, the accented &apos;%3&apos;</source>
         <translation>la tilde «%1» no es ni NO ni «%2», la «%3» con tilde</translation>
-    </message>
-</context>
-<context>
-    <name>tildora::ListFile</name>
-    <message>
-        <source>it is a folder</source>
-        <translation type="vanished">es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -319,7 +298,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+34"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+64"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
@@ -354,31 +333,47 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
+        <source>no recording of the sentence, %1/%2.wav (%3)</source>
+        <translation>falta la grabación de la frase, %1/%2.wav (%3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>no recording %1/%2.wav (%3)</source>
         <translation>falta la grabación %1/%2.wav (%3)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-8"/>
         <source>tildora-author record makes it</source>
         <translation>la crea tildora-author record</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-94"/>
+        <source>the text after the fourth comma does not hold «%1» as a word of its own: Tildora ignores it</source>
+        <translation>el texto tras la cuarta coma no contiene «%1» como palabra: Tildora no lo tiene en cuenta</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the sentence has %1 characters, and the window shows %2 at most: shorten it</source>
+        <translation>la frase tiene %1 caracteres, y la ventana muestra %2 como mucho: acórtela</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the sentence writes «%1», not «%2»: is a written accent wrong?</source>
+        <translation>la frase escribe «%1», no «%2»: ¿falta o sobra una tilde?</translation>
+    </message>
+    <message>
+        <location line="+154"/>
         <source>the child hears the same recording for «%1» and «%2»</source>
         <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
     <message>
-        <source>no recording %1/%2.wav (tildora-author record makes it)</source>
-        <translation type="vanished">falta la grabación %1/%2.wav (tildora-author record la crea)</translation>
-    </message>
-    <message>
-        <location line="-49"/>
+        <location line="-50"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -428,10 +423,6 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <source>the speech programs failed</source>
         <translation>los programas de voz fallaron</translation>
     </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation type="vanished">no se puede escribir %1</translation>
-    </message>
 </context>
 <context>
     <name>tildora::Stress</name>
@@ -469,7 +460,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+34"/>
+        <location filename="../src/authoring/textimport.cpp" line="+43"/>
+        <source>there is no sentence after the colon</source>
+        <translation>no hay ninguna frase tras los dos puntos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the sentence «%1» does not hold «%2» as a word of its own</source>
+        <translation>la frase «%1» no contiene «%2» como palabra</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>line %1: %2; its line is made for «%3»</source>
         <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
     </message>
@@ -505,10 +506,6 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         </translation>
     </message>
     <message>
-        <source>Remove %1 lines</source>
-        <translation type="vanished">Quitar %1 líneas</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>Move line %1</source>
         <translation>Mover la línea %1</translation>
@@ -517,12 +514,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+17"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+18"/>
         <source>Voices → Record the missing words makes it</source>
         <translation>la crea Voces → Grabar las palabras que faltan</translation>
     </message>
     <message>
-        <location line="+208"/>
+        <location line="+241"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -532,7 +529,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Word</source>
         <translation>Palabra</translation>
     </message>
@@ -550,6 +547,11 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+1"/>
         <source>Written accent</source>
         <translation>Tilde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sentence</source>
+        <translation>Frase</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -606,7 +608,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+140"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+155"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

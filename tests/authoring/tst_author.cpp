@@ -4,6 +4,7 @@
 #include "authoring/filecheck.h"
 #include "authoring/maker.h"
 #include "authoring/recorder.h"
+#include "authoring/wavtools.h"
 #include "content/contentlocator.h"
 
 #include "../support/files.h"
@@ -164,7 +165,7 @@ private slots:
         if (!WordRecorder::missingTools().isEmpty())
             QSKIP("espeak-ng and sox are needed");
         testing::ContentTree tree;
-        tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,"});
+        tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,", "sol,2,sol,NO,Sale el sol.,"});
         tree.recording("sol");
         const Run run = author({"record", "--content", tree.root, tree.path("ejercicios/a.txt")});
         QCOMPARE(run.exit, 1);  // the name that climbs out of the folder is refused
@@ -173,6 +174,9 @@ private slots:
         const QByteArray wav = testing::readFile(tree.path("sonidospalabras/arbol.wav"));
         QVERIFY(wav.startsWith("RIFF") && wav.size() > 10000);
         QCOMPARE(QFile(tree.path("sonidospalabras/sol.wav")).size(), qint64(4));  // kept, not remade
+        // The sentence said as a whole, longer than a word.
+        const QString sentence = "sonidosfrases/" + ContentLocator::sentenceRecordingName("sol", "Sale el sol.") + ".wav";
+        QVERIFY(soundFromWav(testing::readFile(tree.path(sentence))).seconds() > 0.8);
         QVERIFY(!QFile::exists(tree.path("x.wav")));
     }
 };
