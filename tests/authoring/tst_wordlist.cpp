@@ -151,6 +151,8 @@ private slots:
         QTest::newRow("move the first line down to the end") << 2 << QStringList{Start[1], Start[2], Start[0]};
         QTest::newRow("type a word with its accent: canción") << 3 << QStringList{Start[0], "cancion,6,cion,ó,", Start[2]};
         QTest::newRow("remove the first and the last line, one step") << 4 << QStringList{Start[1]};
+        QTest::newRow("a sentence pasted over two lines: one line of the file")
+            << 5 << QStringList{Start[0], "sol,2,sol,NO,Sale el sol, cada día.,", Start[2]};
     }
 
     void editsUndoAndRedo()
@@ -167,6 +169,7 @@ private slots:
         case 2: model.moveLine(0, 2); break;
         case 3: QVERIFY(model.setData(model.index(1, WordListModel::WordColumn), QStringLiteral("canción"))); break;
         case 4: model.removeChosenLines({2, 0, 2, 7}); break;
+        case 5: model.setData(model.index(1, WordListModel::SentenceColumn), QStringLiteral("Sale el sol,\ncada día.")); break;
         }
         QCOMPARE(model.lines(), after);
         QCOMPARE(model.rowCount(), after.size());
