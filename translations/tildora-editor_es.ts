@@ -508,10 +508,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Alumno:</translation>
     </message>
     <message>
-        <source>&amp;Results</source>
-        <translation type="vanished">&amp;Resultados</translation>
-    </message>
-    <message>
         <location line="+21"/>
         <source>&amp;Show the results</source>
         <translation>&amp;Mostrar los resultados</translation>
@@ -562,7 +558,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::VoicePanel</name>
     <message>
-        <location filename="../src/editor/voicepanel.cpp" line="+24"/>
+        <location filename="../src/editor/voicepanel.cpp" line="+34"/>
         <source>&amp;Play</source>
         <translation>&amp;Escuchar</translation>
     </message>
@@ -573,12 +569,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+1"/>
-        <location line="+64"/>
+        <location line="+59"/>
         <source>Record my &amp;voice…</source>
         <translation>Grabar mi &amp;voz…</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-59"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -618,11 +614,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>«%1»: %2</translation>
     </message>
     <message>
-        <source>&amp;Voices</source>
-        <translation type="vanished">&amp;Voces</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location line="+14"/>
         <source>&amp;Play the word</source>
         <translation>&amp;Escuchar la palabra</translation>
     </message>
@@ -662,12 +654,17 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>falta</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>%1 (sentence)</source>
+        <translation>%1 (frase)</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>%1 (the child hears it for %2 too)</source>
         <translation>%1 (el alumno oye esta grabación también para %2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+56"/>
         <source>Cannot play the recording: %1</source>
         <translation>No se puede escuchar la grabación: %1</translation>
     </message>
@@ -724,7 +721,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>No se encontró ningún micrófono. Conecta uno para grabar tu propia voz; todo lo demás funciona sin él.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Your recording of «%1» is saved; Tildora plays it from now on.</source>
         <translation>Tu grabación de «%1» está guardada; Tildora la usa a partir de ahora.</translation>
     </message>
@@ -750,10 +747,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <location line="+2"/>
         <source>Record «%1»</source>
         <translation>Grabar «%1»</translation>
-    </message>
-    <message>
-        <source>Say the word clearly, as to a child:</source>
-        <translation type="vanished">Di la palabra con claridad, como a un niño:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -801,10 +794,6 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Grabación de %1 s. Escúchala, guárdala o vuelve a grabarla.</translation>
     </message>
     <message>
-        <source>%1 s recorded. Play it back, keep it, or record it again.</source>
-        <translation type="vanished">%1 s grabados. Escúchalo, guárdalo o vuelve a grabarlo.</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <source>Nothing was heard. Check the microphone&apos;s volume and record again.</source>
         <translation>No se oyó nada. Comprueba el volumen del micrófono y vuelve a grabar.</translation>
@@ -823,7 +812,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::WordPanel</name>
     <message>
-        <location filename="../src/editor/wordpanel.cpp" line="+93"/>
+        <location filename="../src/editor/wordpanel.cpp" line="+105"/>
         <source>New words, one per line, with their written accents:</source>
         <translation>Palabras nuevas, una por línea, con sus tildes:</translation>
     </message>
@@ -850,12 +839,12 @@ pájaro</translation>
         </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Choose a word to see it as the child will.</source>
         <translation>Elige una palabra para verla como la verá el alumno.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <source>%1 — %2, %3</source>
         <translation>%1 — %2, %3</translation>
     </message>
@@ -865,17 +854,17 @@ pájaro</translation>
         <translation>con tilde</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-144"/>
         <source>The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)</source>
         <translation>La palabra está bien escrita: la comprobación de ortografía la conoce a partir de ahora (en tu diccionario-extra.txt)</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+96"/>
         <source>These lines were not added:</source>
         <translation>Estas líneas no se añadieron:</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+48"/>
         <source>no written accent</source>
         <translation>sin tilde</translation>
     </message>
