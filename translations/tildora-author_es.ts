@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+37"/>
+        <location filename="../app/author/main.cpp" line="+39"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
@@ -14,22 +14,21 @@
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+38"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-47"/>
         <source>tildora-author: cannot read %1: %2</source>
         <translation>tildora-author: no se puede leer %1: %2</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>%1 errors, %2 warnings in %3 files</source>
-        <translation>%1 errores, %2 avisos en %3 archivos</translation>
+        <translation type="vanished">%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+96"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -39,9 +38,61 @@
         <translation>creado %1 («%2»)</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>%1 recordings made, %2 failed</source>
-        <translation>%1 grabaciones hechas, %2 fallidas</translation>
+        <translation type="vanished">%1 grabaciones hechas, %2 fallidas</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
+        <translation>
+            <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
+            <numerusform>%n palabras que no están en el diccionario se avisaron sin sugerencias; --all-suggestions también las busca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2 in %3</source>
+        <translation>%1 y %2 en %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+38"/>
+        <source>%n recording(s) made</source>
+        <translation>
+            <numerusform>%n grabación hecha</numerusform>
+            <numerusform>%n grabaciones hechas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n falló</numerusform>
+            <numerusform>%n fallaron</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -59,7 +110,12 @@
         <translation>Revisa sin el diccionario.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>Suggest spellings for every word the dictionary does not know (by default for the first %1, as each takes about 30 ms; a forgotten accent is always suggested).</source>
+        <translation>Sugiere la grafía de cada palabra que el diccionario no conoce (si no, solo de las %1 primeras, porque cada una tarda unos 30 ms; una tilde olvidada se sugiere siempre).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Words per minute for say (default 125).</source>
         <translation>Palabras por minuto para say (125 si no se da).</translation>
     </message>
@@ -115,7 +171,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>check necesita al menos un archivo de ejercicios</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>record needs at least one exercise file</source>
         <translation>record necesita al menos un archivo de ejercicios</translation>
     </message>
@@ -125,15 +181,20 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
         <source>no command given</source>
         <translation>no se ha dado ninguna orden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>tildora-author: cannot write the output: %1</source>
+        <translation>tildora-author: no se puede escribir la salida: %1</translation>
     </message>
 </context>
 <context>
     <name>tildora::AccentRules</name>
     <message>
-        <location filename="../src/authoring/accentrules.cpp" line="+82"/>
+        <location filename="../src/authoring/accentrules.cpp" line="+84"/>
         <source>«%1» is written «%2» since 2010: one syllable for writing</source>
         <translation>«%1» se escribe «%2» desde 2010: es monosílaba a efectos ortográficos</translation>
     </message>
@@ -146,7 +207,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+51"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+57"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -193,13 +254,21 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 </context>
 <context>
     <name>tildora::LineCheck</name>
+    <message numerus="yes">
+        <location filename="../src/authoring/linecheck.cpp" line="+44"/>
+        <source>a word of %n letters is longer than any real word (%1 at most)</source>
+        <translation>
+            <numerusform>una palabra de %n letra es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+            <numerusform>una palabra de %n letras es más larga que cualquier palabra real (%1 como mucho)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/authoring/linecheck.cpp" line="+46"/>
+        <location line="+15"/>
         <source>fewer than four fields (each field ends with a comma)</source>
         <translation>menos de cuatro campos (cada campo termina en una coma)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the word has the accented vowel &apos;%1&apos;; write it without its accent</source>
         <translation>la palabra tiene la vocal con tilde «%1»; escríbela sin tilde</translation>
     </message>
@@ -214,7 +283,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la posición %1 está fuera de la palabra (de 1 a %2)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>position %1 is &apos;%2&apos;, not a vowel</source>
         <translation>la posición %1 es «%2», que no es una vocal</translation>
     </message>
@@ -235,9 +304,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::ListFile</name>
+    <message>
+        <location filename="../src/authoring/listfile.cpp" line="+21"/>
+        <source>line %1: «%2»: %3</source>
+        <translation>línea %1: «%2»: %3</translation>
+    </message>
+</context>
+<context>
     <name>tildora::ListFolder</name>
     <message>
-        <location filename="../src/authoring/listfolder.cpp" line="+105"/>
+        <location filename="../src/authoring/listfolder.cpp" line="+104"/>
         <location line="+28"/>
         <source>the list needs a name</source>
         <translation>la lista necesita un nombre</translation>
@@ -363,17 +440,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la frase escribe «%1», no «%2»: ¿falta o sobra una tilde?</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+156"/>
         <source>the child hears the same recording for «%1» and «%2»</source>
         <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-52"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -425,6 +502,19 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>tildora::RegularFile</name>
+    <message>
+        <location filename="../src/content/regularfile.cpp" line="+30"/>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>no es un archivo normal (es una tubería, un dispositivo o un socket)</translation>
+    </message>
+</context>
+<context>
     <name>tildora::Stress</name>
     <message>
         <location filename="../src/authoring/stress.cpp" line="+104"/>
@@ -452,7 +542,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1» aparece demasiadas veces en «%2»: la marcada no contendría la vocal tónica</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>&apos;%1&apos; is not a letter</source>
         <translation>«%1» no es una letra</translation>
     </message>
@@ -460,7 +550,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+43"/>
+        <location filename="../src/authoring/textimport.cpp" line="+44"/>
         <source>there is no sentence after the colon</source>
         <translation>no hay ninguna frase tras los dos puntos</translation>
     </message>
@@ -470,12 +560,13 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la frase «%1» no contiene «%2» como palabra</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>line %1: %2; its line is made for «%3»</source>
         <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-5"/>
+        <location line="+11"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
@@ -514,12 +605,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+18"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+19"/>
         <source>Voices → Record the missing words makes it</source>
         <translation>la crea Voces → Grabar las palabras que faltan</translation>
     </message>
     <message>
-        <location line="+241"/>
+        <location line="+235"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -608,7 +699,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+155"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+169"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

@@ -16,8 +16,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTranslator>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 using namespace tildora;
@@ -102,7 +104,11 @@ ContentLocator contentFor(const QCommandLineParser &parser, const QCommandLineOp
     return ContentLocator(contentFolder(QCoreApplication::applicationDirPath()), userContentFolder());
 }
 
-int check(const QStringList &files, const ContentLocator &content, bool useDictionary)
+// Hunspell's suggestions take some 30 ms a word: a long list of new words is
+// checked in a moment with this many, and --all-suggestions makes them all.
+constexpr int SuggestedWords = 20;
+
+int check(const QStringList &files, const ContentLocator &content, bool useDictionary, bool allSuggestions)
 {
     std::unique_ptr<SpanishDictionary> dictionary;
     if (useDictionary) {
@@ -116,6 +122,8 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
                 dictionary->addWords(folder + QStringLiteral("/diccionario-extra.txt"));
     }
     int errors = 0, warnings = 0;
+    FileCheck checker(dictionary.get(), &content);
+    checker.setSuggestionLimit(allSuggestions ? -1 : SuggestedWords);
     for (const QString &file : files) {
         QString why;
         const ExerciseLines lines = loadExerciseLines(file, &why);
@@ -124,12 +132,17 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
             ++errors;
             continue;
         }
-        for (const FileProblem &p : checkExerciseLines(lines, dictionary.get(), &content)) {
+        for (const FileProblem &p : checker.check(lines)) {
             say(stdout, formatProblem(shownName(file), p));
             (p.problem.severity == LineProblem::Error ? errors : warnings)++;
         }
     }
-    say(stderr, Author::tr("%1 errors, %2 warnings in %3 files").arg(errors).arg(warnings).arg(files.size()));
+    if (const int unsuggested = checker.wordsWithoutSuggestions(); unsuggested > 0)
+        say(stderr, Author::tr("%n word(s) not in the dictionary told without suggestions; "
+                               "--all-suggestions looks for them too", nullptr, unsuggested));
+    say(stderr, Author::tr("%1, %2 in %3")
+                    .arg(Author::tr("%n error(s)", nullptr, errors), Author::tr("%n warning(s)", nullptr, warnings),
+                         Author::tr("%n file(s)", nullptr, int(files.size()))));
     return errors + warnings == 0 ? Fine : Problems;
 }
 
@@ -167,7 +180,8 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
             }
         }
     }
-    say(stderr, Author::tr("%1 recordings made, %2 failed").arg(made).arg(failed));
+    say(stderr, QStringLiteral("%1, %2").arg(Author::tr("%n recording(s) made", nullptr, made),
+                                             Author::tr("%n failed", nullptr, failed)));
     return failed == 0 ? Fine : Problems;
 }
 
@@ -179,6 +193,11 @@ struct Options {
                                               "(default: Tildora's own, and the teacher's)."),
                                QStringLiteral("DIR")};
     QCommandLineOption noDictionary{QStringLiteral("no-dictionary"), Author::tr("Check without the dictionary.")};
+    QCommandLineOption allSuggestions{QStringLiteral("all-suggestions"),
+                                      Author::tr("Suggest spellings for every word the dictionary does not know "
+                                                 "(by default for the first %1, as each takes about 30 ms; "
+                                                 "a forgotten accent is always suggested).")
+                                          .arg(SuggestedWords)};
     QCommandLineOption speed{QStringLiteral("speed"), Author::tr("Words per minute for say (default 125)."),
                              QStringLiteral("WPM"), QStringLiteral("125")};
 };
@@ -198,7 +217,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "                     sonidosfrases, or into DIR/... with --content DIR)\n"
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n\n"
         "Exit status: 0 fine, 1 problems found, 2 bad usage."));
-    parser.addOptions({options.help, options.content, options.noDictionary, options.speed});
+    parser.addOptions({options.help, options.content, options.noDictionary, options.allSuggestions, options.speed});
     parser.addPositionalArgument(QStringLiteral("command"), Author::tr("make, check, record or say"));
 }
 
@@ -231,7 +250,8 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     if (command == QLatin1String("check")) {
         if (args.isEmpty())
             return usage(parser, Author::tr("check needs at least one exercise file"));
-        return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary));
+        return check(args, contentFor(parser, options.content), !parser.isSet(options.noDictionary),
+                     parser.isSet(options.allSuggestions));
     }
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
@@ -250,8 +270,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tildora-author"));
-    installLanguage(app, QLocale(), {QStringLiteral("tildora-author")},
-                    contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations"));
+    const QString translations = contentFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations");
+    installLanguage(app, QLocale(), {QStringLiteral("tildora-author")}, translations);
+    // In English only the counts need a catalogue: "1 file", "2 files".
+    if (speaksEnglish(QLocale())) {
+        auto *plurals = new QTranslator(&app);
+        if (plurals->load(QStringLiteral("tildora-author_en"), translations))
+            QCoreApplication::installTranslator(plurals);
+    }
     QCommandLineParser parser;
     const Options options;
     describe(parser, options);
@@ -264,5 +290,11 @@ int main(int argc, char *argv[])
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usage(parser, Author::tr("no command given"));
-    return runCommand(parser, options, args);
+    const int status = runCommand(parser, options, args);
+    // Output that never reached its file (a full disk) is a failure, not success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        say(stderr, Author::tr("tildora-author: cannot write the output: %1").arg(qt_error_string(errno)));
+        return status == Fine ? Problems : status;
+    }
+    return status;
 }

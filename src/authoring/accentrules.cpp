@@ -34,7 +34,8 @@ bool endsLikeALlana(QStringView lastSyllable)
     if (isPlainVowel(end))
         return true;
     const char16_t letter = end.toLower().unicode();
-    return (letter == u'n' || letter == u's') && lastSyllable.size() >= 2 && isPlainVowel(lastSyllable.at(lastSyllable.size() - 2));
+    return (letter == u'n' || letter == u's') && lastSyllable.size() >= 2
+           && isPlainVowel(lastSyllable.at(lastSyllable.size() - 2));
 }
 
 int adverbStemSyllables(const QStringList &syllables)
@@ -44,19 +45,20 @@ int adverbStemSyllables(const QStringList &syllables)
         || syllables[n - 1].compare(u"te", Qt::CaseInsensitive) != 0)
         return 0;
     const QString stem = withoutWrittenAccent(syllables.mid(0, n - 2).join(QString())).toLower();
+    if (stem.isEmpty())
+        return 0;
     const QChar last = stem.back();
     // Adjectives give their adverb the feminine (lenta-), or end in e or a
     // consonant (breve-, fácil-); one syllable only in l (cruel-, fiel-, vil-,
-    // tal-). Verbs that end alike (la-mente, au-mente, ali-mente,
-    // docu-mente, fer-mente) do not; the few that would are listed.
+    // tal-). Words that end alike (la-mente, au-mente, ali-mente, docu-mente,
+    // fer-mente) do not; the few that would are listed.
     if (n == 3 ? last != u'l' : last == u'i' || last == u'o' || last == u'u')
         return 0;
-    static const QStringList verbs{
-        QStringLiteral("imple"), QStringLiteral("comple"), QStringLiteral("suple"), QStringLiteral("incre"),
-        QStringLiteral("decre"), QStringLiteral("vehe"),   QStringLiteral("incle"), QStringLiteral("regla"),
-        QStringLiteral("orna"),  QStringLiteral("ator"),   QStringLiteral("frag"),  QStringLiteral("seg"),
-        QStringLiteral("pig")};
-    return verbs.contains(stem) ? 0 : int(n - 2);
+    static const QStringList alike{QStringLiteral("imple"), QStringLiteral("comple"), QStringLiteral("suple"),
+                                   QStringLiteral("incre"), QStringLiteral("decre"),  QStringLiteral("vehe"),
+                                   QStringLiteral("incle"), QStringLiteral("regla"),  QStringLiteral("orna"),
+                                   QStringLiteral("ator")};
+    return alike.contains(stem) ? 0 : int(n - 2);
 }
 
 std::optional<Respelling> outdatedAccent(QStringView word)

@@ -1,5 +1,7 @@
 #include "authoring/dictionary.h"
 
+#include "authoring/linecheck.h"
+#include "authoring/stress.h"
 #include "content/regularfile.h"
 
 #include <QDir>
@@ -53,10 +55,34 @@ bool SpanishDictionary::knows(const QString &word) const
     return m_hunspell && m_hunspell->spell(word.toStdString());
 }
 
-QStringList SpanishDictionary::suggestions(const QString &word, int most) const
+QStringList SpanishDictionary::accentSuggestions(const QString &word, int most) const
 {
     QStringList list;
     if (!m_hunspell)
+        return list;
+    const QString plain = withoutWrittenAccent(word);
+    const auto tryWord = [&](const QString &candidate) {
+        if (list.size() < most && candidate != word && !list.contains(candidate) && knows(candidate))
+            list << candidate;
+    };
+    tryWord(plain);
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        QString candidate = plain;
+        const QChar c = plain.at(i);
+        if (const QChar accented = accentedVowel(c); !accented.isNull()) {
+            tryWord(candidate.replace(i, 1, accented));
+            candidate = plain;
+        }
+        if (c == u'u' || c == u'n' || c == u'U' || c == u'N')
+            tryWord(candidate.replace(i, 1, c == u'u' ? u'ü' : c == u'U' ? u'Ü' : c == u'n' ? u'ñ' : u'Ñ'));
+    }
+    return list;
+}
+
+QStringList SpanishDictionary::suggestions(const QString &word, int most) const
+{
+    QStringList list = accentSuggestions(word, most);
+    if (!m_hunspell || !list.isEmpty())
         return list;
     for (const std::string &s : m_hunspell->suggest(word.toStdString())) {
         if (list.size() >= most)

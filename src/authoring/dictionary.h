@@ -25,7 +25,12 @@ public:
     bool addWords(const QString &path);
     QString name() const { return m_name; }
     bool knows(const QString &word) const;
+    // The dictionary's closest words: a teacher's usual slip, a forgotten or
+    // misplaced accent, ñ or ü, is found at once (accentSuggestions); other
+    // words ask hunspell, which takes some 30 ms a word.
     QStringList suggestions(const QString &word, int most = 5) const;
+    // The known words that differ from this one only by one accent, ñ or ü.
+    QStringList accentSuggestions(const QString &word, int most = 5) const;
 
 private:
     std::unique_ptr<Hunspell> m_hunspell;

@@ -1,5 +1,7 @@
 #include "authoring/filecheck.h"
 
+#include "authoring/dictionary.h"
+
 #include <QCoreApplication>
 
 namespace tildora {
@@ -22,14 +24,18 @@ QList<FileProblem> FileCheck::check(const ExerciseLines &lines)
     for (qsizetype i = 0; i < checked.size(); ++i) {
         QList<LineProblem> problems = checked.at(i).problems;
         if (checked.at(i).unknownWord) {
-            // The word the dictionary lacks is told last; its suggestions join it.
-            if (m_suggestionsLeft != 0) {
-                problems.last().message =
-                    LiveCheck::unknownWordMessage(checked.at(i).written, m_check.suggestions(text.at(i)));
+            // A forgotten accent is found at once; other words take hunspell's
+            // slow look, as many as the limit allows.
+            const QString &written = checked.at(i).written;
+            QStringList better = m_check.dictionary()->accentSuggestions(written);
+            if (better.isEmpty() && m_suggestionsLeft != 0) {
+                better = m_check.suggestions(text.at(i));
                 m_suggestionsLeft -= m_suggestionsLeft > 0;
-            } else {
+            } else if (better.isEmpty()) {
                 ++m_unsuggested;
             }
+            // The word the dictionary lacks is told last; its suggestions join it.
+            problems.last().message = LiveCheck::unknownWordMessage(written, better);
         }
         for (const LineProblem &p : std::as_const(problems))
             found.append({int(i) + 1, p});

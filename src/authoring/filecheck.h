@@ -25,8 +25,9 @@ class FileCheck
 public:
     FileCheck(const SpanishDictionary *dictionary, const ContentLocator *content);
 
-    // How many unknown words, over every file checked, get suggestions: they
-    // take some 30 ms a word. Negative for all (the default).
+    // How many unknown words, over every file checked, get hunspell's
+    // suggestions (some 30 ms a word); negative for all (the default). A
+    // forgotten accent, ñ or ü is suggested whatever the limit.
     void setSuggestionLimit(int words) { m_suggestionsLeft = words; }
     // Unknown words told without suggestions because of the limit.
     int wordsWithoutSuggestions() const { return m_unsuggested; }

@@ -37,6 +37,19 @@ bool isAccentedVowel(QChar c)
     }
 }
 
+QString wordLengthProblem(QStringView word)
+{
+    if (word.size() <= MaxWordLetters)
+        return {};
+    return LineCheck::tr("a word of %n letters is longer than any real word (%1 at most)", nullptr, int(word.size()))
+        .arg(MaxWordLetters);
+}
+
+QString shownWord(QStringView word)
+{
+    return word.size() <= MaxWordLetters ? word.toString() : word.left(MaxWordLetters).toString() + u'…';
+}
+
 QList<LineProblem> checkExerciseLine(QStringView line)
 {
     QList<LineProblem> problems;
@@ -47,6 +60,10 @@ QList<LineProblem> checkExerciseLine(QStringView line)
         return problems;
     }
     const QStringView word = fields.word;
+    if (const QString tooLong = wordLengthProblem(word); !tooLong.isEmpty()) {
+        error(tooLong);
+        return problems;
+    }
     for (const QChar c : word) {
         if (isAccentedVowel(c))
             error(LineCheck::tr("the word has the accented vowel '%1'; write it without its accent").arg(c));
@@ -62,12 +79,13 @@ QList<LineProblem> checkExerciseLine(QStringView line)
     }
     const int position = digits.toInt();
     if (position < 1 || position > word.size()) {
-        error(LineCheck::tr("position %1 is outside the word (1 to %2)").arg(position).arg(word.size()));
+        error(LineCheck::tr("position %1 is outside the word (1 to %2)")
+                  .arg(QString::number(position), QString::number(word.size())));
         return problems;
     }
     const QChar vowel = word[position - 1];
     if (accentedVowel(vowel).isNull()) {
-        error(LineCheck::tr("position %1 is '%2', not a vowel").arg(position).arg(vowel));
+        error(LineCheck::tr("position %1 is '%2', not a vowel").arg(QString::number(position), vowel));
         return problems;
     }
 
@@ -79,12 +97,12 @@ QList<LineProblem> checkExerciseLine(QStringView line)
         const int end = start + int(syllable.size()) - 1;
         if (start < 1 || position < start || position > end)
             error(LineCheck::tr("the marked \"%1\" (letters %2 to %3) does not hold position %4")
-                      .arg(syllable).arg(start).arg(end).arg(position));
+                      .arg(syllable.toString(), QString::number(start), QString::number(end), QString::number(position)));
     }
 
     if (!isNoAccentMarker(fields.accent.toString()) && fields.accent != QStringView(QString(accentedVowel(vowel))))
         error(LineCheck::tr("accent \"%1\" is neither NO nor '%2', the accented '%3'")
-                  .arg(fields.accent).arg(accentedVowel(vowel)).arg(vowel));
+                  .arg(fields.accent.toString(), accentedVowel(vowel), vowel));
     return problems;
 }
 

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace tildora {
 namespace {
@@ -194,17 +193,17 @@ bool addExtraWord(const QString &wordFile, const QString &word, QString *error)
     QByteArray words;
     if (info.exists()) {
         // Only a plain file is read: a FIFO in its place would hold the window up.
-        QFile file(wordFile);
-        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> read = readRegularFile(wordFile, MaxExerciseFileBytes);
+        if (!read)
             return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot read %1").arg(wordFile)), false;
-        words = file.readAll();
+        words = *read;
         if (!words.isEmpty() && !words.endsWith('\n'))
             words += '\n';
     }
-    QSaveFile file(wordFile);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(words + word.toUtf8() + '\n') < 0
-        || !file.commit())
-        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, file.errorString())),
+    // Written whole, or the old list stays: a full disk is told with its reason.
+    QString why;
+    if (!QDir().mkpath(info.absolutePath()) || !writeWholeFile(wordFile, words + word.toUtf8() + '\n', &why))
+        return fail(error, QCoreApplication::translate("tildora::ListFolder", "cannot write %1: %2").arg(wordFile, why)),
                false;
     return true;
 }

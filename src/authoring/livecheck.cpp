@@ -152,7 +152,8 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
     } else {
         const QList<LineProblem> structure = checkExerciseLine(line);
         checked.problems << structure;
-        if (fields.closedFields >= 4 && m_content.content())
+        // A runaway word is told once, by the line check, and looked at no further.
+        if (fields.closedFields >= 4 && m_content.content() && wordLengthProblem(fields.word).isEmpty())
             checked.problems << contentProblems(fields.word, fields.accent, lineSentence(fields));
         // The rules, the sentence and the dictionary need a sound line.
         if (structure.isEmpty()) {
@@ -180,6 +181,7 @@ QList<CheckedLine> LiveCheck::check(const QStringList &lines)
     QList<CheckedLine> result;
     result.reserve(lines.size());
     QHash<QString, int> firstLine;
+    firstLine.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         CheckedLine checked = lineOnItsOwn(lines.at(i));
         const ExerciseLine fields = splitExerciseLine(lines.at(i));

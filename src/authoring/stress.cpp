@@ -132,6 +132,11 @@ std::optional<ExerciseItem> itemFromSyllables(const QStringList &syllables, QStr
 
 std::optional<ExerciseItem> itemFromWord(QStringView word, QString *why)
 {
+    if (const QString tooLong = wordLengthProblem(word); !tooLong.isEmpty()) {
+        if (why)
+            *why = tooLong;
+        return std::nullopt;
+    }
     for (const QChar c : word) {
         if (!c.isLetter()) {
             if (why)

@@ -1,6 +1,7 @@
 #include "authoring/textimport.h"
 
 #include "authoring/accentrules.h"
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include "content/exerciselibrary.h"
 #include "content/exerciseline.h"
@@ -65,12 +66,18 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
         Entry typed = splitEntry(entry);
-        if (given == GivenLines::Kept && !typed.sentence && entry.contains(u',')) {
+        const bool isLine = given == GivenLines::Kept && !typed.sentence && entry.contains(u',');
+        const QStringView written = isLine ? splitExerciseLine(entry).word : QStringView(typed.word);
+        QString why = wordLengthProblem(written);
+        if (isLine && why.isEmpty()) {
             imported.lines << entry.toString();
             continue;
         }
-        QString why;
         const QString number = QString::number(i + 1);
+        if (!why.isEmpty()) {
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, shownWord(written), why);
+            continue;
+        }
         // The word as the rules write it today is what the child should see.
         if (const auto right = outdatedAccent(typed.word)) {
             imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);

@@ -49,7 +49,7 @@ WordAnalysis analyseLine(QStringView line)
 QString kindName(WordAnalysis::Kind kind)
 {
     switch (kind) {
-    case WordAnalysis::Monosilabo: return QStringLiteral("monosílabo");
+    case WordAnalysis::Monosilabo: return QStringLiteral("monosílaba");
     case WordAnalysis::Aguda: return QStringLiteral("aguda");
     case WordAnalysis::Llana: return QStringLiteral("llana");
     case WordAnalysis::Esdrujula: return QStringLiteral("esdrújula");

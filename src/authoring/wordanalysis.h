@@ -24,8 +24,8 @@ struct WordAnalysis {
 
 WordAnalysis analyseLine(QStringView line);
 
-// The Spanish name of the kind ("aguda", "llana", "adverbio en -mente", ...),
-// empty for Unknown.
+// The Spanish name of the kind ("aguda", "llana", "monosílaba", "adverbio en
+// -mente", ...), feminine as "palabra" is; empty for Unknown.
 // Teachers use these names in either language, so they are not translated.
 QString kindName(WordAnalysis::Kind kind);
 

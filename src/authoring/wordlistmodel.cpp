@@ -1,5 +1,6 @@
 #include "authoring/wordlistmodel.h"
 
+#include "authoring/linecheck.h"
 #include "authoring/stress.h"
 #include "authoring/textimport.h"
 #include "authoring/wordlistedits.h"
@@ -294,7 +295,11 @@ bool WordListModel::setData(const QModelIndex &index, const QVariant &value, int
     if (!index.isValid() || role != Qt::EditRole || index.row() >= m_lines.size())
         return false;
     if (index.column() == LineColumn) {
-        editLine(index.row(), value.toString());
+        // A line is refused whose word no table cell or picture could hold.
+        const QString line = value.toString();
+        if (!wordLengthProblem(splitExerciseLine(line).word).isEmpty())
+            return false;
+        editLine(index.row(), line);
         return true;
     }
     if (index.column() == WordColumn)

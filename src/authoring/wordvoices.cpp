@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -52,26 +51,41 @@ private:
 
 QList<SharedRecording> sharedRecordings(const QStringList &lines)
 {
-    QList<SharedRecording> all;
-    QHash<QString, qsizetype> byName;  // recordings are found in any letter case
+    // Lines by the recording they name (found in any letter case), then the
+    // written words of the few recordings named more than once: this runs at
+    // every keystroke in the editor.
+    QHash<QString, QList<int>> byName;
+    byName.reserve(lines.size());
+    QStringList order;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         // A line with a sentence is heard from the sentence's own recording.
         if (fields.closedFields < 4 || fields.word.isEmpty() || !lineSentence(fields).isEmpty())
             continue;
         const QString name = fields.word.toString().toCaseFolded();
-        qsizetype &index = byName[name];
-        if (index == 0) {
-            all.append({fields.word.toString(), {}, {}});
-            index = all.size();
-        }
-        SharedRecording &shared = all[index - 1];
-        const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        if (!shared.written.contains(written, Qt::CaseInsensitive))
-            shared.written << written;
-        shared.lines << int(i);
+        QList<int> &named = byName[name];
+        if (named.isEmpty())
+            order << name;
+        named << int(i);
     }
-    all.removeIf([](const SharedRecording &shared) { return shared.written.size() < 2; });
+    QList<SharedRecording> all;
+    for (const QString &name : std::as_const(order)) {
+        const QList<int> &named = byName[name];
+        if (named.size() < 2)
+            continue;
+        SharedRecording shared;
+        for (const int i : named) {
+            const ExerciseLine fields = splitExerciseLine(lines.at(i));
+            const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+            if (!shared.written.contains(written, Qt::CaseInsensitive))
+                shared.written << written;
+        }
+        if (shared.written.size() < 2)
+            continue;
+        shared.word = splitExerciseLine(lines.at(named.first())).word.toString();
+        shared.lines = named;
+        all << shared;
+    }
     return all;
 }
 

@@ -28,7 +28,8 @@ struct WordVoice {
 // Words written differently that name one recording: término, termino and
 // terminó are all lines of termino, and the child hears termino.wav for
 // each. Each such recording with its words (as written, in line order) and
-// its lines (0-based).
+// its lines (0-based). Lines with a sentence are heard as their sentence, on
+// a recording of its own, and are left out.
 struct SharedRecording {
     QString word;         // as the first of its lines names it
     QStringList written;  // two or more

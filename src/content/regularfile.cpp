@@ -98,8 +98,12 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
     if (!openRegularFile(file, path, reason))
         return std::nullopt;
     // read() gives what it got before an error, so a file that fails part way
-    // still gives what could be read.
+    // still gives what could be read. A file may hold more than its size says
+    // (one growing, or under /proc): the rest comes in pieces, to the limit.
     QByteArray bytes = file.read(std::min(file.size(), maxBytes));
+    for (QByteArray more; bytes.size() < maxBytes
+                          && !(more = file.read(std::min<qint64>(1 << 16, maxBytes - bytes.size()))).isEmpty();)
+        bytes += more;
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         refuse(reason, file.errorString());
         return std::nullopt;

@@ -13,6 +13,7 @@
 #include "authoring/textimport.h"
 #include "authoring/wordlistmodel.h"
 #include "content/exerciseline.h"
+#include "content/regularfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,8 +36,8 @@ namespace {
 // Enough of a file to tell whether it is text.
 QByteArray fileStart(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(65536) : QByteArray();
+    // Only a regular file: a FIFO under a list's name must not hold the window up.
+    return readRegularFile(path, 65536).value_or(QByteArray());
 }
 
 // The desktop's own key for a standard action, and the usual one as well:

@@ -2,6 +2,7 @@
 
 #include "content/contentlocator.h"
 #include "platform/pictureloader.h"
+#include "presentation/letterrow.h"
 #include "presentation/worddrawing.h"
 
 #include <QPainter>
@@ -14,36 +15,27 @@ QImage drawWordPicture(QStringView word, const ContentLocator &content, PictureL
 {
     const qsizetype count = std::min<qsizetype>(word.size(), MaxLetterPictures);
     QList<QImage> letters;
-    int width = 0, height = 0;
+    QList<QSize> sizes;
     for (qsizetype i = 0; i < count; ++i) {
-        const QString letter(word[i]);
-        QImage image = pictures.load(content.letterPicture(letter));
+        const QImage image = pictures.load(content.letterPicture(QString(word[i])));
         if (image.isNull() && missing && !missing->contains(word[i]))
             *missing += word[i];
         letters << image;
-        width += image.width();
-        height = std::max(height, image.height());
+        sizes << image.size();
     }
-    if (height == 0)
-        height = 48;  // no picture at all: boxes of a usual letter's height
-    const int boxWidth = height * 2 / 3;
-    for (const QImage &image : letters)
-        if (image.isNull())
-            width += boxWidth;
-    if (width == 0)
+    // The child's window's layout; with no picture at all, boxes of a usual letter's size.
+    const LetterRow row = layOutLetters(sizes, QSize(32, 48));
+    if (row.size.isEmpty())
         return {};
-    QImage out(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage out(row.size, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter painter(&out);
-    int left = 0;
-    for (const QImage &image : letters) {
-        if (image.isNull()) {
-            painter.fillRect(left + 1, 1, boxWidth - 2, height - 2, QColor(0xff, 0xcc, 0xcc));
-            left += boxWidth;
-        } else {
-            painter.drawImage(left, 0, image);
-            left += image.width();
-        }
+    for (qsizetype i = 0; i < count; ++i) {
+        const QRect place = row.places.at(i);
+        if (letters.at(i).isNull())
+            painter.fillRect(place.adjusted(1, 1, -1, -1), QColor(0xff, 0xcc, 0xcc));
+        else
+            painter.drawImage(place.topLeft(), letters.at(i));
     }
     return out;
 }

@@ -1,6 +1,8 @@
 #include "presentation/worddrawing.h"
 
+#include "platform/units.h"
 #include "presentation/bounce.h"
+#include "presentation/letterrow.h"
 
 #include <algorithm>
 
@@ -17,25 +19,33 @@ void DrawWord(StripState &state, const QString &word, const WordDrawing &view)
     view.Picture2.removeCopies();
     state.LetterCount = int(std::min<qsizetype>(word.size(), MaxLetterPictures));
 
-    const auto letterImage = [&](int position) {
-        return view.pictures.load(view.locator.letterPicture(QString(word[position])));
-    };
-
-    LetterPicture *first = view.Picture2.letter(0);
-    first->move(first->left(), state.LetterTop);
-    if (state.LetterCount > 0) {
-        if (const QImage image = letterImage(0); !image.isNull())
-            first->setPicture(image);
+    // Every picture first: a letter without one gets a blank place as wide as
+    // the others, never an image of another letter.
+    QList<QImage> images;
+    QList<QSize> sizes;
+    for (int i = 0; i < state.LetterCount; ++i) {
+        images << view.pictures.load(view.locator.letterPicture(QString(word[i])));
+        sizes << images.last().size();
     }
-    first->setEnabled(true);
+    LetterPicture *first = view.Picture2.letter(0);
+    const QSize templateSize(twipsToPixels(first->twipWidth()), twipsToPixels(first->twipHeight()));
+    const LetterRow row = layOutLetters(sizes, templateSize);
 
-    for (int i = 1; i < state.LetterCount; ++i) {
-        const LetterPicture *previous = view.Picture2.letter(i - 1);
-        LetterPicture *letter = view.Picture2.addCopyOfTemplate();
-        letter->move(previous->left() + previous->twipWidth(), first->top());
-        if (const QImage image = letterImage(i); !image.isNull())
-            letter->setPicture(image);
-        letter->show();
+    const int left = first->left();
+    first->move(left, state.LetterTop);
+    first->setEnabled(true);
+    QImage blank;  // one white picture shared by the blank places
+    for (int i = 0; i < state.LetterCount; ++i) {
+        LetterPicture *letter = i == 0 ? first : view.Picture2.addCopyOfTemplate();
+        const QRect place = row.places.at(i);
+        letter->move(left + pixelsToTwips(place.x()), state.LetterTop);
+        if (images.at(i).isNull() && blank.size() != place.size()) {
+            blank = QImage(place.size(), QImage::Format_RGB32);
+            blank.fill(Qt::white);
+        }
+        letter->setPicture(images.at(i).isNull() ? blank : images.at(i));
+        if (i > 0)
+            letter->show();
     }
 
     // An empty word has no last letter: the strip keeps its width.

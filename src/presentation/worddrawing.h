@@ -28,7 +28,8 @@ struct WordDrawing {
 };
 
 // Draws the word as a row of letter pictures, edge to edge, and centres the
-// strip. A missing letter picture keeps the image the box had.
+// strip. A letter without a picture is a blank place as wide as the other
+// letters (see layOutLetters), pressed as the letter it stands for.
 void DrawWord(StripState &state, const QString &word, const WordDrawing &view);
 
 } // namespace tildora

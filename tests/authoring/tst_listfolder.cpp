@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
-
 #include "../support/files.h"
 
 using namespace tildora;
@@ -183,6 +181,8 @@ private slots:
             << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << true << true
             << QStringList{"arbol,1,ar,á,", "camion,5,mion,ó,"};
         QTest::newRow("a folder is not read") << QByteArray("(folder)") << false << false << QStringList{};
+        QTest::newRow("a line whose word is longer than any real word is left out")
+            << QByteArray(61, 'a') + ",1,a,NO,\r\ncasa,2,ca,NO,\r\n" << true << false << QStringList{"casa,2,ca,NO,"};
         QTest::newRow("a FIFO is not read, nor waited on") << QByteArray("(fifo)") << false << false << QStringList{};
     }
 
@@ -190,11 +190,10 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         const QString path = m_folder + QStringLiteral("/abrir.txt");
-        std::optional<testing::WaitingFifo> fifo;
         if (bytes == "(folder)")
             QVERIFY(QDir().mkpath(path));
         else if (bytes == "(fifo)")
-            fifo.emplace(path, "casa,2,ca,NO,\r\n");
+            QVERIFY(testing::makeFifo(path));
         else
             put(QStringLiteral("abrir.txt"), bytes);
         const OpenedList opened = openListFile(path);

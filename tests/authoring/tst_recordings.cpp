@@ -277,10 +277,9 @@ private slots:
         const QString folder = dir.filePath("sonidospalabras");
         QString error;
         // The system refuses a file past the room as a full disk does, after taking what fits.
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit before = limit;
-        limit.rlim_cur = room > 0 ? rlim_t(room) : limit.rlim_cur;
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{room > 0 ? rlim_t(room) : before.rlim_cur, before.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const QString path = saveWordRecording(folder, word, {22050, QList<float>(samples, 0.5f)}, &error);
@@ -338,11 +337,8 @@ private slots:
         if (!missingRecordingPackages().isEmpty())
             QSKIP("espeak-ng or sox is not installed");
         QTemporaryDir out;
-        const QString elsewhere = out.filePath("elsewhere.wav");
-        QString error;
-        QVERIFY2(WordRecorder::say(out.filePath("said.wav"), "-w" + elsewhere, 125, &error), qPrintable(error));
-        QVERIFY(!QFile::exists(elsewhere));
-        QVERIFY(soundFromWav(testing::readFile(out.filePath("said.wav"))).seconds() > 0.2);
+        QVERIFY(WordRecorder::say(out.filePath("said.wav"), "-w" + out.filePath("elsewhere.wav")));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"said.wav"});
     }
 
     void cancelStopsTheRunningProgram()

@@ -132,6 +132,10 @@ private slots:
                            "line 4: «más»: there is no sentence after the colon"};
         QTest::newRow("a word that holds %1 is told as it is")
             << QByteArray("c%1a") << QStringList() << QStringList{"line 1: «c%1a»: '%' is not a letter"};
+        const QString tooLong = "«" + QString(60, 'a') + "…»: a word of 61 letters is longer than any real word (60 at most)";
+        QTest::newRow("a word or a line's word longer than any real word is left out and told, cut short")
+            << QByteArray(61, 'a') + "\nsol\n" + QByteArray(61, 'a') + ",1,a,NO," << QStringList{"sol,2,sol,NO,"}
+            << QStringList{"line 1: " + tooLong, "line 3: " + tooLong};
     }
 
     void importedText()
@@ -180,11 +184,12 @@ private slots:
         undo.redo();
         QCOMPARE(model.lines(), after);
         // No change, no step to undo: the same line again, a row that is not
-        // there, or a typed word that is not a word.
+        // there, a typed word that is not a word, or a line of no real word.
         model.editLine(0, after.first());
         for (const int missing : {-1, int(after.size())})
             model.editLine(missing, QStringLiteral("sol,2,so,NO,"));
         QVERIFY(!model.setData(model.index(0, WordListModel::WordColumn), QStringLiteral("12")));
+        QVERIFY(!model.setData(model.index(0, WordListModel::LineColumn), QString(61, 'a') + ",1,a,NO,"));
         QCOMPARE(undo.count(), 1);
         QCOMPARE(model.data(model.index(0, WordListModel::LineColumn)).toString(), after.first());
     }
@@ -249,6 +254,24 @@ private slots:
         QVERIFY(!checked.at(1).unknownWord);
         QVERIFY(check.suggestions(QStringLiteral("arboles,1,ar,á,")).contains(QStringLiteral("árbol")));
         QCOMPARE(check.suggestions(QStringLiteral("not a line")), QStringList());
+    }
+
+    // tildora-author check gives hunspell's slow suggestions to a bounded
+    // number of words; a forgotten accent is suggested to every word.
+    void suggestionsWithinALimit()
+    {
+        FileCheck check(m_dictionary.get(), nullptr);
+        check.setSuggestionLimit(1);
+        QStringList told;
+        for (const FileProblem &p : check.check(ExerciseLines::fromStringList(
+                 {"arboles,1,ar,á,", "arbol,4,bol,NO,", "casas,2,ca,NO,", "sofa,2,so,NO,"})))
+            if (p.problem.message.contains("dictionary"))
+                told << p.problem.message;
+        QCOMPARE(told, (QStringList{"«árboles» is not in the Spanish dictionary; did you mean árbol?",
+                                    "«arbol» is not in the Spanish dictionary; did you mean árbol?",
+                                    "«casas» is not in the Spanish dictionary",
+                                    "«sofa» is not in the Spanish dictionary; did you mean sofá?"}));
+        QCOMPARE(check.wordsWithoutSuggestions(), 1);
     }
 
     void dictionaryArrivingLater()

@@ -9,6 +9,7 @@
 #include "editor/translations.h"
 #include "editor/voicepanel.h"
 #include "editor/wordpanel.h"
+#include "editor/wordpicture.h"
 
 #include "authoring/dictionary.h"
 #include "authoring/recordingjob.h"
@@ -36,6 +37,7 @@
 #include <QUndoStack>
 
 #include "../support/files.h"
+#include "../support/testcontent.h"
 
 using namespace tildora;
 using testing::readFile;
@@ -56,9 +58,9 @@ QStringList rowsOf(const QTreeWidget *table)
     return rows;
 }
 
-// What a teacher sees after her steps, one probe each: "lines" (the Word
-// column), "selected" rows, the "buttons" under the word, the teacher's "dictionary", the window's "width", the window "title", the "focus" widget's class,
-// "column N" (a column's cells), whether the "problems say TEXT", the "sentence" above the word's picture.
+// What a teacher sees after her steps, one probe each: "lines" (the Word column), "column N", whether the
+// "problems say TEXT", the "selected" rows, the "buttons" under the word, the open message "boxes", the window
+// "title" and "width", the "focus" widget's class, the teacher's "dictionary", the "sentence" above the word.
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -96,9 +98,10 @@ QString probe(EditorWindow &window, const QString &what)
                 texts << b->text();
         return texts.join(", ");
     }
-    if (what == "width") {  // the window's, against its width when it opened
-        QTest::qWait(50);  // the layout asks for room through the levels above it, one event each
-        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";}
+    if (what == "width") {  // against the window's width when it opened
+        QTest::qWait(50);   // the layout asks for room through the levels above it, one event each
+        return window.width() > window.property("opened at").toInt() ? "wider" : "as wide";
+    }
     if (what == "focus")
         return QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none";
     QStringList rows;
@@ -108,10 +111,9 @@ QString probe(EditorWindow &window, const QString &what)
     return rows.join(' ');
 }
 
-// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords"
-// (a click into the new-words box), "type TEXT" and "key KEYS" to the focused
-// widget, "import PATH", "menu TEXT" (a menu item; a question it asks is answered yes),
-// "button TEXT" (a button of the words tab, by the start of its text).
+// A teacher's step: "click 2" (a row; "ctrl-click 2" adds it; "click 2 4" its fifth column), "newwords" (a
+// click into the new-words box), "type TEXT" and "key KEYS" to the focused widget, "import PATH", "menu TEXT"
+// (a menu item; a question it asks is answered yes), "button TEXT" (of the words tab, by its text's start).
 void step(EditorWindow &window, const QString &what)
 {
     const QString verb = what.section(' ', 0, 0), rest = what.section(' ', 1);
@@ -158,6 +160,18 @@ class TestEditorWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // The preview lays a word out as the child's window does: a letter without
+    // a picture is a pale red box in a place as wide as the other letters.
+    void previewOfAMissingLetter()
+    {
+        testing::ContentTree tree;
+        tree.alphabet();
+        PictureLoader pictures;
+        const QImage preview = drawWordPicture(u"sol9", ContentLocator(tree.root), pictures);
+        QCOMPARE(preview.size(), QSize(120, 105));
+        QCOMPARE(QColor(preview.pixel(105, 50)), QColor(0xff, 0xcc, 0xcc));
+    }
+
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
@@ -200,6 +214,8 @@ private slots:
         const QString path = m_teacher + QStringLiteral("/01-animales.txt");
         writeFile(path, "gato,2,ga,NO,\nraton,4,ton,ó,\n");
         EditorWindow window(content());
+        QVERIFY(testing::makeFifo(m_teacher + "/02-tubo.txt"));
+        QVERIFY(!window.openFile(m_teacher + "/02-tubo.txt"));  // refused at once, never waited on
         QVERIFY(window.openFile(path));
         QVERIFY(!window.isModified());
         window.model()->setData(window.model()->index(0, WordListModel::WordColumn), QStringLiteral("pingüino"));

@@ -223,9 +223,8 @@ private slots:
         testing::writeFile(dir.filePath("x.gif"), encoded(sample(9, 7), "PNG"));
         QCOMPARE(readPicture(dir.filePath("x.gif")).size(), QSize(9, 7));
         QVERIFY(readPicture(dir.filePath("missing.gif")).isNull());
-        QVERIFY(writeGif(dir.filePath("y.gif"), sample(9, 7)));
-        const testing::WaitingFifo fifo(dir.filePath("tubo.gif"), testing::readFile(dir.filePath("y.gif")));
-        QVERIFY(readPicture(dir.filePath("tubo.gif")).isNull());  // never waited on, never read
+        QVERIFY(testing::makeFifo(dir.filePath("tubo.gif")));
+        QVERIFY(readPicture(dir.filePath("tubo.gif")).isNull());  // never waited on
     }
 
     void roundTrips_data()
