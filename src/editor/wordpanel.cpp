@@ -36,6 +36,8 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     m_table->horizontalHeader()->setMinimumSectionSize(60);
     for (int column = 0; column + 1 < model->columnCount(); ++column)
         m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), 100));
+    // A sentence needs more room than a word to be read without opening it.
+    m_table->setColumnWidth(WordListModel::SentenceColumn, 2 * m_table->columnWidth(WordListModel::SentenceColumn));
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
