@@ -25,12 +25,12 @@
 <context>
     <name>tildora::EditorWindow</name>
     <message>
-        <location filename="../src/editor/editorwindow.cpp" line="+63"/>
+        <location filename="../src/editor/editorwindow.cpp" line="+64"/>
         <source>&amp;Words</source>
         <translation>&amp;Palabras</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+130"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -140,14 +140,14 @@
         <translation>Alt+Down</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+155"/>
+        <location line="-156"/>
+        <location line="+159"/>
         <source>&amp;Voices</source>
         <translation>&amp;Voces</translation>
     </message>
     <message>
-        <location line="-154"/>
-        <location line="+155"/>
+        <location line="-158"/>
+        <location line="+159"/>
         <source>&amp;Results</source>
         <translation>&amp;Resultados</translation>
     </message>
@@ -749,12 +749,17 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Grabar «%1»</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Say the word slowly and clearly:</source>
         <translation>Di la palabra despacio y con claridad:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+0"/>
+        <source>Say the sentence slowly and clearly:</source>
+        <translation>Di la frase despacio y con claridad:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Microphone level</source>
         <translation>Nivel del micrófono</translation>
     </message>
@@ -765,6 +770,11 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+3"/>
+        <source>Press Record, say the sentence, then press Stop.</source>
+        <translation>Pulsa Grabar, di la frase y después pulsa Parar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Press Record, say the word, then press Stop.</source>
         <translation>Pulsa Grabar, di la palabra y después pulsa Parar.</translation>
     </message>
@@ -812,7 +822,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::WordPanel</name>
     <message>
-        <location filename="../src/editor/wordpanel.cpp" line="+105"/>
+        <location filename="../src/editor/wordpanel.cpp" line="+107"/>
         <source>New words, one per line, with their written accents:</source>
         <translation>Palabras nuevas, una por línea, con sus tildes:</translation>
     </message>

@@ -60,7 +60,8 @@ QStringList rowsOf(const QTreeWidget *table)
 
 // What a teacher sees after her steps, one probe each: "lines" (the Word column), "column N", whether the
 // "problems say TEXT", the "selected" rows, the "buttons" under the word, the open message "boxes", the window
-// "title" and "width", the "focus" widget's class, the teacher's "dictionary", the "sentence" above the word.
+// "title" and "width", the "focus" widget's class, the teacher's "dictionary", the "sentence" above the word, the
+// "voice" chosen in the Voices tab.
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -70,6 +71,11 @@ QString probe(EditorWindow &window, const QString &what)
             cells << table->model()->index(row, c).data().toString();
         return cells.join(' ');
     };
+    if (what == "voice") {  // the recording chosen in the Voices tab
+        auto *voices = window.findChild<VoicePanel *>();
+        voices->refresh();
+        return voices->selectedWord();
+    }
     if (what == "sentence") {
         const auto *label = window.findChild<WordPanel *>()->findChild<QLabel *>("sentence");
         return label->isVisible() ? label->accessibleName() : "hidden";
@@ -295,8 +301,9 @@ private slots:
             << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
         QTest::newRow("a word typed with its sentence, and one whose sentence lacks it, which is not added")
             << QStringList{""} << QStringList{"newwords", "type tú: ¿Vienes tú al parque?\nmí: Es para ti.", "key Ctrl+Return"}
-            << QStringList{"lines", "column 4", "sentence", "boxes"}
-            << QStringList{"tú", "¿Vienes tú al parque?", "¿Vienes tu al parque?", "fits"};
+            << QStringList{"lines", "column 4", "sentence", "boxes", "voice"}
+            << QStringList{"tú", "¿Vienes tú al parque?", "¿Vienes tu al parque?", "fits",
+                           ContentLocator::sentenceRecordingName("tu", "¿Vienes tú al parque?")};
         QTest::newRow("a sentence written in its cell stays as the word is typed again; the check says what is wrong")
             << QStringList{"tu,2,tu,NO,"} << QStringList{"click 1 4", "key F2", "type ¿Vienes tu al parque?", "key Return",
                                                          "click 1 0", "key F2", "type tú", "key Return"}
