@@ -98,14 +98,14 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         {RecordingsFolder(content.userFolder(ContentFolder::WordSounds)), RecordingsFolder(content.folder(ContentFolder::WordSounds))},
         {RecordingsFolder(content.userFolder(ContentFolder::SentenceSounds)),
          RecordingsFolder(content.folder(ContentFolder::SentenceSounds))}};
-    const auto add = [&](const QString &spoken, const QString &name, ContentFolder folder, int line) {
+    const auto add = [&](const QString &word, const QString &spoken, const QString &name, ContentFolder folder, int line) {
         const bool sentence = folder == ContentFolder::SentenceSounds;
         const QString key = QString::number(sentence) + name.toCaseFolded();
         if (seen.contains(key))
             return;
         seen.insert(key);
         WordVoice voice;
-        voice.word = splitExerciseLine(lines.at(line)).word.toString();
+        voice.word = word;
         voice.spoken = spoken;
         voice.name = name;
         voice.sentence = sentence;
@@ -123,9 +123,9 @@ QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &co
         if (fields.closedFields < 1 || word.isEmpty() || !ContentLocator::isSafeName(word))
             continue;
         const QString spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        add(spoken, word, ContentFolder::WordSounds, int(i));
+        add(word, spoken, word, ContentFolder::WordSounds, int(i));
         if (const QString sentence = lineSentence(fields); !sentence.isEmpty())
-            add(sentence, ContentLocator::sentenceRecordingName(word, sentence), ContentFolder::SentenceSounds, int(i));
+            add(word, sentence, ContentLocator::sentenceRecordingName(word, sentence), ContentFolder::SentenceSounds, int(i));
     }
     for (const SharedRecording &shared : sharedRecordings(lines.toStringList()))
         for (WordVoice &voice : voices)
