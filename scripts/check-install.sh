@@ -32,6 +32,9 @@ mkdir -p "$work/elsewhere/bin"
 ln -s "$work/prefix/bin/tildora" "$work/elsewhere/bin/tildora"
 check "started through a symlink" first_word "$work/elsewhere/bin/tildora" "$work/prefix/share/tildora"
 check "sound module installed" test -f "$work/prefix/lib/tildora/tildora-sound.so"
+check "every sentence recording installed" \
+  diff <(ls content/sonidosfrases) <(ls "$work/prefix/share/tildora/sonidosfrases")
+check "some sentence recordings bundled" test -n "$(ls content/sonidosfrases)"
 check "installed tildora-author checks the bundled files" \
   "$work/prefix/bin/tildora-author" check "$work/prefix/share/tildora/ejercicios/01-llanas-sin-tilde.txt"
 check "tildora-author links no widget library" \

@@ -71,8 +71,10 @@ mapfile -t installed_by_us < <(comm -13 "$work/before" "$work/after")
 echo "   installed: ${installed_by_us[*]}"
 dpkg -L tildora >"$work/files"
 
+sentence=$(ls "$src/content/sonidosfrases" | head -n 1 || true)  # any of the bundled sentences' recordings
 for f in /usr/bin/tildora /usr/bin/tildora-author /usr/share/tildora/ejercicios/01-llanas-sin-tilde.txt \
          /usr/share/tildora/letrasgifs/a.gif /usr/share/tildora/sonidospalabras/casa.wav \
+         "/usr/share/tildora/sonidosfrases/$sentence" \
          /usr/share/applications/org.example.tildora.desktop /usr/share/metainfo/org.example.tildora.metainfo.xml \
          /usr/share/icons/hicolor/48x48/apps/org.example.tildora.png /usr/share/doc/tildora/copyright \
          /usr/share/doc/tildora/README.md; do

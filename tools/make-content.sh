@@ -11,8 +11,9 @@ cmake -S . -B build/contentgen -G Ninja -DTILDORA_BUILD_TESTS=OFF -DTILDORA_BUIL
 cmake --build build/contentgen --target tildora-contentgen tildora-author
 author=build/contentgen/tildora-author
 
-rm -rf content/ejercicios content/letrasgifs content/letrasacento content/gifs content/sonidos content/sonidospalabras
-mkdir -p content/sonidos content/sonidospalabras docs
+rm -rf content/ejercicios content/letrasgifs content/letrasacento content/gifs content/sonidos content/sonidospalabras \
+  content/sonidosfrases
+mkdir -p content/sonidos content/sonidospalabras content/sonidosfrases docs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -20,7 +21,7 @@ QT_QPA_PLATFORM=offscreen build/contentgen/tools/contentgen/tildora-contentgen \
   --words tools/contentgen/palabras.txt --content content --resources resources \
   --contact-sheet docs/contact-sheet.png
 
-# Word recordings, and every spoken sound, the way tildora-author makes them.
+# Word and sentence recordings, and every spoken sound, the way tildora-author makes them.
 "$author" record --content content content/ejercicios/*.txt >/dev/null
 
 praises=("¡Muy bien!" "¡Excelente!" "¡Genial!" "¡Fantástico!" "¡Estupendo!"

@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+52"/>
+        <location filename="../app/author/main.cpp" line="+53"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
@@ -28,12 +28,12 @@
         <translation type="vanished">%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+96"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>made %1 («%2»)</source>
         <translation>creado %1 («%2»)</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation type="vanished">%1 grabaciones hechas, %2 fallidas</translation>
     </message>
     <message numerus="yes">
-        <location line="-38"/>
+        <location line="-34"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
@@ -79,7 +79,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+42"/>
+        <location line="+38"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n grabación hecha</numerusform>
@@ -125,6 +125,42 @@
 
 Commands:
   make [FILE]        words with their accents, one per line (UTF-8; standard input
+                     without FILE), to exercise lines on standard output; a word
+                     with its sentence as &quot;tú: ¿Vienes tú al parque?&quot;
+  check FILE...      report every problem of exercise files as
+                     file:line: error|warning: message
+  record FILE...     make the missing recordings of the words and sentences of
+                     exercise files (into ~/.local/share/tildora/sonidospalabras and
+                     sonidosfrases, or into DIR/... with --content DIR)
+  say OUT.wav TEXT   speak a text into a WAV file as recordings are made
+  results [DIR...]   the answers children gave: per child and day, per child by mode
+                     and kind of word, the words missed most (default: the answers
+                     this computer keeps, and the shared folder when one is set)
+
+Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
+        <translation>Crea y comprueba líneas de ejercicio de Tildora a partir de palabras reales en español.
+
+Órdenes:
+  make [ARCHIVO]     palabras con sus tildes, una por línea (UTF-8; la entrada estándar
+                     sin ARCHIVO), a líneas de ejercicio en la salida estándar; una palabra
+                     con su frase así: &quot;tú: ¿Vienes tú al parque?&quot;
+  check ARCHIVO...   informa de cada problema de los archivos de ejercicios como
+                     archivo:línea: error|aviso: mensaje
+  record ARCHIVO...  crea las grabaciones que faltan de las palabras y frases de los
+                     archivos de ejercicios (en ~/.local/share/tildora/sonidospalabras y
+                     sonidosfrases, o en DIR/... con --content DIR)
+  say SALIDA.wav TEXTO  dice un texto en un archivo WAV como se hacen las grabaciones
+  results [DIR...]   las respuestas de los alumnos: por alumno y día, por alumno según
+                     el modo y el tipo de palabra, las palabras más falladas (sin DIR:
+                     las respuestas que guarda este ordenador y la carpeta compartida si la hay)
+
+Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
+    </message>
+    <message>
+        <source>Makes and checks Tildora exercise lines from real Spanish words.
+
+Commands:
+  make [FILE]        words with their accents, one per line (UTF-8; standard input
                      without FILE), to exercise lines on standard output
   check FILE...      report every problem of exercise files as
                      file:line: error|warning: message
@@ -134,7 +170,7 @@ Commands:
   say OUT.wav TEXT   speak a text into a WAV file as recordings are made
 
 Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
-        <translation>Crea y revisa líneas de ejercicio de Tildora a partir de palabras reales en español.
+        <translation type="vanished">Crea y revisa líneas de ejercicio de Tildora a partir de palabras reales en español.
 
 Órdenes:
   make [ARCHIVO]     palabras con sus tildes, una por línea (UTF-8; la entrada estándar
@@ -149,14 +185,18 @@ Exit status: 0 fine, 1 problems found, 2 bad usage.</source>
 Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>make, check, record or say</source>
-        <translation>make, check, record o say</translation>
+        <translation type="vanished">make, check, record o say</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>command</source>
+        <translation>orden</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>command</source>
-        <translation>orden</translation>
+        <source>make, check, record, say or results</source>
+        <translation>make, check, record, say o results</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -192,6 +232,103 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+4"/>
         <source>tildora-author: cannot write the output: %1</source>
         <translation>tildora-author: no se puede escribir la salida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AuthorResults</name>
+    <message>
+        <location filename="../app/author/results.cpp" line="+66"/>
+        <source>Answers per child and day</source>
+        <translation>Respuestas por alumno y día</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>child</source>
+        <translation>alumno</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+9"/>
+        <source>answers</source>
+        <translation>respuestas</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+9"/>
+        <source>right</source>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+10"/>
+        <source>right %</source>
+        <translation>% bien</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Per child, by mode and kind of word</source>
+        <translation>Por alumno, según el modo y el tipo de palabra</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>mode or kind</source>
+        <translation>modo o tipo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Words missed most</source>
+        <translation>Palabras más falladas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>tries</source>
+        <translation>intentos</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>misses</source>
+        <translation>fallos</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>results: only this child&apos;s answers.</source>
+        <translation>results: solo las respuestas de este alumno.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>results: only answers from this day on.</source>
+        <translation>results: solo las respuestas desde este día.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>results: only answers up to this day.</source>
+        <translation>results: solo las respuestas hasta este día.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>results: one comma-separated table for other programs.</source>
+        <translation>results: una tabla separada por comas para otros programas.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>tildora-author: --%1 needs a day as 2026-12-06</source>
+        <translation>tildora-author: --%1 necesita un día como 2026-12-06</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>(all)</source>
+        <translation>(todos)</translation>
     </message>
 </context>
 <context>
@@ -378,7 +515,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::LiveCheck</name>
     <message>
-        <location filename="../src/authoring/livecheck.cpp" line="+38"/>
+        <location filename="../src/authoring/livecheck.cpp" line="+68"/>
         <source>«%1» cannot be cut into syllables: %2</source>
         <translation>«%1» no se puede dividir en sílabas: %2</translation>
     </message>
@@ -418,27 +555,47 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
+        <source>no recording of the sentence, %1/%2.wav (%3)</source>
+        <translation>falta la grabación de la frase, %1/%2.wav (%3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>no recording %1/%2.wav (%3)</source>
         <translation>falta la grabación %1/%2.wav (%3)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-8"/>
         <source>tildora-author record makes it</source>
         <translation>la crea tildora-author record</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="-100"/>
+        <source>the text after the fourth comma does not hold «%1» as a word of its own: Tildora ignores it</source>
+        <translation>el texto tras la cuarta coma no contiene «%1» como palabra: Tildora no lo tiene en cuenta</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the sentence has %1 characters, and the window shows %2 at most: shorten it</source>
+        <translation>la frase tiene %1 caracteres, y la ventana muestra %2 como mucho: acórtela</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the sentence writes «%1», not «%2»: is a written accent wrong?</source>
+        <translation>la frase escribe «%1», no «%2»: ¿falta o sobra una tilde?</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>the child hears the same recording for «%1» and «%2»</source>
         <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-52"/>
         <source>empty line: Tildora shows the previous word again</source>
         <translation>línea vacía: Tildora vuelve a mostrar la palabra anterior</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>«%1» is already on line %2</source>
         <translation>«%1» ya está en la línea %2</translation>
     </message>
@@ -451,7 +608,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>there are no words to make a list of</source>
         <translation>no hay palabras con las que hacer una lista</translation>
     </message>
@@ -538,8 +695,18 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+36"/>
-        <location line="+12"/>
+        <location filename="../src/authoring/textimport.cpp" line="+44"/>
+        <source>there is no sentence after the colon</source>
+        <translation>no hay ninguna frase tras los dos puntos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the sentence «%1» does not hold «%2» as a word of its own</source>
+        <translation>la frase «%1» no contiene «%2» como palabra</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+11"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
@@ -583,12 +750,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordListModel</name>
     <message>
-        <location filename="../src/authoring/wordlistmodel.cpp" line="+18"/>
+        <location filename="../src/authoring/wordlistmodel.cpp" line="+19"/>
         <source>Voices → Record the missing words makes it</source>
         <translation>la crea Voces → Grabar las palabras que faltan</translation>
     </message>
     <message>
-        <location line="+208"/>
+        <location line="+235"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
@@ -598,7 +765,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Word</source>
         <translation>Palabra</translation>
     </message>
@@ -616,6 +783,11 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <location line="+1"/>
         <source>Written accent</source>
         <translation>Tilde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sentence</source>
+        <translation>Frase</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -672,7 +844,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::WordVoices</name>
     <message>
-        <location filename="../src/authoring/wordvoices.cpp" line="+154"/>
+        <location filename="../src/authoring/wordvoices.cpp" line="+169"/>
         <source>«%1» cannot name a file</source>
         <translation>«%1» no puede ser el nombre de un archivo</translation>
     </message>

@@ -156,7 +156,7 @@
         <translation>&amp;Palabras</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+130"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -266,14 +266,14 @@
         <translation>Alt+Down</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+155"/>
+        <location line="-156"/>
+        <location line="+159"/>
         <source>&amp;Voices</source>
         <translation>&amp;Voces</translation>
     </message>
     <message>
-        <location line="-154"/>
-        <location line="+155"/>
+        <location line="-158"/>
+        <location line="+159"/>
         <source>&amp;Results</source>
         <translation>&amp;Resultados</translation>
     </message>
@@ -793,7 +793,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::VoicePanel</name>
     <message>
-        <location filename="../src/editor/voicepanel.cpp" line="+24"/>
+        <location filename="../src/editor/voicepanel.cpp" line="+34"/>
         <source>&amp;Play</source>
         <translation>&amp;Escuchar</translation>
     </message>
@@ -804,12 +804,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+1"/>
-        <location line="+64"/>
+        <location line="+59"/>
         <source>Record my &amp;voice…</source>
         <translation>Grabar mi &amp;voz…</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-59"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -849,7 +849,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>«%1»: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+14"/>
         <source>&amp;Play the word</source>
         <translation>&amp;Escuchar la palabra</translation>
     </message>
@@ -889,12 +889,17 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>falta</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>%1 (sentence)</source>
+        <translation>%1 (frase)</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>%1 (the child hears it for %2 too)</source>
         <translation>%1 (el alumno oye esta grabación también para %2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+56"/>
         <source>Cannot play the recording: %1</source>
         <translation>No se puede escuchar la grabación: %1</translation>
     </message>
@@ -951,7 +956,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>No se encontró ningún micrófono. Conecta uno para grabar tu propia voz; todo lo demás funciona sin él.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Your recording of «%1» is saved; Tildora plays it from now on.</source>
         <translation>Tu grabación de «%1» está guardada; Tildora la usa a partir de ahora.</translation>
     </message>
@@ -979,12 +984,17 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Grabar «%1»</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Say the word slowly and clearly:</source>
         <translation>Di la palabra despacio y con claridad:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+0"/>
+        <source>Say the sentence slowly and clearly:</source>
+        <translation>Di la frase despacio y con claridad:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Microphone level</source>
         <translation>Nivel del micrófono</translation>
     </message>
@@ -995,6 +1005,11 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+3"/>
+        <source>Press Record, say the sentence, then press Stop.</source>
+        <translation>Pulsa Grabar, di la frase y después pulsa Parar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Press Record, say the word, then press Stop.</source>
         <translation>Pulsa Grabar, di la palabra y después pulsa Parar.</translation>
     </message>
@@ -1055,7 +1070,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::WordPanel</name>
     <message>
-        <location filename="../src/editor/wordpanel.cpp" line="+93"/>
+        <location filename="../src/editor/wordpanel.cpp" line="+107"/>
         <source>New words, one per line, with their written accents:</source>
         <translation>Palabras nuevas, una por línea, con sus tildes:</translation>
     </message>
@@ -1082,12 +1097,12 @@ pájaro</translation>
         </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Choose a word to see it as the child will.</source>
         <translation>Elige una palabra para verla como la verá el alumno.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <source>%1 — %2, %3</source>
         <translation>%1 — %2, %3</translation>
     </message>
@@ -1097,17 +1112,17 @@ pájaro</translation>
         <translation>con tilde</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-144"/>
         <source>The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)</source>
         <translation>La palabra está bien escrita: la comprobación de ortografía la conoce a partir de ahora (en tu diccionario-extra.txt)</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+96"/>
         <source>These lines were not added:</source>
         <translation>Estas líneas no se añadieron:</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+48"/>
         <source>no written accent</source>
         <translation>sin tilde</translation>
     </message>

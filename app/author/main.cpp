@@ -4,7 +4,7 @@
 #include "authoring/filecheck.h"
 #include "authoring/maker.h"
 #include "authoring/recorder.h"
-#include "authoring/stress.h"
+#include "authoring/wordvoices.h"
 #include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/installlayout.h"
@@ -160,13 +160,12 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     return errors + warnings == 0 ? Fine : Problems;
 }
 
-int record(const QStringList &files, const ContentLocator &content, const QString &outFolder)
+int record(const QStringList &files, const ContentLocator &content, const QString &outRoot)
 {
     if (const QString missing = WordRecorder::missingTools(); !missing.isEmpty()) {
         say(stderr, QStringLiteral("tildora-author: %1").arg(missing));
         return Problems;
     }
-    QDir().mkpath(outFolder);
     int made = 0, failed = 0;
     for (const QString &file : files) {
         QString why;
@@ -177,23 +176,20 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
         }
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const ExerciseLine fields = splitExerciseLine(lines.at(i));
-            const QString word = fields.word.toString();
-            if (fields.closedFields < 1 || word.isEmpty()
-                || !content.wordRecording(word).isEmpty())
-                continue;
-            if (!ContentLocator::isSafeName(word)) {
-                say(stderr, Author::tr("%1:%2: «%3» cannot name a file").arg(shownName(file), QString::number(i + 1), word));
+            if (fields.closedFields >= 1 && !fields.word.isEmpty() && !ContentLocator::isSafeName(fields.word.toString())) {
+                say(stderr, Author::tr("%1:%2: «%3» cannot name a file")
+                                .arg(shownName(file), QString::number(i + 1), fields.word.toString()));
                 ++failed;
-                continue;
             }
-            const QString spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-            const QString out = outFolder + QLatin1Char('/') + word + QStringLiteral(".wav");
+        }
+        // Each word, and each sentence said as a whole, into its own folder.
+        for (const RecordingRequest &request : missingRecordings(lines, content, outRoot)) {
             QString error;
-            if (WordRecorder::say(out, spoken, 125, &error)) {
-                say(stdout, Author::tr("made %1 («%2»)").arg(QDir::toNativeSeparators(out), spoken));
+            if (WordRecorder::say(request.outPath, request.spoken, 125, &error)) {
+                say(stdout, Author::tr("made %1 («%2»)").arg(QDir::toNativeSeparators(request.outPath), request.spoken));
                 ++made;
             } else {
-                say(stderr, QStringLiteral("%1:%2: %3").arg(shownName(file), QString::number(i + 1), error));
+                say(stderr, QStringLiteral("%1:%2: %3").arg(shownName(file), QString::number(request.line + 1), error));
                 ++failed;
             }
         }
@@ -226,12 +222,13 @@ void describe(QCommandLineParser &parser, const Options &options)
         "Makes and checks Tildora exercise lines from real Spanish words.\n\n"
         "Commands:\n"
         "  make [FILE]        words with their accents, one per line (UTF-8; standard input\n"
-        "                     without FILE), to exercise lines on standard output\n"
+        "                     without FILE), to exercise lines on standard output; a word\n"
+        "                     with its sentence as \"tú: ¿Vienes tú al parque?\"\n"
         "  check FILE...      report every problem of exercise files as\n"
         "                     file:line: error|warning: message\n"
-        "  record FILE...     make the missing word recordings of exercise files\n"
-        "                     (into ~/.local/share/tildora/sonidospalabras, or DIR/sonidospalabras\n"
-        "                     with --content DIR)\n"
+        "  record FILE...     make the missing recordings of the words and sentences of\n"
+        "                     exercise files (into ~/.local/share/tildora/sonidospalabras and\n"
+        "                     sonidosfrases, or into DIR/... with --content DIR)\n"
         "  say OUT.wav TEXT   speak a text into a WAV file as recordings are made\n"
         "  results [DIR...]   the answers children gave: per child and day, per child by mode\n"
         "                     and kind of word, the words missed most (default: the answers\n"
@@ -277,9 +274,7 @@ int runCommand(const QCommandLineParser &parser, const Options &options, QString
     if (command == QLatin1String("record")) {
         if (args.isEmpty())
             return usage(parser, Author::tr("record needs at least one exercise file"));
-        const QString out = ContentLocator(parser.isSet(options.content) ? parser.value(options.content)
-                                                                         : userContentFolder())
-                                .folder(ContentFolder::WordSounds);
+        const QString out = parser.isSet(options.content) ? parser.value(options.content) : userContentFolder();
         return record(args, contentFor(parser, options.content), out);
     }
     if (command == QLatin1String("say"))

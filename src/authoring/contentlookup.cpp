@@ -57,11 +57,19 @@ bool ContentLookup::hasRecording(const QString &word) const
     return ContentLocator::isSafeName(word) && m_recordings.contains((word + QStringLiteral(".wav")).toCaseFolded());
 }
 
+bool ContentLookup::hasSentenceRecording(const QString &word, const QString &sentence) const
+{
+    return ContentLocator::isSafeName(word)
+           && m_sentences.contains((ContentLocator::sentenceRecordingName(word, sentence) + QStringLiteral(".wav")).toCaseFolded());
+}
+
 bool ContentLookup::refreshRecordings()
 {
+    // The words' folders, then the sentences'.
     QStringList folders;
     if (m_content)
-        folders = {m_content->userFolder(ContentFolder::WordSounds), m_content->folder(ContentFolder::WordSounds)};
+        folders = {m_content->userFolder(ContentFolder::WordSounds), m_content->folder(ContentFolder::WordSounds),
+                   m_content->userFolder(ContentFolder::SentenceSounds), m_content->folder(ContentFolder::SentenceSounds)};
     QList<qint64> times;
     for (const QString &folder : std::as_const(folders)) {
         const QFileInfo info(folder);
@@ -69,16 +77,17 @@ bool ContentLookup::refreshRecordings()
     }
     if (m_listed && times == m_folderTimes)
         return false;
-    QSet<QString> recordings;
-    for (const QString &folder : std::as_const(folders))
-        if (!folder.isEmpty())
-            for (const QString &name : QDir(folder).entryList(QDir::Files))
-                recordings.insert(name.toCaseFolded());
+    QSet<QString> recordings[2];
+    for (qsizetype i = 0; i < folders.size(); ++i)
+        if (!folders.at(i).isEmpty())
+            for (const QString &name : QDir(folders.at(i)).entryList(QDir::Files))
+                recordings[i / 2].insert(name.toCaseFolded());
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     m_listed = std::all_of(times.cbegin(), times.cend(), [now](qint64 t) { return now - t > UnsureMs; });
     m_folderTimes = times;
-    const bool changed = recordings != m_recordings;
-    m_recordings = std::move(recordings);
+    const bool changed = recordings[0] != m_recordings || recordings[1] != m_sentences;
+    m_recordings = std::move(recordings[0]);
+    m_sentences = std::move(recordings[1]);
     return changed;
 }
 

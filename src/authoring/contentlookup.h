@@ -11,9 +11,9 @@ class ContentLocator;
 
 // What a check asks of the content for every line, with the answers kept:
 // whether a letter or an accented letter has its picture (asked once each),
-// and whether a word has its recording. The recordings are listed once, and
-// again only when a recordings folder has changed since, so a check at every
-// keystroke looks at two folders' times instead of listing them.
+// and whether a word or a sentence has its recording. The recordings are
+// listed once, and again only when a recordings folder has changed since, so a
+// check at every keystroke looks at four folders' times instead of listing them.
 class ContentLookup
 {
 public:
@@ -27,6 +27,8 @@ public:
     // Found as the window finds it: the teacher's folder or the program's,
     // in any letter case; a word that cannot name a file has none.
     bool hasRecording(const QString &word) const;
+    // The recording of a line's sentence, found the same way.
+    bool hasSentenceRecording(const QString &word, const QString &sentence) const;
 
     // Lists the recordings again when a folder changed since the last
     // listing; true when the recordings found changed.
@@ -36,7 +38,8 @@ private:
     const ContentLocator *m_content = nullptr;
     QHash<QString, bool> m_pictures;  // "a", "accent á" -> found
     QHash<QChar, int> m_widths;
-    QSet<QString> m_recordings;       // file names, case folded
+    QSet<QString> m_recordings;       // file names of words, case folded
+    QSet<QString> m_sentences;        // and of sentences
     QList<qint64> m_folderTimes;      // when each folder last changed, as listed
     bool m_listed = false;
 };

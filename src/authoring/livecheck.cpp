@@ -23,6 +23,36 @@ struct CheckText { Q_DECLARE_TR_FUNCTIONS(tildora::LiveCheck) };
 LineProblem warning(const QString &message) { return {LineProblem::Warning, message}; }
 LineProblem error(const QString &message) { return {LineProblem::Error, message}; }
 
+// The longest sentence the window's slip shows whole. It writes a sentence in
+// Arial Bold (Liberation Sans Bold here) from 16 pt down to 10 pt in 707
+// pixels: measured, that holds 63 characters of mixed text at 16 pt, and at
+// 10 pt 114 of lower-case text and 92 of capitals with accents.
+constexpr qsizetype LongestSentence = 90;
+
+// What the fifth field of a sound line says to the child, or why it says nothing.
+QList<LineProblem> sentenceProblems(const ExerciseLine &fields, int position, const QString &written)
+{
+    const QStringView field = fifthField(fields);
+    if (field.isEmpty())
+        return {};
+    const QString sentence = lineSentence(fields);
+    if (sentence.isEmpty())
+        return {warning(CheckText::tr("the text after the fourth comma does not hold «%1» as a word of its own: "
+                                      "Tildora ignores it")
+                            .arg(written))};
+    QList<LineProblem> problems;
+    if (sentence.size() > LongestSentence)
+        problems << warning(CheckText::tr("the sentence has %1 characters, and the window shows %2 at most: "
+                                          "shorten it")
+                                .arg(QString::number(sentence.size()), QString::number(LongestSentence)));
+    // The sentence is shown without the word's accent, but it should not teach a wrong one.
+    const WordInSentence at = findWordInSentence(sentence, fields.word, fields.accent, position);
+    if (const QString spelled = sentence.mid(at.start, at.length); spelled.compare(written, Qt::CaseInsensitive) != 0)
+        problems << warning(CheckText::tr("the sentence writes «%1», not «%2»: is a written accent wrong?")
+                                .arg(spelled, written));
+    return problems;
+}
+
 // Does a sound line agree with the accent rules for its word as written?
 QList<LineProblem> ruleProblems(const ExerciseLine &fields, int position, const QString &written)
 {
@@ -84,7 +114,7 @@ QString LiveCheck::unknownWordMessage(const QString &written, const QStringList 
                      .arg(written, suggestions.join(QStringLiteral(", ")));
 }
 
-QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView accent)
+QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView accent, const QString &sentence)
 {
     QList<LineProblem> problems;
     QString reported;
@@ -106,11 +136,18 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
     if (!isNoAccentMarker(accentLetter) && !m_content.hasAccentedLetterPicture(accentLetter))
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
-    if (!m_content.hasRecording(word.toString()))
+    const QString advice =
+        m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it") : m_recordingHint;
+    // A line with a sentence is heard as its sentence; the word's recording only stands in for it.
+    if (!sentence.isEmpty()) {
+        if (!m_content.hasSentenceRecording(word.toString(), sentence))
+            problems << warning(CheckText::tr("no recording of the sentence, %1/%2.wav (%3)")
+                                    .arg(ContentLocator::folderName(ContentFolder::SentenceSounds),
+                                         ContentLocator::sentenceRecordingName(word.toString(), sentence), advice));
+    } else if (!m_content.hasRecording(word.toString())) {
         problems << warning(CheckText::tr("no recording %1/%2.wav (%3)")
-                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word,
-                                     m_recordingHint.isEmpty() ? CheckText::tr("tildora-author record makes it")
-                                                               : m_recordingHint));
+                                .arg(ContentLocator::folderName(ContentFolder::WordSounds), word, advice));
+    }
     return problems;
 }
 
@@ -127,12 +164,13 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
         checked.problems << structure;
         // A runaway word is told once, by the line check, and looked at no further.
         if (fields.closedFields >= 4 && m_content.content() && wordLengthProblem(fields.word).isEmpty())
-            checked.problems << contentProblems(fields.word, fields.accent);
-        // The rules and the dictionary need a sound line.
+            checked.problems << contentProblems(fields.word, fields.accent, lineSentence(fields));
+        // The rules, the sentence and the dictionary need a sound line.
         if (structure.isEmpty()) {
             const int position = fields.position.trimmed().toInt();
             checked.written = withWrittenAccent(fields.word, position, fields.accent);
             checked.problems << ruleProblems(fields, position, checked.written);
+            checked.problems << sentenceProblems(fields, position, checked.written);
             if (m_dictionary && m_dictionary->isOpen() && !m_dictionary->knows(checked.written)) {
                 checked.unknownWord = true;
                 checked.problems << warning(unknownWordMessage(checked.written, {}));

@@ -26,8 +26,9 @@ struct CheckedLine {
 // The one check of a list's lines, for the editor as the teacher types and
 // for `tildora-author check`: each line can be answered (errors), agrees with
 // the accent rules and the dictionary, is no repeat of an earlier word, shares
-// no recording with another word, and has its pictures and recording in the
-// content (warnings, or errors for pictures). Each distinct line is checked
+// no recording with another word, shows a sentence that holds it, and has its
+// pictures and recording (its sentence's, when it has one) in the content
+// (warnings, or errors for pictures). Each distinct line is checked
 // once and remembered, so a keystroke re-checks one line; only what lines say
 // of each other is looked for across the whole list each time. Spelling
 // suggestions are slow to make, so they are made on request.
@@ -52,7 +53,7 @@ public:
 
 private:
     const CheckedLine &lineOnItsOwn(const QString &line);
-    QList<LineProblem> contentProblems(QStringView word, QStringView accent);
+    QList<LineProblem> contentProblems(QStringView word, QStringView accent, const QString &sentence);
 
     const SpanishDictionary *m_dictionary = nullptr;
     ContentLookup m_content;

@@ -3,8 +3,8 @@
 #include "authoring/accentrules.h"
 #include "authoring/linecheck.h"
 #include "authoring/stress.h"
-#include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
+#include "content/exerciseline.h"
 #include "content/regularfile.h"
 #include "content/textdecode.h"
 
@@ -14,7 +14,48 @@ namespace tildora {
 namespace {
 // Context of this file's messages for the translations.
 struct TextImport { Q_DECLARE_TR_FUNCTIONS(tildora::TextImport) };
+
+// An entry cut at its first colon: the word and its sentence, when no comma
+// comes before the colon (an exercise line's sentence may hold a colon).
+struct Entry {
+    QString word;
+    std::optional<QString> sentence;
+};
+
+Entry splitEntry(QStringView entry)
+{
+    const qsizetype colon = entry.indexOf(u':');
+    if (colon < 0 || entry.left(colon).contains(u','))
+        return {entry.trimmed().toString(), std::nullopt};
+    return {entry.left(colon).trimmed().toString(), entry.mid(colon + 1).trimmed().toString()};
+}
+
+std::optional<ExerciseItem> itemWithSentence(const QString &word, const std::optional<QString> &sentence, QString *why)
+{
+    auto item = itemFromWord(word, why);
+    if (!item || !sentence)
+        return item;
+    const auto refuse = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    if (sentence->isEmpty())
+        return refuse(TextImport::tr("there is no sentence after the colon"));
+    // Held as the window finds it, so that the line keeps its sentence there.
+    if (findWordInSentence(*sentence, item->word, item->accent, item->position).start < 0)
+        return refuse(TextImport::tr("the sentence «%1» does not hold «%2» as a word of its own").arg(*sentence, word));
+    item->sentence = *sentence;
+    return item;
+}
+
 } // namespace
+
+std::optional<ExerciseItem> itemFromEntry(QStringView entry, QString *why)
+{
+    const Entry typed = splitEntry(entry);
+    return itemWithSentence(typed.word, typed.sentence, why);
+}
 
 ImportedLines linesFromText(QStringView text, GivenLines given)
 {
@@ -24,8 +65,9 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
         const QStringView entry = lines.at(i).trimmed();
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
-        const bool isLine = given == GivenLines::Kept && entry.contains(u',');
-        const QStringView written = isLine ? splitExerciseLine(entry).word : entry;
+        Entry typed = splitEntry(entry);
+        const bool isLine = given == GivenLines::Kept && !typed.sentence && entry.contains(u',');
+        const QStringView written = isLine ? splitExerciseLine(entry).word : QStringView(typed.word);
         QString why = wordLengthProblem(written);
         if (isLine && why.isEmpty()) {
             imported.lines << entry.toString();
@@ -36,16 +78,15 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
             imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, shownWord(written), why);
             continue;
         }
-        QString word = entry.toString();
         // The word as the rules write it today is what the child should see.
-        if (const auto right = outdatedAccent(word)) {
+        if (const auto right = outdatedAccent(typed.word)) {
             imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
-            word = right->word;
+            typed.word = right->word;
         }
-        if (const auto item = itemFromWord(word, &why))
+        if (const auto item = itemWithSentence(typed.word, typed.sentence, &why))
             imported.lines << formatExerciseLine(*item);
         else
-            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, word, why);
+            imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, typed.word, why);
     }
     return imported;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "content/exercisewriter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 namespace tildora {
 
@@ -18,8 +22,15 @@ enum class GivenLines { Kept, Refused };
 
 // The one way words become exercise lines, for the maker, the editor and its
 // imports: text one entry per line, a word with its written accents becomes
-// its exercise line. Blank lines and lines starting with '#' are skipped.
+// its exercise line, and "word: sentence" (a colon with no comma before it)
+// the word's line with that sentence. Blank lines and lines starting with '#'
+// are skipped.
 ImportedLines linesFromText(QStringView text, GivenLines given = GivenLines::Kept);
+
+// One entry as a teacher types it, "tú" or "tú: ¿Vienes tú al parque?", as
+// the item of its line; nothing, with the reason, when no line can be made of
+// it or the sentence does not hold the word as a word of its own.
+std::optional<ExerciseItem> itemFromEntry(QStringView entry, QString *why = nullptr);
 
 // The same for the bytes of a file, in UTF-8, UTF-16 (with its byte-order
 // mark) or Windows-1252.

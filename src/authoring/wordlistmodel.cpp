@@ -2,6 +2,7 @@
 
 #include "authoring/linecheck.h"
 #include "authoring/stress.h"
+#include "authoring/textimport.h"
 #include "authoring/wordlistedits.h"
 #include "content/exerciseline.h"
 
@@ -52,10 +53,37 @@ void WordListModel::editLine(int row, const QString &line)
 
 bool WordListModel::editWord(int row, const QString &word, QString *why)
 {
-    const auto item = itemFromWord(word.trimmed(), why);
-    if (!item)
+    auto item = itemFromEntry(word, why);
+    if (!item || row < 0 || row >= m_lines.size())
         return false;
+    // A word typed alone keeps the line's sentence while the sentence holds it (tu becoming tú).
+    if (item->sentence.isEmpty()) {
+        const QString kept = fifthField(splitExerciseLine(m_lines.at(row))).toString();
+        if (findWordInSentence(kept, item->word, item->accent, item->position).start >= 0)
+            item->sentence = kept;
+    }
     editLine(row, formatExerciseLine(*item));
+    return true;
+}
+
+bool WordListModel::editSentence(int row, const QString &sentence)
+{
+    if (row < 0 || row >= m_lines.size())
+        return false;
+    const QString &line = m_lines.at(row);
+    const ExerciseLine fields = splitExerciseLine(line);
+    if (fields.closedFields < 4)
+        return false;
+    // One line of the file whatever was pasted; the check says whether it holds the word.
+    QString text = sentence;
+    for (QChar &c : text)
+        if (c == u'\n' || c == u'\r' || c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+            c = u' ';
+    text = text.trimmed();
+    QString edited = line.left(line.size() - fields.rest.size());
+    if (!text.isEmpty())
+        edited += text + u',';
+    editLine(row, edited);
     return true;
 }
 
@@ -224,6 +252,7 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
     case SyllablesColumn: return markedSyllables(shownAnalysis(index.row()));
     case KindColumn: return kindName(shownAnalysis(index.row()).kind);
     case TildeColumn: return !a.readable ? QString() : a.takesTilde ? tr("yes") : tr("no");
+    case SentenceColumn: return fifthField(splitExerciseLine(m_lines.at(index.row()))).toString();
     case LineColumn: return m_lines.at(index.row());
     case ProblemsColumn: {
         QStringList messages;
@@ -246,6 +275,7 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
     case SyllablesColumn: return tr("Syllables");
     case KindColumn: return tr("Kind");
     case TildeColumn: return tr("Written accent");
+    case SentenceColumn: return tr("Sentence");
     case LineColumn: return tr("Exercise line");
     case ProblemsColumn: return tr("Problems");
     default: return {};
@@ -255,7 +285,7 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
 Qt::ItemFlags WordListModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == WordColumn || index.column() == LineColumn)
+    if (index.column() == WordColumn || index.column() == SentenceColumn || index.column() == LineColumn)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -274,6 +304,8 @@ bool WordListModel::setData(const QModelIndex &index, const QVariant &value, int
     }
     if (index.column() == WordColumn)
         return editWord(index.row(), value.toString());
+    if (index.column() == SentenceColumn)
+        return editSentence(index.row(), value.toString());
     return false;
 }
 

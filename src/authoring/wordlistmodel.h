@@ -19,7 +19,16 @@ class WordListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { WordColumn, SyllablesColumn, KindColumn, TildeColumn, LineColumn, ProblemsColumn, ColumnCount };
+    enum Column {
+        WordColumn,
+        SyllablesColumn,
+        KindColumn,
+        TildeColumn,
+        SentenceColumn,
+        LineColumn,
+        ProblemsColumn,
+        ColumnCount
+    };
     enum Role { SeverityRole = Qt::UserRole + 1 };  // 0 fine, 1 warnings, 2 errors
 
     explicit WordListModel(QObject *parent = nullptr);
@@ -45,6 +54,9 @@ public:
     // A word with its written accent becomes the line's new exercise line;
     // false (and nothing changes) when no line can be made of it.
     bool editWord(int row, const QString &word, QString *why = nullptr);
+    // The line's sentence (its fifth field) becomes this one, or none when
+    // empty; false when the line has no four fields to put it after.
+    bool editSentence(int row, const QString &sentence);
     void addLines(int row, const QStringList &lines, const QString &what);
     void removeLines(int row, int count);
     // These rows, in any order and with gaps: one step to undo.

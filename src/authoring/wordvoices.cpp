@@ -92,44 +92,59 @@ QList<SharedRecording> sharedRecordings(const QStringList &lines)
 QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content)
 {
     QList<WordVoice> voices;
-    QSet<QString> seen;
-    const QString teacherFolder = content.userFolder(ContentFolder::WordSounds) + QLatin1Char('/');
-    const RecordingsFolder teacher(content.userFolder(ContentFolder::WordSounds));
-    const RecordingsFolder bundled(content.folder(ContentFolder::WordSounds));
+    QSet<QString> seen;  // names, and sentences' names, case folded
+    // Each folder read once (see RecordingsFolder), the teacher's before the bundled one.
+    const RecordingsFolder folders[2][2] = {
+        {RecordingsFolder(content.userFolder(ContentFolder::WordSounds)), RecordingsFolder(content.folder(ContentFolder::WordSounds))},
+        {RecordingsFolder(content.userFolder(ContentFolder::SentenceSounds)),
+         RecordingsFolder(content.folder(ContentFolder::SentenceSounds))}};
+    const auto add = [&](const QString &word, const QString &spoken, const QString &name, ContentFolder folder, int line) {
+        const bool sentence = folder == ContentFolder::SentenceSounds;
+        const QString key = QString::number(sentence) + name.toCaseFolded();
+        if (seen.contains(key))
+            return;
+        seen.insert(key);
+        WordVoice voice;
+        voice.word = word;
+        voice.spoken = spoken;
+        voice.name = name;
+        voice.sentence = sentence;
+        voice.line = line;
+        voice.path = folders[sentence][0].find(name + WavExtension);
+        if (!voice.path.isEmpty())
+            voice.source = VoiceSource::Teacher;
+        else if (voice.path = folders[sentence][1].find(name + WavExtension); !voice.path.isEmpty())
+            voice.source = VoiceSource::Bundled;
+        voices.append(voice);
+    };
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(lines.at(i));
         const QString word = fields.word.toString();
         if (fields.closedFields < 1 || word.isEmpty() || !ContentLocator::isSafeName(word))
             continue;
-        const QString key = word.toLower();
-        if (seen.contains(key))
-            continue;
-        seen.insert(key);
-        WordVoice voice;
-        voice.word = word;
-        voice.spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
-        voice.path = teacher.find(word + WavExtension);
-        if (voice.path.isEmpty())
-            voice.path = bundled.find(word + WavExtension);
-        if (!voice.path.isEmpty())
-            voice.source = !content.userFolder().isEmpty() && voice.path.startsWith(teacherFolder) ? VoiceSource::Teacher
-                                                                                                   : VoiceSource::Bundled;
-        voices.append(voice);
+        const QString spoken = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+        add(word, spoken, word, ContentFolder::WordSounds, int(i));
+        if (const QString sentence = lineSentence(fields); !sentence.isEmpty())
+            add(word, sentence, ContentLocator::sentenceRecordingName(word, sentence), ContentFolder::SentenceSounds, int(i));
     }
     for (const SharedRecording &shared : sharedRecordings(lines.toStringList()))
         for (WordVoice &voice : voices)
-            if (voice.word.compare(shared.word, Qt::CaseInsensitive) == 0)
+            if (!voice.sentence && voice.word.compare(shared.word, Qt::CaseInsensitive) == 0)
                 voice.sharedBy = shared.written;
     return voices;
 }
 
 QList<RecordingRequest> missingRecordings(const ExerciseLines &lines, const ContentLocator &content,
-                                          const QString &outFolder)
+                                          const QString &outRoot)
 {
+    const ContentLocator out(outRoot);
     QList<RecordingRequest> requests;
     for (const WordVoice &voice : wordVoices(lines, content))
         if (voice.source == VoiceSource::Missing)
-            requests.append({voice.word, voice.spoken, outFolder + QLatin1Char('/') + voice.word + WavExtension});
+            requests.append({voice.sentence ? voice.spoken : voice.word, voice.spoken,
+                             out.folder(voice.sentence ? ContentFolder::SentenceSounds : ContentFolder::WordSounds)
+                                 + QLatin1Char('/') + voice.name + WavExtension,
+                             voice.line});
     return requests;
 }
 

@@ -10,13 +10,16 @@
 
 namespace tildora {
 
-// Where a word's recording comes from.
+// Where a recording comes from.
 enum class VoiceSource { Missing, Teacher, Bundled };
 
-// One word of an exercise list and its recording.
+// One word of an exercise list, or one line's sentence, and its recording.
 struct WordVoice {
-    QString word;     // as in the exercise line; names the file
-    QString spoken;   // with its written accent, as it is said
+    QString word;     // as in the exercise line
+    QString spoken;   // what is said: the word with its written accent, or the sentence
+    QString name;     // the recording's file name without .wav: the word, or the sentence's name
+    bool sentence = false;  // a sentence, heard instead of its line's word
+    int line = 0;     // the first line that needs it, 0-based
     QString path;     // the recording, empty when missing
     VoiceSource source = VoiceSource::Missing;
     QStringList sharedBy;  // the words the child hears on this recording, when they are several
@@ -34,22 +37,25 @@ struct SharedRecording {
 };
 QList<SharedRecording> sharedRecordings(const QStringList &lines);
 
-// One word to speak into a file.
+// One word or sentence to speak into a file.
 struct RecordingRequest {
-    QString word;
+    QString word;     // what messages call it: the word, or the sentence
     QString spoken;
     QString outPath;  // the WAV file to make
+    int line = 0;     // the first line that needs it, 0-based
 };
 
 // The words of exercise lines, once each whatever their letter case (so are
-// recordings found), in line order, with their recordings as Tildora finds
-// them (the teacher's own first). Lines without a
-// word, and words that cannot name a file, are left out.
+// recordings found), in line order, each followed by the sentence of its line
+// when it has one (once each too), with their recordings as Tildora finds
+// them (the teacher's own first). Lines without a word, and words that cannot
+// name a file, are left out.
 QList<WordVoice> wordVoices(const ExerciseLines &lines, const ContentLocator &content);
 
-// The words of exercise lines that have no recording yet, to be made in outFolder.
+// The words and sentences of exercise lines that have no recording yet, to be
+// made in the content tree at outRoot (its sonidospalabras/ and sonidosfrases/).
 QList<RecordingRequest> missingRecordings(const ExerciseLines &lines, const ContentLocator &content,
-                                          const QString &outFolder);
+                                          const QString &outRoot);
 
 // The Debian packages (espeak-ng, sox) whose programs this machine lacks;
 // empty when recording can go ahead.

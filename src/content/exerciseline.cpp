@@ -69,15 +69,18 @@ WordInSentence findWordInSentence(QStringView sentence, QStringView word, QStrin
     return first;
 }
 
+QStringView fifthField(const ExerciseLine &fields)
+{
+    QStringView field = fields.rest.trimmed();
+    if (field.endsWith(u','))
+        field.chop(1);
+    return field.trimmed();
+}
+
 QString lineSentence(const ExerciseLine &fields)
 {
-    QStringView sentence = fields.rest.trimmed();
-    if (sentence.isEmpty())
-        return {};
-    if (sentence.endsWith(u','))
-        sentence.chop(1);
-    sentence = sentence.trimmed();
-    if (findWordInSentence(sentence, fields.word, fields.accent, 0).start < 0)
+    const QStringView sentence = fifthField(fields);
+    if (sentence.isEmpty() || findWordInSentence(sentence, fields.word, fields.accent, 0).start < 0)
         return {};
     return sentence.toString();
 }

@@ -24,6 +24,10 @@ struct ExerciseLine {
 
 ExerciseLine splitExerciseLine(QStringView line);
 
+// The fifth field as written: what follows the fourth comma, without the
+// comma that ends the line and the blanks around it; a sentence or not.
+QStringView fifthField(const ExerciseLine &fields);
+
 // The line's sentence: the fifth field without the comma that ends the line,
 // when it holds the line's word as a word of its own (compared without
 // written accents and letter case); empty otherwise, so that text older files

@@ -137,8 +137,12 @@ void EditorWindow::attachPanels()
     connect(voices, &VoicePanel::wantsSight, this, [this, voices] { m_tabs->setCurrentWidget(voices); });
     connect(m_model, &WordListModel::rechecked, voices, [this, voices] { voices->setLines(m_model->lines()); });
     const auto followRow = [this, voices](int row) {
-        if (row >= 0 && row < m_model->lines().size())
-            voices->selectWord(splitExerciseLine(m_model->lines().at(row)).word.toString());
+        if (row < 0 || row >= m_model->lines().size())
+            return;
+        // A line with a sentence is heard as its sentence: its recording is the one to play.
+        const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
+        const QString word = fields.word.toString(), sentence = lineSentence(fields);
+        voices->selectWord(sentence.isEmpty() ? word : ContentLocator::sentenceRecordingName(word, sentence));
     };
     connect(this, &EditorWindow::currentRowChanged, voices, followRow);
     followRow(currentRow());

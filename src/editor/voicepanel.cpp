@@ -17,6 +17,16 @@ namespace tildora {
 namespace {
 
 enum Column { WordColumn, SpokenColumn, SourceColumn };
+constexpr int NameRole = Qt::UserRole;  // the recording's file name without .wav
+
+QTreeWidgetItem *itemNamed(const QTreeWidget *table, const QString &name)
+{
+    for (int i = 0; i < table->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem *item = table->topLevelItem(i);
+            item->data(WordColumn, NameRole).toString().compare(name, Qt::CaseInsensitive) == 0)
+            return item;
+    return nullptr;
+}
 
 } // namespace
 
@@ -72,11 +82,6 @@ VoicePanel::VoicePanel(const ContentLocator &content, QWidget *parent)
 
 VoicePanel::~VoicePanel() = default;
 
-QString VoicePanel::teacherFolder() const
-{
-    return m_content.userFolder(ContentFolder::WordSounds);
-}
-
 void VoicePanel::addMenuActions(QMenu *menu)
 {
     const auto inSight = [this] {
@@ -122,7 +127,7 @@ void VoicePanel::refresh()
     // table of a long list is only made again when something in it changed.
     const bool same = std::equal(voices.cbegin(), voices.cend(), m_voices.cbegin(), m_voices.cend(),
                                  [](const WordVoice &a, const WordVoice &b) {
-                                     return a.word == b.word && a.spoken == b.spoken && a.path == b.path
+                                     return a.name == b.name && a.word == b.word && a.spoken == b.spoken && a.path == b.path
                                             && a.sharedBy == b.sharedBy;
                                  });
     m_voices = voices;
@@ -132,7 +137,9 @@ void VoicePanel::refresh()
             const QString source = voice.source == VoiceSource::Teacher   ? tr("in your folder")
                                    : voice.source == VoiceSource::Bundled ? tr("bundled with Tildora")
                                                                           : tr("missing");
-            auto *item = new QTreeWidgetItem(m_table, {voice.word, voice.spoken, source});
+            auto *item = new QTreeWidgetItem(
+                m_table, {voice.sentence ? tr("%1 (sentence)").arg(voice.word) : voice.word, voice.spoken, source});
+            item->setData(WordColumn, NameRole, voice.name);
             if (!voice.sharedBy.isEmpty()) {
                 // Words the file cannot tell apart: the teacher decides whether to keep them all.
                 QStringList others = voice.sharedBy;
@@ -144,26 +151,24 @@ void VoicePanel::refresh()
                 item->setForeground(SourceColumn, QColor(0xb0, 0x30, 0x20));
         }
     }
-    if (const QList<QTreeWidgetItem *> found = m_table->findItems(selected, Qt::MatchExactly, WordColumn);
-        !found.isEmpty())
-        m_table->setCurrentItem(found.first());
+    if (QTreeWidgetItem *found = itemNamed(m_table, selected))
+        m_table->setCurrentItem(found);
     m_stale = false;
     updateButtons();
     emit recordingsChanged();
 }
 
-void VoicePanel::selectWord(const QString &word)
+void VoicePanel::selectWord(const QString &name)
 {
-    m_wanted = word;
-    const QList<QTreeWidgetItem *> found = m_table->findItems(word, Qt::MatchFixedString, WordColumn);
-    if (!found.isEmpty())
-        m_table->setCurrentItem(found.first());
+    m_wanted = name;
+    if (QTreeWidgetItem *found = itemNamed(m_table, name))
+        m_table->setCurrentItem(found);
 }
 
 QString VoicePanel::selectedWord() const
 {
     const QTreeWidgetItem *item = m_table->currentItem();
-    return item ? item->text(WordColumn) : QString();
+    return item ? item->data(WordColumn, NameRole).toString() : QString();
 }
 
 void VoicePanel::updateButtons()
@@ -208,7 +213,7 @@ void VoicePanel::recordMissing()
         return;
     }
     const QList<RecordingRequest> requests =
-        missingRecordings(ExerciseLines::fromStringList(m_lines), m_content, teacherFolder());
+        missingRecordings(ExerciseLines::fromStringList(m_lines), m_content, m_content.userFolder());
     if (requests.isEmpty())
         return;
     m_failures.clear();
@@ -242,9 +247,11 @@ void VoicePanel::recordOwnVoice()
         return;
     }
     editorAudio().stopFile();
-    VoiceRecorderDialog dialog(m_voices.at(row).word, m_voices.at(row).spoken, teacherFolder(), this);
+    const WordVoice voice = m_voices.at(row);  // a copy: the table may be remade while the dialog is open
+    VoiceRecorderDialog dialog(voice.name, voice.spoken,
+                               m_content.userFolder(voice.sentence ? ContentFolder::SentenceSounds : ContentFolder::WordSounds), this);
     if (dialog.exec() == QDialog::Accepted) {
-        say(tr("Your recording of «%1» is saved; Tildora plays it from now on.").arg(m_voices.at(row).spoken));
+        say(tr("Your recording of «%1» is saved; Tildora plays it from now on.").arg(voice.spoken));
         refresh();
     }
 }

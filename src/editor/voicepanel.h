@@ -16,8 +16,8 @@ namespace tildora {
 
 class RecordingJob;
 
-// The recordings of the open list's words: which are the teacher's, which
-// bundled, which missing; play one, make the missing ones with the speech
+// The recordings of the open list's words and sentences: which are the
+// teacher's, which bundled, which missing; play one, make the missing ones with the speech
 // synthesiser in the background, or record the teacher's own voice.
 class VoicePanel : public QWidget
 {
@@ -34,9 +34,10 @@ public:
     // recordings when the panel is in sight (looking them up for every
     // keystroke in another tab would slow typing down).
     void setLines(const QStringList &lines);
-    void selectWord(const QString &word);
+    // A row by its recording's name: a word, or a sentence's name
+    // (ContentLocator::sentenceRecordingName).
+    void selectWord(const QString &name);
     QString selectedWord() const;
-    QString teacherFolder() const;
     QTreeWidget *table() const { return m_table; }
     RecordingJob *job() const { return m_job; }
     QLabel *notice() const { return m_notice; }
@@ -64,7 +65,7 @@ private:
     ContentLocator m_content;
     QStringList m_lines;
     bool m_stale = false;
-    QString m_wanted;  // the word last chosen in the words tab
+    QString m_wanted;  // the recording last chosen in the words tab
     QList<WordVoice> m_voices;
     QStringList m_failures;
     QTreeWidget *m_table;

@@ -26,10 +26,13 @@ VoiceRecorderDialog::VoiceRecorderDialog(const QString &word, const QString &spo
       m_keep(new QPushButton(tr("&Keep"), this))
 {
     setWindowTitle(tr("Record «%1»").arg(spoken));
-    auto *title = new QLabel(tr("Say the word slowly and clearly:"), this);
+    // A line's sentence has spaces, a word never: it is said whole, and wraps rather than widen the window.
+    const bool sentence = spoken.contains(u' ');
+    auto *title = new QLabel(sentence ? tr("Say the sentence slowly and clearly:") : tr("Say the word slowly and clearly:"), this);
     auto *wordLabel = new QLabel(spoken, this);
+    wordLabel->setWordWrap(sentence);
     QFont big = wordLabel->font();
-    big.setPointSizeF(big.pointSizeF() * 2.5);
+    big.setPointSizeF(big.pointSizeF() * (sentence ? 1.6 : 2.5));
     big.setBold(true);
     wordLabel->setFont(big);
     wordLabel->setAlignment(Qt::AlignCenter);
@@ -67,7 +70,8 @@ VoiceRecorderDialog::VoiceRecorderDialog(const QString &word, const QString &spo
         showState(tr("No microphone was found. Connect one and open this window again."));
         return;
     }
-    showState(tr("Press Record, say the word, then press Stop."));
+    showState(sentence ? tr("Press Record, say the sentence, then press Stop.")
+                       : tr("Press Record, say the word, then press Stop."));
 }
 
 VoiceRecorderDialog::~VoiceRecorderDialog()

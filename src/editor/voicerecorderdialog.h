@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace tildora {
 
-// Records one word from the microphone: a level meter while recording,
+// Records one word, or one line's sentence, from the microphone: a level meter while recording,
 // play the take back, keep it or record it again. Kept, the take is trimmed
 // and normalised like the generated recordings and saved as the word's
 // recording in the teacher's folder.

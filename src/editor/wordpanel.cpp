@@ -5,6 +5,7 @@
 #include "editor/fittedpicture.h"
 #include "editor/wordpicture.h"
 #include "content/exerciseline.h"
+#include "presentation/sentenceline.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -21,7 +22,8 @@
 namespace tildora {
 
 WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidget *parent)
-    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_picture(new FittedPicture),
+    : QWidget(parent), m_model(model), m_content(content), m_table(new QTableView), m_sentence(new QLabel),
+      m_picture(new FittedPicture),
       m_summary(new QLabel), m_problems(new QLabel), m_newWords(new QPlainTextEdit)
 {
     m_table->setModel(model);
@@ -34,6 +36,8 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     m_table->horizontalHeader()->setMinimumSectionSize(60);
     for (int column = 0; column + 1 < model->columnCount(); ++column)
         m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), 100));
+    // A sentence needs more room than a word to be read without opening it.
+    m_table->setColumnWidth(WordListModel::SentenceColumn, 2 * m_table->columnWidth(WordListModel::SentenceColumn));
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
@@ -84,6 +88,16 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     auto *wordSide = new QWidget;
     auto *wordLayout = new QVBoxLayout(wordSide);
     wordLayout->setContentsMargins(0, 0, 0, 0);
+    m_sentence->setObjectName(QStringLiteral("sentence"));
+    m_sentence->setTextFormat(Qt::RichText);
+    m_sentence->setWordWrap(true);
+    m_sentence->setAlignment(Qt::AlignCenter);
+    QFont bold = m_sentence->font();
+    bold.setPointSizeF(bold.pointSizeF() * 1.4);
+    bold.setBold(true);
+    m_sentence->setFont(bold);
+    m_sentence->hide();
+    wordLayout->addWidget(m_sentence);
     wordLayout->addWidget(m_picture);
     wordLayout->addWidget(detailScroll, 1);
 
@@ -176,6 +190,7 @@ void WordPanel::showCurrent()
     for (QPushButton *button : std::as_const(m_suggestions))
         button->hide();
     m_addWord->hide();
+    m_sentence->hide();
     if (row < 0 || row >= m_model->rowCount()) {
         m_picture->setImage({});
         m_summary->setText(tr("Choose a word to see it as the child will."));
@@ -186,6 +201,14 @@ void WordPanel::showCurrent()
     const ExerciseLine fields = splitExerciseLine(m_model->lines().at(row));
     QString missing;
     m_picture->setImage(drawWordPicture(fields.word, m_content, m_pictures, &missing));
+    if (CurrentItem item{fields.word.toString(), {}, fields.accent.toString(), lineSentence(fields)}; !item.Sentence.isEmpty()) {
+        // Written as Tildora writes it: the word marked, without the accent the child is to find.
+        item.StressPosition = std::uint8_t(std::clamp(fields.position.trimmed().toInt(), 0, 255));
+        const ShownSentence shown = shownSentence(item);
+        m_sentence->setText(sentenceMarkup(shown));
+        m_sentence->setAccessibleName(shown.text);
+        m_sentence->show();
+    }
     const QString accent = a.takesTilde ? tr("with a written accent") : tr("no written accent");
     // Without a kind when the line's fields disagree on the stress (the problem says so below).
     m_summary->setText(!a.readable                        ? tr("This line cannot be read as an exercise.")

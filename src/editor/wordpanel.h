@@ -49,6 +49,7 @@ private:
     const ContentLocator &m_content;
     PictureLoader m_pictures;
     QTableView *m_table;
+    QLabel *m_sentence;  // the line's sentence above the word, as the child reads it
     FittedPicture *m_picture;
     QLabel *m_summary;
     QLabel *m_problems;

@@ -4,6 +4,7 @@
 #include "authoring/filecheck.h"
 #include "authoring/maker.h"
 #include "authoring/recorder.h"
+#include "authoring/wavtools.h"
 #include "content/contentlocator.h"
 
 #include "../support/files.h"
@@ -78,9 +79,10 @@ private slots:
     void make()
     {
         const Run run = author({"make"}, QString("árbol\n\n# a comment\ncanción\ncacacá\n  pingüino  \nguión\n"
-                                                 + QString(61, 'a') + "\nca\x1b]0;X\x07sa").toUtf8());
+                                                 + QString(61, 'a') + "\nca\x1b]0;X\x07sa\nsi: Si llueve, me quedo.\n").toUtf8());
         QCOMPARE(run.exit, 1);
-        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"));
+        QCOMPARE(run.out, QString("arbol,1,ar,á,\r\ncancion,6,cion,ó,\r\npingüino,6,güi,NO,\r\nguion,4,guion,NO,\r\n"
+                                  "si,2,si,NO,Si llueve, me quedo.,\r\n"));
         QVERIFY(run.err.contains("line 5: «cacacá»"));
         QVERIFY2(run.err.contains("line 7: «guión» is written «guion» since 2010: one syllable for writing; its line is "
                                   "made for «guion»"), qPrintable(run.err));
@@ -104,9 +106,12 @@ private slots:
         tree.alphabet();
         tree.recording("casa");
         tree.exercise("good.txt", {"casa,2,ca,NO,", "casa,2,ca,NO,Mi casa, la roja.,", "casa,2,ca,NO,Tu casa.,"});
+        for (const QString sentence : {"Mi casa, la roja.", "Tu casa."})
+            tree.write("sonidosfrases/" + ContentLocator::sentenceRecordingName("casa", sentence) + ".wav", "RIFF");
         tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,",
-                                    // 24 letters of 30 pixels fill the child's strip; 25 are cut off
-                                    "electroencefalografistas,1,e,NO,", "electroencefalografistass,1,e,NO,"});
+                                  "sol,2,sol,NO,Sale el sol.,",
+                                  // 24 letters of 30 pixels fill the child's strip; 25 are cut off
+                                  "electroencefalografistas,1,e,NO,", "electroencefalografistass,1,e,NO,"});
         const QString content = "--content=" + tree.root;
         const Run good = author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")});
         QCOMPARE(good.exit, 0);
@@ -121,8 +126,11 @@ private slots:
              {file + ":2: warning: no recording sonidospalabras/sol.wav", file + ":3: warning: «casa» is already on line 1",
               file + QString(":4: error: no accented-letter picture letrasacento/á.gif"),
               file + ":5: error: no letter picture letrasgifs/?.gif", file + ":5: error: position 1 is 'x', not a vowel",
-              file + ":7: warning: «electroencefalografistass» is 750 pixels wide, wider than the 720"})
+              file + ":6: warning: no recording of the sentence, sonidosfrases/"
+                  + ContentLocator::sentenceRecordingName("sol", "Sale el sol.") + ".wav (tildora-author record makes it)",
+              file + ":8: warning: «electroencefalografistass» is 750 pixels wide, wider than the 720"})
             QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
+        QVERIFY2(!bad.out.contains(file + ":6: warning: no recording sonidospalabras"), qPrintable(bad.out));
         QCOMPARE(bad.out.count("pixels wide"), 1);
         // Windows-1252 files are read as Tildora reads them.
         tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
@@ -224,7 +232,7 @@ private slots:
         if (!WordRecorder::missingTools().isEmpty())
             QSKIP("espeak-ng and sox are needed");
         testing::ContentTree tree;
-        tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,"});
+        tree.exercise("a.txt", {"sol,2,sol,NO,", QString("arbol,1,ar,á,"), "../x,1,x,NO,", "sol,2,sol,NO,Sale el sol.,"});
         tree.recording("sol");
         const Run run = author({"record", "--content", tree.root, tree.path("ejercicios/a.txt")});
         QCOMPARE(run.exit, 1);  // the name that climbs out of the folder is refused
@@ -233,6 +241,9 @@ private slots:
         const QByteArray wav = testing::readFile(tree.path("sonidospalabras/arbol.wav"));
         QVERIFY(wav.startsWith("RIFF") && wav.size() > 10000);
         QCOMPARE(QFile(tree.path("sonidospalabras/sol.wav")).size(), qint64(4));  // kept, not remade
+        // The sentence said as a whole, longer than a word.
+        const QString sentence = "sonidosfrases/" + ContentLocator::sentenceRecordingName("sol", "Sale el sol.") + ".wav";
+        QVERIFY(soundFromWav(testing::readFile(tree.path(sentence))).seconds() > 0.8);
         QVERIFY(!QFile::exists(tree.path("x.wav")));
     }
 };

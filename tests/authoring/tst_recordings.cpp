@@ -218,11 +218,15 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("requests");  // what is said, and into which file
         QTest::newRow("bundled and teacher's recordings are not made again")
-            << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
+            << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/sonidospalabras/mar.wav"};
         QTest::newRow("spoken with the written accent") << QStringList{"arbol,1,ar,á,", "raton,4,ton,ó,"}
-            << QStringList{"árbol: /salida/arbol.wav", "ratón: /salida/raton.wav"};
+            << QStringList{"árbol: /salida/sonidospalabras/arbol.wav", "ratón: /salida/sonidospalabras/raton.wav"};
         QTest::newRow("a repeated word is made once, whatever its case")
-            << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/mar.wav"};
+            << QStringList{"mar,2,mar,NO,", "MAR,2,MAR,NO,", "mar,2,mar,NO,"} << QStringList{"mar: /salida/sonidospalabras/mar.wav"};
+        const QString digest = ContentLocator::sentenceRecordingName("sol", "Sale el sol.").section('-', 1);
+        QTest::newRow("a line's sentence after its word, once, into the sentences' folder")
+            << QStringList{"sol,2,sol,NO,Sale el sol.,", "SOL,2,SOL,NO,Sale el sol.,", "mar,2,mar,NO,Sin agua."}
+            << QStringList{"Sale el sol.: /salida/sonidosfrases/sol-" + digest + ".wav", "mar: /salida/sonidospalabras/mar.wav"};
         QTest::newRow("a word that cannot name a file is left out")
             << QStringList{"../casa,2,ca,NO,", "a/b,1,a,NO,", "..,1,a,NO,"} << QStringList{};
     }

@@ -87,6 +87,12 @@ private slots:
         QTest::newRow("una grafía, tres palabras: término, termino, terminó")
             << QStringList{"termino,2,ter,é,", "termino,5,mi,NO,", "termino,7,no,ó,"}
             << QStringList{"1: " + shared, "2: " + shared, "3: " + shared};
+        QTest::newRow("frases: sin la palabra, demasiado larga, con otra tilde")
+            << QStringList{"tu,2,tu,NO,Vamos al parque.,", "mi,2,mi,NO,Mi " + QString("casa ").repeated(18) + "es roja.,",
+                           "tu,2,tu,ú,¿Vienes tu al parque?,"}
+            << QStringList{"1: the text after the fourth comma does not hold «tu» as a word of its own: Tildora ignores it",
+                           "2: the sentence has 101 characters, and the window shows 90 at most: shorten it",
+                           "3: the sentence writes «tu», not «tú»: is a written accent wrong?"};
     }
 
     // What the accent rules and the lines of a list say, without dictionary or content.
@@ -118,6 +124,12 @@ private slots:
         QTest::newRow("a word with a digit is left out and told by its line, blank lines counted")
             << QByteArray("sol\n\nm3sa\rluna") << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,"}
             << QStringList{"line 3: «m3sa»: '3' is not a letter"};
+        QTest::newRow("a word and its sentence, which may hold commas or a colon; a sentence without the word is told")
+            << QString("tú: ¿Vienes tú al parque?\nsi: Si llueve, me quedo.\ntú: ¿Viene usted?\nmás:\n"
+                       "tu,2,tu,ú,Mira: tú ganas.,").toUtf8()
+            << QStringList{"tu,2,tu,ú,¿Vienes tú al parque?,", "si,2,si,NO,Si llueve, me quedo.,", "tu,2,tu,ú,Mira: tú ganas.,"}
+            << QStringList{"line 3: «tú»: the sentence «¿Viene usted?» does not hold «tú» as a word of its own",
+                           "line 4: «más»: there is no sentence after the colon"};
         QTest::newRow("a word that holds %1 is told as it is")
             << QByteArray("c%1a") << QStringList() << QStringList{"line 1: «c%1a»: '%' is not a letter"};
         const QString tooLong = "«" + QString(60, 'a') + "…»: a word of 61 letters is longer than any real word (60 at most)";
@@ -143,6 +155,8 @@ private slots:
         QTest::newRow("move the first line down to the end") << 2 << QStringList{Start[1], Start[2], Start[0]};
         QTest::newRow("type a word with its accent: canción") << 3 << QStringList{Start[0], "cancion,6,cion,ó,", Start[2]};
         QTest::newRow("remove the first and the last line, one step") << 4 << QStringList{Start[1]};
+        QTest::newRow("a sentence pasted over two lines: one line of the file")
+            << 5 << QStringList{Start[0], "sol,2,sol,NO,Sale el sol, cada día.,", Start[2]};
     }
 
     void editsUndoAndRedo()
@@ -159,6 +173,7 @@ private slots:
         case 2: model.moveLine(0, 2); break;
         case 3: QVERIFY(model.setData(model.index(1, WordListModel::WordColumn), QStringLiteral("canción"))); break;
         case 4: model.removeChosenLines({2, 0, 2, 7}); break;
+        case 5: model.setData(model.index(1, WordListModel::SentenceColumn), QStringLiteral("Sale el sol,\ncada día.")); break;
         }
         QCOMPARE(model.lines(), after);
         QCOMPARE(model.rowCount(), after.size());
@@ -209,7 +224,7 @@ private slots:
         check.setContent(&content);
         const auto missing = [&] {
             QList<bool> found;
-            for (const CheckedLine &line : check.check({"casa,2,ca,NO,", "sol,2,sol,NO,"}))
+            for (const CheckedLine &line : check.check({"casa,2,ca,NO,", "sol,2,sol,NO,", "sol,2,sol,NO,El sol brilla.,"}))
                 found << std::any_of(line.problems.cbegin(), line.problems.cend(),
                                      [](const LineProblem &p) { return p.message.startsWith("no recording"); });
             return found;
@@ -219,13 +234,15 @@ private slots:
             QCOMPARE(::utime(QFile::encodeName(tree.path("sonidospalabras")).constData(), &old), 0);
         };
         unchangedForAnHour();
-        QCOMPARE(missing(), (QList<bool>{false, true}));
+        QCOMPARE(missing(), (QList<bool>{false, true, true}));
         tree.recording("sol");
-        QCOMPARE(missing(), (QList<bool>{false, false}));
+        QCOMPARE(missing(), (QList<bool>{false, false, true}));  // a sentence is heard from its own
+        tree.write("sonidosfrases/" + ContentLocator::sentenceRecordingName("sol", "El sol brilla.") + ".wav", "RIFF");
+        QCOMPARE(missing(), (QList<bool>{false, false, false}));
         unchangedForAnHour();
-        QCOMPARE(missing(), (QList<bool>{false, false}));
+        QCOMPARE(missing(), (QList<bool>{false, false, false}));
         QVERIFY(QFile::remove(tree.path("sonidospalabras/casa.wav")));
-        QCOMPARE(missing(), (QList<bool>{true, false}));
+        QCOMPARE(missing(), (QList<bool>{true, false, false}));
     }
 
     void suggestionOnRequest()

@@ -6,6 +6,7 @@
 #include "authoring/syllables.h"
 #include "authoring/wavtools.h"
 #include "authoring/wordanalysis.h"
+#include "content/contentlocator.h"
 #include "content/exerciseline.h"
 #include "content/exerciselibrary.h"
 
@@ -120,7 +121,7 @@ private slots:
         // two words told apart only by their accent would share one recording,
         // unless both lines carry a sentence, which is what the child hears.
         QHash<QString, QString> lineOf;
-        QSet<QString> written;
+        QSet<QString> written, sentenceRecordings;
         for (const QString &name : names) {
             const QByteArray bytes = testing::readFile(Content + "/ejercicios/" + name);
             QVERIFY2(QString::fromUtf8(bytes).toUtf8() == bytes, qPrintable(name + " is not UTF-8"));
@@ -152,6 +153,11 @@ private slots:
                 if (!isNoAccentMarker(accent))
                     QVERIFY2(QFile::exists(Content + "/letrasacento/" + accent + ".gif"), qPrintable(where));
                 QVERIFY2(QFile::exists(Content + "/sonidospalabras/" + word + ".wav"), qPrintable(where));
+                if (const QString said = lineSentence(fields); !said.isEmpty()) {
+                    const QString recording = ContentLocator::sentenceRecordingName(word, said) + ".wav";
+                    sentenceRecordings.insert(recording);
+                    QVERIFY2(QFile::exists(Content + "/sonidosfrases/" + recording), qPrintable(where + said));
+                }
                 const QString key = sentence ? line.left(fourFields) + "," : line;
                 const QString other = lineOf.value(word, key);
                 QVERIFY2(other == key || (sentence && other.endsWith(",,")), qPrintable(where + line + " against " + other));
@@ -160,6 +166,9 @@ private slots:
             }
         }
         QVERIFY2(written.size() >= 1000, qPrintable(QString::number(written.size())));
+        // No sentence recording is left over from a sentence changed or gone.
+        for (const QString &file : files("sonidosfrases", "*"))
+            QVERIFY2(sentenceRecordings.contains(file), qPrintable("sonidosfrases/" + file + " belongs to no line"));
     }
 
     // No trait a child could count on repeats in a pattern: a trait that
@@ -242,8 +251,9 @@ private slots:
         expected << "sonidos/acento.wav" << "sonidos/noacento.wav" << "sonidos/fallo.wav";
         for (const QString &e : expected)
             QTest::newRow(qPrintable(e)) << e;
-        for (const QString &w : files("sonidospalabras", "*.wav"))
-            QTest::newRow(qPrintable(w)) << "sonidospalabras/" + w;
+        for (const QString folder : {"sonidospalabras", "sonidosfrases"})
+            for (const QString &w : files(folder, "*.wav"))
+                QTest::newRow(qPrintable(w)) << folder + "/" + w;
     }
 
     void everySound()
@@ -254,7 +264,8 @@ private slots:
         QCOMPARE(bytes.mid(20, 4), QByteArray("\x01\x00\x01\x00", 4));
         QCOMPARE(bytes.mid(34, 2), QByteArray("\x10\x00", 2));
         const MonoSound sound = soundFromWav(bytes);
-        QVERIFY2(sound.seconds() > 0.25 && sound.seconds() < 4, qPrintable(QString::number(sound.seconds())));
+        const double longest = path.startsWith("sonidosfrases") ? 8 : 4;  // a short sentence, or a word
+        QVERIFY2(sound.seconds() > 0.25 && sound.seconds() < longest, qPrintable(QString::number(sound.seconds())));
         QVERIFY2(peakOf(sound.samples) < 0.99f, "clipped");
         QVERIFY2(peakOf(sound.samples) > 0.1f, "nearly silent");
     }

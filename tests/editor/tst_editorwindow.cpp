@@ -68,7 +68,8 @@ QStringList rowsOf(const QTreeWidget *table)
 
 // What a teacher sees after her steps, one probe each: "lines" (the Word column), "column N", whether the
 // "problems say TEXT", the "selected" rows, the "buttons" under the word, the open message "boxes", the window
-// "title" and "width", the "focus" widget's class, the teacher's "dictionary".
+// "title" and "width", the "focus" widget's class, the teacher's "dictionary", the "sentence" above the word, the
+// "voice" chosen in the Voices tab.
 QString probe(EditorWindow &window, const QString &what)
 {
     const auto *table = window.findChild<WordPanel *>()->table();
@@ -78,6 +79,15 @@ QString probe(EditorWindow &window, const QString &what)
             cells << table->model()->index(row, c).data().toString();
         return cells.join(' ');
     };
+    if (what == "voice") {  // the recording chosen in the Voices tab
+        auto *voices = window.findChild<VoicePanel *>();
+        voices->refresh();
+        return voices->selectedWord();
+    }
+    if (what == "sentence") {
+        const auto *label = window.findChild<WordPanel *>()->findChild<QLabel *>("sentence");
+        return label->isVisible() ? label->accessibleName() : "hidden";
+    }
     if (what == "dictionary")
         return readFile(window.content().userFolder() + "/diccionario-extra.txt");
     if (what == "lines")
@@ -301,10 +311,24 @@ private slots:
             << QStringList{"arboles,1,ar,á,"} << QStringList{"click 1", "button Use «árbol»", "newwords", "key Ctrl+Z"}
             << QStringList{"lines"} << QStringList{"árboles"};
         QTest::newRow("a line edited by hand: every column follows it")
-            << QStringList{animals} << QStringList{"click 2 4", "key F2", "type raton,4,ra,ó,", "key Return",
+            << QStringList{animals} << QStringList{"click 2 5", "key F2", "type raton,4,ra,ó,", "key Return",
                                                    "click 3 0", "key F2", "type sofá", "key Return"}
             << QStringList{"lines", "column 1", "column 2", "column 3"}
             << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
+        QTest::newRow("a word typed with its sentence, and one whose sentence lacks it, which is not added")
+            << QStringList{""} << QStringList{"newwords", "type tú: ¿Vienes tú al parque?\nmí: Es para ti.", "key Ctrl+Return"}
+            << QStringList{"lines", "column 4", "sentence", "boxes", "voice"}
+            << QStringList{"tú", "¿Vienes tú al parque?", "¿Vienes tu al parque?", "fits",
+                           ContentLocator::sentenceRecordingName("tu", "¿Vienes tú al parque?")};
+        QTest::newRow("a sentence written in its cell stays as the word is typed again; the check says what is wrong")
+            << QStringList{"tu,2,tu,NO,"} << QStringList{"click 1 4", "key F2", "type ¿Vienes tu al parque?", "key Return",
+                                                         "click 1 0", "key F2", "type tú", "key Return"}
+            << QStringList{"lines", "column 4", "column 6"}
+            << QStringList{"tú", "¿Vienes tu al parque?",
+                           "no recording of the sentence, sonidosfrases/"
+                               + ContentLocator::sentenceRecordingName("tu", "¿Vienes tu al parque?")
+                               + ".wav (Voices → Record the missing words makes it); the sentence writes «tu», not «tú»: "
+                                 "is a written accent wrong?; «tú» is not in the Spanish dictionary"};
         QStringList imports;
         for (const char *name : {"a.docx", "b.pdf", "c.gif", "d.bmp"})
             imports << "import " + m_home.filePath(QStringLiteral("import/") + name);
@@ -362,15 +386,25 @@ private slots:
     {
         VoicePanel panel(voices());
         panel.show();
-        panel.setLines({"sol,2,sol,NO,", "casa,2,ca,NO,", "raton,4,ton,ó,"});
+        panel.setLines({"sol,2,sol,NO,", "casa,2,ca,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,Sale el sol.,"});
         QCOMPARE(rowsOf(panel.table()), (QStringList{"sol: sol bundled with Tildora", "casa: casa in your folder",
-                                                     "raton: ratón missing"}));
+                                                     "raton: ratón missing", "sol (sentence): Sale el sol. missing"}));
+        panel.selectWord(ContentLocator::sentenceRecordingName("sol", "Sale el sol."));
+        QCOMPARE(panel.table()->currentItem()->text(1), QStringLiteral("Sale el sol."));
         const QList<QPushButton *> buttons = panel.findChildren<QPushButton *>();
         const auto recordMissing = std::find_if(buttons.cbegin(), buttons.cend(), [](QPushButton *b) {
             return b->text().contains("missing");
         });
         QVERIFY(recordMissing != buttons.cend());
         QVERIFY((*recordMissing)->isEnabled());
+        if (!missingRecordingPackages().isEmpty())
+            QSKIP("espeak-ng and sox are needed");
+        QSignalSpy finished(panel.job(), &RecordingJob::finished);
+        (*recordMissing)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+        // Made where Tildora looks for the teacher's recordings, the sentence in its own folder.
+        QCOMPARE(rowsOf(panel.table()).mid(2), (QStringList{"raton: ratón in your folder",
+                                                            "sol (sentence): Sale el sol. in your folder"}));
     }
 
     void voicesNameAMissingSpeechProgram()
