@@ -695,7 +695,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::TextImport</name>
     <message>
-        <location filename="../src/authoring/textimport.cpp" line="+44"/>
+        <location filename="../src/authoring/textimport.cpp" line="+45"/>
         <source>there is no sentence after the colon</source>
         <translation>no hay ninguna frase tras los dos puntos</translation>
     </message>
@@ -705,8 +705,8 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la frase «%1» no contiene «%2» como palabra</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+11"/>
+        <location line="+40"/>
+        <location line="+12"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>
     </message>
@@ -716,7 +716,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>línea %1: %2; su línea de ejercicio se hace con «%3»</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>

@@ -2,9 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ResultsReport</name>
+    <message numerus="yes">
+        <location filename="../src/editor/resultsreport.cpp" line="100"/>
+        <source>%Ln answer(s), %1 right.</source>
+        <translation>
+            <numerusform>%Ln answer, %1 right.</numerusform>
+            <numerusform>%Ln answers, %1 right.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tildora::EditorWindow</name>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="388"/>
+        <location filename="../src/editor/editorwindow.cpp" line="396"/>
         <source>%n word(s)</source>
         <translation>
             <numerusform>%n word</numerusform>
@@ -12,7 +23,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="389"/>
+        <location filename="../src/editor/editorwindow.cpp" line="397"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -20,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="390"/>
+        <location filename="../src/editor/editorwindow.cpp" line="398"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -31,7 +42,7 @@
 <context>
     <name>tildora::ResultsPanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="171"/>
+        <location filename="../src/editor/resultspanel.cpp" line="350"/>
         <source>%n answer(s) shown.</source>
         <translation>
             <numerusform>%n answer shown.</numerusform>
@@ -39,18 +50,34 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="186"/>
+        <location filename="../src/editor/resultspanel.cpp" line="364"/>
         <source>New list %1 with %n word(s).</source>
         <translation>
             <numerusform>New list %1 with %n word.</numerusform>
             <numerusform>New list %1 with %n words.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/editor/resultspanelprint.cpp" line="91"/>
+        <source>%n answer(s) added</source>
+        <translation>
+            <numerusform>%n answer added</numerusform>
+            <numerusform>%n answers added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/editor/resultspanelprint.cpp" line="92"/>
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>%n already there.</numerusform>
+            <numerusform>%n already there.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tildora::VoicePanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="215"/>
+        <location filename="../src/editor/voicepanel.cpp" line="220"/>
         <source>Recording %n word(s)…</source>
         <translation>
             <numerusform>Recording %n word…</numerusform>
@@ -58,7 +85,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="227"/>
+        <location filename="../src/editor/voicepanel.cpp" line="232"/>
         <source>Stopped: %n recording(s) made.</source>
         <translation>
             <numerusform>Stopped: %n recording made.</numerusform>
@@ -66,7 +93,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="228"/>
+        <location filename="../src/editor/voicepanel.cpp" line="233"/>
         <source>%n recording(s) made.</source>
         <translation>
             <numerusform>%n recording made.</numerusform>
@@ -74,7 +101,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/voicepanel.cpp" line="230"/>
+        <location filename="../src/editor/voicepanel.cpp" line="235"/>
         <source>%n failed:</source>
         <translation>
             <numerusform>%n failed:</numerusform>
@@ -85,7 +112,7 @@
 <context>
     <name>tildora::WordPanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/wordpanel.cpp" line="146"/>
+        <location filename="../src/editor/wordpanel.cpp" line="160"/>
         <source>Add %n word(s)</source>
         <translation>
             <numerusform>Add %n word</numerusform>

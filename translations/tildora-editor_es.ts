@@ -313,12 +313,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+1"/>
-        <location line="+139"/>
+        <location line="+143"/>
         <source>new list</source>
         <translation>lista nueva</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-131"/>
         <source>«%1» is %2, not a list of words: it was not opened.</source>
         <translation>«%1» es %2, no una lista de palabras: no se ha abierto.</translation>
     </message>
@@ -333,7 +333,13 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Estas líneas de «%1» no se pudieron convertir en líneas de ejercicio:</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+3"/>
+        <location line="+100"/>
+        <source>These words were made into lines as the rules write them today:</source>
+        <translation>Estas palabras se convirtieron en líneas tal como se escriben hoy:</translation>
+    </message>
+    <message>
+        <location line="-61"/>
         <source>Cannot save %1: %2</source>
         <translation>No se puede guardar %1: %2</translation>
     </message>
@@ -393,7 +399,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Estas líneas de «%1» no se añadieron:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source> (read-only)</source>
         <translation> (solo lectura)</translation>
     </message>
@@ -1075,16 +1081,15 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Palabras nuevas, una por línea, con sus tildes:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>árbol
 canción
 pájaro</source>
-        <translation>árbol
+        <translation type="vanished">árbol
 canción
 pájaro</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Add to the list</source>
         <translation>&amp;Añadir a la lista</translation>
     </message>
@@ -1097,7 +1102,7 @@ pájaro</translation>
         </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>Choose a word to see it as the child will.</source>
         <translation>Elige una palabra para verla como la verá el alumno.</translation>
     </message>
@@ -1112,14 +1117,28 @@ pájaro</translation>
         <translation>con tilde</translation>
     </message>
     <message>
-        <location line="-144"/>
+        <location line="-147"/>
         <source>The word is right: the spelling check knows it from now on (in your diccionario-extra.txt)</source>
         <translation>La palabra está bien escrita: la comprobación de ortografía la conoce a partir de ahora (en tu diccionario-extra.txt)</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+40"/>
+        <source>árbol
+canción
+mariposa</source>
+        <translation>árbol
+canción
+mariposa</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>These lines were not added:</source>
         <translation>Estas líneas no se añadieron:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>These words were added as the rules write them today:</source>
+        <translation>Estas palabras se añadieron tal como se escriben hoy:</translation>
     </message>
     <message>
         <location line="+48"/>

@@ -45,6 +45,7 @@ OpenedList openListFile(const QString &path)
     const ImportedLines imported = linesFromBytes(bytes);
     opened.lines = imported.lines;
     opened.problems = imported.problems;
+    opened.changed = imported.changed;
     opened.converted = !lines.isEmpty();
     return opened;
 }

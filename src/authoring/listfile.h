@@ -14,6 +14,7 @@ struct OpenedList {
     bool readable = false;   // the file could be read
     bool converted = false;  // a word list, turned into exercise lines
     QStringList problems;    // words that could not be turned into lines
+    QStringList changed;     // words made into lines as the rules write them today
     QString error;           // why it could not be read
 };
 

@@ -10,7 +10,7 @@ QStringList makeLines(QStringView words, QStringList *problems)
     // A line that is already an exercise line is no word to make one of.
     ImportedLines made = linesFromText(words, GivenLines::Refused);
     if (problems)
-        *problems << made.problems;
+        *problems << made.problems << made.changed;
     return made.lines;
 }
 

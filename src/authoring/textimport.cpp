@@ -9,6 +9,7 @@
 #include "content/textdecode.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace tildora {
 namespace {
@@ -49,6 +50,15 @@ std::optional<ExerciseItem> itemWithSentence(const QString &word, const std::opt
     return item;
 }
 
+// A list copied from a document keeps its numbers and bullets ("1. mesa",
+// "3) silla", "• lápiz", "- árbol"): they are no part of the word.
+QStringView withoutListMarker(QStringView entry)
+{
+    static const QRegularExpression marker(QStringLiteral("^(?:\\d{1,3}[.)]\\s*|[-*]\\s+|[•◦▪‣●○■□►➢✓–—]\\s*)"));
+    const QRegularExpressionMatch found = marker.match(entry.toString());
+    return found.hasMatch() ? entry.mid(found.capturedLength()).trimmed() : entry;
+}
+
 } // namespace
 
 std::optional<ExerciseItem> itemFromEntry(QStringView entry, QString *why)
@@ -62,7 +72,7 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
     ImportedLines imported;
     const ExerciseLines lines = splitExerciseLines(text.toString());
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringView entry = lines.at(i).trimmed();
+        const QStringView entry = withoutListMarker(lines.at(i).trimmed());
         if (entry.isEmpty() || entry.startsWith(u'#'))
             continue;
         Entry typed = splitEntry(entry);
@@ -76,17 +86,20 @@ ImportedLines linesFromText(QStringView text, GivenLines given)
         const QString number = QString::number(i + 1);
         if (!why.isEmpty()) {
             imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, shownWord(written), why);
+            imported.leftOut << entry.toString();
             continue;
         }
         // The word as the rules write it today is what the child should see.
         if (const auto right = outdatedAccent(typed.word)) {
-            imported.problems << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
+            imported.changed << TextImport::tr("line %1: %2; its line is made for «%3»").arg(number, right->why, right->word);
             typed.word = right->word;
         }
         if (const auto item = itemWithSentence(typed.word, typed.sentence, &why))
             imported.lines << formatExerciseLine(*item);
-        else
+        else {
             imported.problems << TextImport::tr("line %1: «%2»: %3").arg(number, typed.word, why);
+            imported.leftOut << entry.toString();
+        }
     }
     return imported;
 }

@@ -13,7 +13,9 @@ namespace tildora {
 
 struct ImportedLines {
     QStringList lines;     // exercise lines, without line ends
-    QStringList problems;  // "line N: «word»: reason" for each word left out or changed
+    QStringList problems;  // "line N: «word»: reason" for each entry left out
+    QStringList changed;   // "line N: …; its line is made for «word»": made, as the rules write it today
+    QStringList leftOut;   // the entries left out, as given, to be mended and given again
 };
 
 // What becomes of a line that holds a comma: kept as the exercise line it

@@ -262,6 +262,8 @@ bool EditorWindow::openFile(const QString &path)
     if (!opened.problems.isEmpty())
         warn(tr("These lines of «%1» could not be made into exercise lines:").arg(QFileInfo(path).fileName()),
              opened.problems);
+    if (!opened.changed.isEmpty())
+        warn(tr("These words were made into lines as the rules write them today:"), opened.changed);
     // A word list becomes a new list of the teacher's; its own file is left as it was.
     showLines(opened.converted ? QString() : QFileInfo(path).absoluteFilePath(), opened.lines, opened.converted);
     return true;
@@ -360,6 +362,8 @@ void EditorWindow::importFile(const QString &path)
     m_model->addLines(int(m_model->lines().size()), imported.lines, tr("Import %1").arg(name));
     if (!imported.problems.isEmpty())
         warn(tr("These lines of «%1» were not added:").arg(name), imported.problems);
+    if (!imported.changed.isEmpty())
+        warn(tr("These words were made into lines as the rules write them today:"), imported.changed);
 }
 
 void EditorWindow::newList()

@@ -105,7 +105,7 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     auto *addLayout = new QVBoxLayout(adding);
     addLayout->setContentsMargins(0, 0, 0, 0);
     addLayout->addWidget(new QLabel(tr("New words, one per line, with their written accents:")));
-    m_newWords->setPlaceholderText(tr("árbol\ncanción\npájaro"));
+    m_newWords->setPlaceholderText(tr("árbol\ncanción\nmariposa"));
     m_newWords->installEventFilter(this);
     addLayout->addWidget(m_newWords);
     auto *add = new QPushButton(tr("&Add to the list"));
@@ -158,10 +158,13 @@ void WordPanel::addNewWords()
     const ImportedLines imported = linesFromText(m_newWords->toPlainText());
     const int at = int(m_model->lines().size());
     m_model->addLines(at, imported.lines, tr("Add %n word(s)", nullptr, int(imported.lines.size())));
-    if (imported.problems.isEmpty())
-        m_newWords->clear();
-    else
+    // Only what was left out stays in the box, to be mended: adding again
+    // never adds a word twice.
+    m_newWords->setPlainText(imported.leftOut.join(QLatin1Char('\n')));
+    if (!imported.problems.isEmpty())
         emit message(tr("These lines were not added:"), imported.problems);
+    if (!imported.changed.isEmpty())
+        emit message(tr("These words were added as the rules write them today:"), imported.changed);
     if (!imported.lines.isEmpty())
         setCurrentRow(at);
 }

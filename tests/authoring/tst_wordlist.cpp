@@ -113,29 +113,43 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("problems");
+        QTest::addColumn<QStringList>("leftOut");  // what stays to be mended
         const QString words = QStringLiteral("árbol\r\npingüino\r\nniño\r\n");
         const QStringList made{"arbol,1,ar,á,", "pingüino,6,güi,NO,", "niño,2,ni,NO,"};
-        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF") + words.toUtf8() << made << QStringList();
+        QTest::newRow("UTF-8 with its mark")
+            << QByteArray("\xEF\xBB\xBF") + words.toUtf8() << made << QStringList() << QStringList();
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-        QTest::newRow("UTF-16 little-endian with its mark") << QByteArray(utf16(words)) << made << QStringList();
-        QTest::newRow("Windows-1252") << QByteArray("\xe1rbol\r\nping\xfcino\r\nni\xf1o\r\n") << made << QStringList();
+        QTest::newRow("UTF-16 little-endian with its mark")
+            << QByteArray(utf16(words)) << made << QStringList() << QStringList();
+        QTest::newRow("Windows-1252")
+            << QByteArray("\xe1rbol\r\nping\xfcino\r\nni\xf1o\r\n") << made << QStringList() << QStringList();
         QTest::newRow("an exercise line is kept as it is, even a wrong one")
-            << QByteArray("casa,2,ca,NO,\ncasa,9,ca,NO,") << QStringList{"casa,2,ca,NO,", "casa,9,ca,NO,"} << QStringList();
+            << QByteArray("casa,2,ca,NO,\ncasa,9,ca,NO,") << QStringList{"casa,2,ca,NO,", "casa,9,ca,NO,"} << QStringList()
+            << QStringList();
         QTest::newRow("a word with a digit is left out and told by its line, blank lines counted")
             << QByteArray("sol\n\nm3sa\rluna") << QStringList{"sol,2,sol,NO,", "luna,2,lu,NO,"}
-            << QStringList{"line 3: «m3sa»: '3' is not a letter"};
+            << QStringList{"line 3: «m3sa»: '3' is not a letter"} << QStringList{"m3sa"};
         QTest::newRow("a word and its sentence, which may hold commas or a colon; a sentence without the word is told")
             << QString("tú: ¿Vienes tú al parque?\nsi: Si llueve, me quedo.\ntú: ¿Viene usted?\nmás:\n"
                        "tu,2,tu,ú,Mira: tú ganas.,").toUtf8()
             << QStringList{"tu,2,tu,ú,¿Vienes tú al parque?,", "si,2,si,NO,Si llueve, me quedo.,", "tu,2,tu,ú,Mira: tú ganas.,"}
             << QStringList{"line 3: «tú»: the sentence «¿Viene usted?» does not hold «tú» as a word of its own",
-                           "line 4: «más»: there is no sentence after the colon"};
+                           "line 4: «más»: there is no sentence after the colon"}
+            << QStringList{"tú: ¿Viene usted?", "más:"};
         QTest::newRow("a word that holds %1 is told as it is")
-            << QByteArray("c%1a") << QStringList() << QStringList{"line 1: «c%1a»: '%' is not a letter"};
+            << QByteArray("c%1a") << QStringList() << QStringList{"line 1: «c%1a»: '%' is not a letter"}
+            << QStringList{"c%1a"};
         const QString tooLong = "«" + QString(60, 'a') + "…»: a word of 61 letters is longer than any real word (60 at most)";
         QTest::newRow("a word or a line's word longer than any real word is left out and told, cut short")
             << QByteArray(61, 'a') + "\nsol\n" + QByteArray(61, 'a') + ",1,a,NO," << QStringList{"sol,2,sol,NO,"}
-            << QStringList{"line 1: " + tooLong, "line 3: " + tooLong};
+            << QStringList{"line 1: " + tooLong, "line 3: " + tooLong}
+            << QStringList{QString(61, 'a'), QString(61, 'a') + ",1,a,NO,"};
+        QTest::newRow("a list pasted from a document: its numbers and bullets are no part of the words")
+            << QByteArray("1. \xc3\xa1rbol\r\n\xe2\x80\xa2 ping\xc3\xbcino\r\n- ni\xc3\xb1o\r\n3)\tsol\r\n* luna\r\n2.m3sa")
+            << QStringList{"arbol,1,ar,á,", "pingüino,6,güi,NO,", "niño,2,ni,NO,", "sol,2,sol,NO,", "luna,2,lu,NO,"}
+            << QStringList{"line 6: «m3sa»: '3' is not a letter"} << QStringList{"m3sa"};
+        QTest::newRow("a word written as before 2010 is made as today, not told as left out")
+            << QByteArray("gui\xc3\xb3n") << QStringList{"guion,4,guion,NO,"} << QStringList() << QStringList();
     }
 
     void importedText()
@@ -144,6 +158,7 @@ private slots:
         const ImportedLines imported = linesFromBytes(bytes);
         QTEST(imported.lines, "lines");
         QTEST(imported.problems, "problems");
+        QTEST(imported.leftOut, "leftOut");
     }
 
     void editsUndoAndRedo_data()

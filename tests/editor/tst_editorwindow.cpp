@@ -90,6 +90,8 @@ QString probe(EditorWindow &window, const QString &what)
     }
     if (what == "dictionary")
         return readFile(window.content().userFolder() + "/diccionario-extra.txt");
+    if (what == "new words")  // what is left in the box after adding
+        return window.findChild<WordPanel *>()->newWords()->toPlainText();
     if (what == "lines")
         return column(0);
     if (what.startsWith("problems say "))  // whether any line's problems say this
@@ -317,9 +319,9 @@ private slots:
             << QStringList{"león ratón sofá oso", "le·ÓN ra·tón so·FÁ O·so", "aguda  aguda llana", "yes yes yes no"};
         QTest::newRow("a word typed with its sentence, and one whose sentence lacks it, which is not added")
             << QStringList{""} << QStringList{"newwords", "type tú: ¿Vienes tú al parque?\nmí: Es para ti.", "key Ctrl+Return"}
-            << QStringList{"lines", "column 4", "sentence", "boxes", "voice"}
+            << QStringList{"lines", "column 4", "sentence", "boxes", "voice", "new words"}
             << QStringList{"tú", "¿Vienes tú al parque?", "¿Vienes tu al parque?", "fits",
-                           ContentLocator::sentenceRecordingName("tu", "¿Vienes tú al parque?")};
+                           ContentLocator::sentenceRecordingName("tu", "¿Vienes tú al parque?"), "mí: Es para ti."};
         QTest::newRow("a sentence written in its cell stays as the word is typed again; the check says what is wrong")
             << QStringList{"tu,2,tu,NO,"} << QStringList{"click 1 4", "key F2", "type ¿Vienes tu al parque?", "key Return",
                                                          "click 1 0", "key F2", "type tú", "key Return"}
