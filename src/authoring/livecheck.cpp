@@ -133,7 +133,8 @@ QList<LineProblem> LiveCheck::contentProblems(QStringView word, QStringView acce
                                           "letters: its first and last letters are cut off; choose a shorter word")
                                 .arg(word, QString::number(width), QString::number(StripRoom)));
     const QString accentLetter = accent.toString();
-    if (!isNoAccentMarker(accentLetter) && !m_content.hasAccentedLetterPicture(accentLetter))
+    // An empty field is told by the line check; it names no picture.
+    if (!accentLetter.isEmpty() && !isNoAccentMarker(accentLetter) && !m_content.hasAccentedLetterPicture(accentLetter))
         problems << error(CheckText::tr("no accented-letter picture %1/%2.gif")
                               .arg(ContentLocator::folderName(ContentFolder::AccentedLetters), accentLetter));
     const QString advice =

@@ -111,7 +111,7 @@ private slots:
         tree.exercise("bad.txt", {"casa,2,ca,NO,", "sol,2,sol,NO,", "casa,2,ca,NO,", "arbol,1,ar,á,", "x?,1,x,NO,",
                                   "sol,2,sol,NO,Sale el sol.,",
                                   // 24 letters of 30 pixels fill the child's strip; 25 are cut off
-                                  "electroencefalografistas,1,e,NO,", "electroencefalografistass,1,e,NO,"});
+                                  "electroencefalografistas,1,e,NO,", "electroencefalografistass,1,e,NO,", "lapiz,2,la,,"});
         const QString content = "--content=" + tree.root;
         const Run good = author({"check", "--all-suggestions", content, tree.path("ejercicios/good.txt")});
         QCOMPARE(good.exit, 0);
@@ -132,6 +132,7 @@ private slots:
             QVERIFY2(bad.out.contains(expected), qPrintable(bad.out));
         QVERIFY2(!bad.out.contains(file + ":6: warning: no recording sonidospalabras"), qPrintable(bad.out));
         QCOMPARE(bad.out.count("pixels wide"), 1);
+        QVERIFY2(!bad.out.contains("letrasacento/.gif"), qPrintable(bad.out));  // an empty accent field names no picture
         // Windows-1252 files are read as Tildora reads them.
         tree.write("ejercicios/latin.txt", QString("ni\u00f1o,2,ni,NO,\r\n").toLatin1());
         tree.letter(QString("ñ"), 30);
