@@ -93,7 +93,8 @@ int make(const QStringList &files)
             cannotRead(Author::tr("standard input"), in.errorString());
             return Problems;
         }
-        bytes = in.readAll();
+        // As much as a list file may hold: a stream without end (/dev/zero) stops there.
+        bytes = in.read(MaxExerciseFileBytes);
     } else {
         QString why;
         const std::optional<QByteArray> read = readRegularFile(files.first(), MaxExerciseFileBytes, &why);

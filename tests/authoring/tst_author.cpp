@@ -94,6 +94,14 @@ private slots:
         const Run unicode = author({"make"}, notepad(QStringLiteral("árbol\r\n")));
         QCOMPARE(unicode.exit, 0);
         QCOMPARE(unicode.out, QStringLiteral("arbol,1,ar,á,\r\n"));
+        // A stream without end is read as far as a list file may go, then told.
+        QProcess endless;
+        endless.setStandardInputFile("/dev/zero");
+        endless.setStandardOutputFile(QProcess::nullDevice());
+        endless.setStandardErrorFile(QProcess::nullDevice());
+        endless.start(TILDORA_AUTHOR, {"make"});
+        QVERIFY(endless.waitForFinished(120000));
+        QCOMPARE(endless.exitCode(), 1);
         // Lines that never reach their file (a full disk) are not reported as made.
         const Run full = author({"make"}, "sol\n", "/dev/full");
         QCOMPARE(full.exit, 1);
