@@ -4,6 +4,7 @@
 #include "content/installlayout.h"
 #include "platform/commandline.h"
 #include "platform/fontwarmup.h"
+#include "platform/stopsignals.h"
 #include "platform/languages.h"
 #include "results/classlist.h"
 #include "results/resultsplace.h"
@@ -101,6 +102,7 @@ int main(int argc, char *argv[])
         readCommandLine(textOnly);
     }
     QApplication app(argc, argv);
+    tildora::quitOnStopSignals(app);
     speakDesktopLanguage(app);
     const Options options = readCommandLine(app);
     // After the command line, which may end the program at once.

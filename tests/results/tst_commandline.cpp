@@ -1,8 +1,11 @@
 // The programs' command lines: help and version without a display,
 // bad options refused, and a start-up that keeps answers opens nothing.
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -92,6 +95,34 @@ private slots:
         QCOMPARE(run.exit, 0);
         QVERIFY2(run.out.contains("first word drawn"), qPrintable(run.out + run.err));
         QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // A session that ends (SIGTERM) closes the game as its window would, so
+    // the answers still being written are finished or said, not dropped.
+    void stopSignalClosesTheGame()
+    {
+        QTemporaryDir data;
+        QProcessEnvironment env = withoutDisplay(data.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TILDORA_EXE), {"--child", "Ana"});
+        QVERIFY(p.waitForStarted());
+        // The signal goes once the program has said it catches it.
+        const auto catchesTerm = [&p] {
+            QFile status(QStringLiteral("/proc/%1/status").arg(p.processId()));
+            if (!status.open(QIODevice::ReadOnly))
+                return false;
+            for (const QByteArray &line : status.readAll().split('\n'))
+                if (line.startsWith("SigCgt:"))
+                    return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) == 1;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(), 60000);
+        p.terminate();
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
     }
 };
 
