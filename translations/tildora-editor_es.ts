@@ -97,12 +97,22 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/editor/main.cpp" line="+46"/>
+        <location filename="../app/editor/main.cpp" line="+47"/>
         <source>Makes and checks Tildora&apos;s exercise lists: words, syllables, accents, spelling and recordings.</source>
         <translation>Crea y comprueba las listas de ejercicios de Tildora: palabras, sílabas, tildes, ortografía y grabaciones.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>Show this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>FILE</source>
         <translation>ARCHIVO</translation>
     </message>

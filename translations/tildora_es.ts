@@ -4,12 +4,17 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/tildora/main.cpp" line="+59"/>
+        <location filename="../app/tildora/main.cpp" line="+60"/>
         <source>Find the stressed vowel, the stressed syllable and the written accent of Spanish words.</source>
         <translation>Encuentra la vocal tónica, la sílaba tónica y la tilde de las palabras en español.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Show this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Show the version.</source>
         <translation>Muestra la versión.</translation>
     </message>
@@ -295,7 +300,7 @@
         <translation>no es un archivo normal de un tamaño razonable</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+118"/>
         <source>%1 cannot be read as a folder</source>
         <translation>%1 no se puede leer como carpeta</translation>
     </message>
@@ -305,7 +310,7 @@
         <translation>%1 no está</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>%1 holds no day files of answers</source>
         <translation>%1 no tiene archivos diarios de respuestas</translation>
     </message>

@@ -16,6 +16,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 using namespace tildora;
@@ -45,12 +46,22 @@ QStringList readCommandLine(const QCoreApplication &app)
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Makes and checks Tildora's exercise lists: words, syllables, accents, spelling and recordings."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // Help and version in our own words: Qt's own are not in every language we speak.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QCoreApplication::translate("main", "Show the version."));
+    parser.addOptions({help, version});
     parser.addPositionalArgument(QCoreApplication::translate("main", "FILE"),
                                  QCoreApplication::translate("main", "Exercise lists or word lists to open."),
                                  QCoreApplication::translate("main", "[FILE…]"));
     parser.process(app);
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version)) {
+        std::printf("tildora-editor %s\n", TILDORA_VERSION);
+        std::exit(0);
+    }
     return parser.positionalArguments();
 }
 

@@ -59,7 +59,9 @@ Options readCommandLine(const QCoreApplication &app)
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Find the stressed vowel, the stressed syllable and the written accent of Spanish words."));
-    parser.addHelpOption();
+    // Help in our own words: Qt's own are not in every language we speak.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Show this help."));
     const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("main", "Show the version."));
     const QCommandLineOption child(QStringLiteral("child"),
                                    QCoreApplication::translate("main", "Keep the answers under this child's name."),
@@ -72,8 +74,10 @@ Options readCommandLine(const QCoreApplication &app)
         QStringLiteral("results-folder"),
         QCoreApplication::translate("main", "Keep the answers in this folder, shared with other computers."),
         QCoreApplication::translate("main", "DIR"));
-    parser.addOptions({version, child, noResults, fullScreen, resultsFolder});
+    parser.addOptions({help, version, child, noResults, fullScreen, resultsFolder});
     parser.process(app);
+    if (parser.isSet(help))
+        parser.showHelp(0);
     if (parser.isSet(version)) {
         std::printf("tildora %s\n", TILDORA_VERSION);
         std::exit(0);

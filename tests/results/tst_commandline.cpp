@@ -75,6 +75,19 @@ private slots:
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
     }
 
+    // Every line of the help in the desktop's language, Qt's own lines too.
+    void helpInSpanish()
+    {
+        QTemporaryDir data;
+        QProcessEnvironment env = withoutDisplay(data.path());
+        env.insert("LC_ALL", "es_ES.UTF-8");
+        for (const QString &program : {QStringLiteral(TILDORA_EXE), QStringLiteral(TILDORA_EDITOR_EXE)}) {
+            const Run run = tildora({"--help"}, env, program);
+            QCOMPARE(run.exit, 0);
+            QVERIFY2(run.out.contains("Muestra esta ayuda.") && !run.out.contains("Displays"), qPrintable(run.out));
+        }
+    }
+
     void startUpOpensNoResults_data()
     {
         QTest::addColumn<QStringList>("args");
