@@ -269,16 +269,22 @@ bool EditorWindow::openFile(const QString &path)
     return true;
 }
 
+QString EditorWindow::createTeacherList(const QString &title)
+{
+    QString error;
+    const QString path = createList(teacherListFolder(), title, &error);
+    if (path.isEmpty())
+        warn(error);
+    return path;
+}
+
 bool EditorWindow::openNewList(const QString &title, const QStringList &lines)
 {
     if (!maybeSave())
         return false;
-    QString error;
-    const QString path = createList(teacherListFolder(), title, &error);
-    if (path.isEmpty()) {
-        warn(error);
+    const QString path = createTeacherList(title);
+    if (path.isEmpty())
         return false;
-    }
     showLines(path, lines, true);
     return save();
 }
@@ -322,12 +328,9 @@ bool EditorWindow::saveAs()
                                                 QLineEdit::Normal, suggested, &ok);
     if (!ok)
         return false;
-    QString error;
-    const QString path = createList(teacherListFolder(), title, &error);
-    if (path.isEmpty()) {
-        warn(error);
+    const QString path = createTeacherList(title);
+    if (path.isEmpty())
         return false;
-    }
     m_path = path;
     emit currentFileChanged(m_path);
     return save();

@@ -79,6 +79,9 @@ private:
     void newList();
     void addToDictionary(const QString &word);
     bool maybeSave();
+    // A new file in the teacher's lists folder named for the title; empty,
+    // the reason shown, when none could be made.
+    QString createTeacherList(const QString &title);
     void showLines(const QString &path, const QStringList &lines, bool modified);
     void updateTitle();
     void updateStatus();
