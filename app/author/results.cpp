@@ -132,6 +132,10 @@ int printResults(const QCommandLineParser &parser, const QStringList &givenFolde
                 return 2;
             }
         }
+    if (filter.from.isValid() && filter.to.isValid() && filter.from > filter.to) {
+        std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("tildora-author: --from comes after --to")));
+        return 2;
+    }
     filter.allChildren = !parser.isSet(QStringLiteral("child"));
     filter.child = parser.value(QStringLiteral("child"));
     const QString user = userContentFolder();
@@ -145,6 +149,11 @@ int printResults(const QCommandLineParser &parser, const QStringList &givenFolde
     filter.wordGroups = words.groups;
     filter.groupCount = WordGroupCount;
     const ResultsSummary summary = summarize(set, filter);
+    // A name mistyped (Lucia for Lucía) is told, never shown the class's answers.
+    if (!filter.allChildren && summary.shown.all.answers == 0) {
+        std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("tildora-author: no answers of «%1» in these days").arg(filter.child)));
+        return 1;
+    }
     // Each child, and the class as a whole; or the one child asked for.
     QList<ChildSummary> children = filter.allChildren ? summary.children : QList<ChildSummary>{summary.shown};
     if (filter.allChildren && children.size() > 1)

@@ -56,7 +56,8 @@ ResultsSummary summarize(const AnswerSet &set, const ResultsFilter &filter)
     const qint32 from = filter.from.isValid() ? qint32(filter.from.toJulianDay()) : INT_MIN;
     const qint32 to = filter.to.isValid() ? qint32(filter.to.toJulianDay()) : INT_MAX;
     // -2 matches no answer: a child with none in this set.
-    const qint32 chosen = filter.allChildren ? -1 : qint32(std::max<qsizetype>(set.texts.indexOf(filter.child), -2));
+    const qsizetype found = filter.allChildren ? -1 : set.texts.indexOf(filter.child);
+    const qint32 chosen = filter.allChildren ? -1 : found < 0 ? -2 : qint32(found);
     const QList<Tally> noGroups(filter.groupCount);
     ResultsSummary out;
     out.shown.byGroup = noGroups;

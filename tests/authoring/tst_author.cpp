@@ -176,6 +176,10 @@ private slots:
                "word     tries  misses\nárbol        2       1\ncanción      1       1\n";
         QTest::newRow("a day that is not one") << QStringList{"results", "DIR", "--from", "2026-13-01"} << 2 << "";
         QTest::newRow("a folder that is not there") << QStringList{"results", "DIR/nada"} << 1 << "...";
+        QTest::newRow("a name with no answers is told, never given the class's")
+            << QStringList{"results", "DIR", "--child", "Anna"} << 1 << "";
+        QTest::newRow("days the wrong way round") << QStringList{"results", "DIR", "--from", "2026-12-07", "--to", "2026-12-01"}
+                                                  << 2 << "";
     }
 
     void results()
