@@ -26,8 +26,15 @@ void addLinesOf(const QString &path, QHash<QString, QString> &lines)
     for (qsizetype i = 0; i < fileLines.size(); ++i) {
         const ExerciseLine fields = splitExerciseLine(fileLines.at(i));
         const QString word = fields.word.toString();
-        if (fields.closedFields >= 4 && !word.isEmpty() && !lines.contains(word))
+        if (fields.closedFields < 4 || word.isEmpty())
+            continue;
+        if (!lines.contains(word))
             lines.insert(word, fileLines.at(i).toString());
+        if (!lineSentence(fields).isEmpty()) {
+            const QString written = withWrittenAccent(fields.word, fields.position.trimmed().toInt(), fields.accent);
+            if (const QString key = written + QLatin1Char('\t'); !lines.contains(key))
+                lines.insert(key, fileLines.at(i).toString());
+        }
     }
 }
 
@@ -58,6 +65,7 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
                             QStringList *problems)
 {
     QStringList out;
+    QSet<QString> taken;
     for (const WordSummary &word : words) {
         if (out.size() >= maxWords)
             break;
@@ -69,8 +77,13 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
             continue;
         }
         const QString spelled = writtenWord(word.word, word.written, lines);
-        if (!out.contains(spelled))
-            out << spelled;
+        if (taken.contains(spelled))
+            continue;
+        taken.insert(spelled);
+        // A word told apart by its sentence (tú, tu) keeps the sentence it was shown with.
+        const auto shown = lines.constFind(spelled + QLatin1Char('\t'));
+        out << (shown == lines.cend() ? spelled
+                                      : spelled + QStringLiteral(": ") + lineSentence(splitExerciseLine(*shown)));
     }
     return out;
 }

@@ -11,12 +11,14 @@ namespace tildora {
 
 // The exercise line each answered word was shown with: the lists the answers
 // name (exerciseFiles) are read first, then every other list, in the given
-// folders in turn (the teacher's first). Keyed by the word as in the line.
+// folders in turn (the teacher's first). Keyed by the word as in the line;
+// a line with a sentence also by its word as written and a tab ("tú\t").
 QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, const QStringList &listFolders);
 
 // The words to practise again: those missed at least once, most missed first
 // (as the summary orders them), at most maxWords, spelled with their written
-// accents as the rows or their lines give them. A word known neither way is
+// accents as the rows or their lines give them, with the line's sentence as
+// "tú: ¿Vienes tú?" where one tells it apart. A word known neither way is
 // left out and told in problems: its accent cannot be known.
 QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
                             QStringList *problems);

@@ -30,7 +30,8 @@ private slots:
         const QString teacher = m_home.filePath("maestra"), bundled = m_home.filePath("programa");
         testing::writeFile(teacher + "/01-mias.txt", "raton,4,ton,ó,\r\ncasa,2,ca,NO,\r\n");
         testing::writeFile(bundled + "/01-agudas.txt", "raton,4,ton,ó,\r\ncamion,5,mion,ó,\r\n");
-        testing::writeFile(bundled + "/02-llanas.txt", QByteArray("arbol,1,ar,\xe1,\r\ncasa,4,sa,NO,\r\nroto,2\r\n"));
+        testing::writeFile(bundled + "/02-llanas.txt", QByteArray("arbol,1,ar,\xe1,\r\ncasa,4,sa,NO,\r\nroto,2\r\n"
+                                                                   "tu,2,tu,\xfa,\xbfVienes t\xfa?,\r\n"));
         m_missedFolders = {teacher, bundled};
     }
 
@@ -213,6 +214,8 @@ private slots:
         QTest::newRow("a name leaving the folder is not followed")
             << "../programa/02-llanas.txt" << "casa" << "casa,2,ca,NO,";
         QTest::newRow("a line cut short is not taken") << "02-llanas.txt" << "roto" << "";
+        QTest::newRow("a line with a sentence, also by its word as written") << "02-llanas.txt" << "tú\t"
+                                                                          << "tu,2,tu,ú,¿Vienes tú?,";
     }
 
     void linesOfAnsweredWords()
@@ -234,6 +237,9 @@ private slots:
         QTest::newRow("at most the words asked for") << summary << 2 << QStringList{"ratón", "árbol"} << 0;
         QTest::newRow("a word without a line is told, not guessed")
             << QList<WordSummary>{{"luna", 3, 3}, {"casa", 3, 1}} << 30 << QStringList{"casa"} << 1;
+        QTest::newRow("words told apart by their sentences keep them, each once")
+            << QList<WordSummary>{{"tu", 3, 2, "tú"}, {"tu", 2, 1, "tu"}, {"tu", 1, 1, "tú"}} << 30
+            << QStringList{"tú: ¿Vienes tú?", "tu: Tu casa."} << 0;
     }
 
     void wordsChosen()
@@ -241,7 +247,8 @@ private slots:
         QFETCH(QList<WordSummary>, summary);
         QFETCH(int, maxWords);
         const QHash<QString, QString> lines{{"raton", "raton,4,ton,ó,"}, {"arbol", "arbol,1,ar,á,"},
-                                            {"casa", "casa,2,ca,NO,"}, {"camion", "camion,5,mion,ó,"}};
+                                            {"casa", "casa,2,ca,NO,"}, {"camion", "camion,5,mion,ó,"},
+                                            {"tú\t", "tu,2,tu,ú,¿Vienes tú?,"}, {"tu\t", "tu,2,tu,NO,Tu casa.,"}};
         QStringList told;
         QTEST(wordsToPractise(summary, lines, maxWords, &told), "expected");
         QTEST(int(told.size()), "problems");
