@@ -14,12 +14,12 @@
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <source>tildora-author: cannot read %1: %2</source>
         <translation>tildora-author: no se puede leer %1: %2</translation>
     </message>
@@ -28,7 +28,7 @@
         <translation type="vanished">%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -326,7 +326,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>tildora-author: --%1 necesita un día como 2026-12-06</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+6"/>
+        <source>tildora-author: --from comes after --to</source>
+        <translation>tildora-author: --from va después de --to</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>tildora-author: no answers of «%1» in these days</source>
+        <translation>tildora-author: no hay respuestas de «%1» en estos días</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>(all)</source>
         <translation>(todos)</translation>
     </message>
@@ -550,7 +560,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1» mide %2 píxeles, más que los %3 que la ventana del alumno tiene para las letras: se cortan la primera y la última letra; elige una palabra más corta</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>no accented-letter picture %1/%2.gif</source>
         <translation>falta la imagen de letra con tilde %1/%2.gif</translation>
     </message>
@@ -570,7 +580,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la crea tildora-author record</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-101"/>
         <source>the text after the fourth comma does not hold «%1» as a word of its own: Tildora ignores it</source>
         <translation>el texto tras la cuarta coma no contiene «%1» como palabra: Tildora no lo tiene en cuenta</translation>
     </message>
@@ -585,7 +595,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>la frase escribe «%1», no «%2»: ¿falta o sobra una tilde?</translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+163"/>
         <source>the child hears the same recording for «%1» and «%2»</source>
         <translation>el alumno oye la misma grabación para «%1» y «%2»</translation>
     </message>
@@ -603,12 +613,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::MissedList</name>
     <message>
-        <location filename="../src/authoring/missedlist.cpp" line="+68"/>
+        <location filename="../src/authoring/missedlist.cpp" line="+76"/>
         <source>«%1»: its exercise line was not found, so its accent is not known</source>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>there are no words to make a list of</source>
         <translation>no hay palabras con las que hacer una lista</translation>
     </message>
@@ -700,12 +710,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>no hay ninguna frase tras los dos puntos</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the sentence «%1» does not hold «%2» as a word of its own</source>
         <translation>la frase «%1» no contiene «%2» como palabra</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+4"/>
+        <source>the sentence writes «%1», not «%2»: type the word as the sentence has it</source>
+        <translation>la frase escribe «%1», no «%2»: escribe la palabra como la tiene la frase</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <location line="+12"/>
         <source>line %1: «%2»: %3</source>
         <translation>línea %1: «%2»: %3</translation>

@@ -44,8 +44,14 @@ std::optional<ExerciseItem> itemWithSentence(const QString &word, const std::opt
     if (sentence->isEmpty())
         return refuse(TextImport::tr("there is no sentence after the colon"));
     // Held as the window finds it, so that the line keeps its sentence there.
-    if (findWordInSentence(*sentence, item->word, item->accent, item->position).start < 0)
+    const WordInSentence at = findWordInSentence(*sentence, item->word, item->accent, item->position);
+    if (at.start < 0)
         return refuse(TextImport::tr("the sentence «%1» does not hold «%2» as a word of its own").arg(*sentence, word));
+    // The child hears the sentence: a line that marks another accent would teach a wrong answer.
+    const QString written = withWrittenAccent(item->word, item->position, item->accent);
+    if (const QString spelled = sentence->mid(at.start, at.length); spelled.compare(written, Qt::CaseInsensitive) != 0)
+        return refuse(TextImport::tr("the sentence writes «%1», not «%2»: type the word as the sentence has it")
+                          .arg(spelled, written));
     item->sentence = *sentence;
     return item;
 }

@@ -131,11 +131,12 @@ private slots:
             << QStringList{"line 3: «m3sa»: '3' is not a letter"} << QStringList{"m3sa"};
         QTest::newRow("a word and its sentence, which may hold commas or a colon; a sentence without the word is told")
             << QString("tú: ¿Vienes tú al parque?\nsi: Si llueve, me quedo.\ntú: ¿Viene usted?\nmás:\n"
-                       "tu,2,tu,ú,Mira: tú ganas.,").toUtf8()
+                       "tu,2,tu,ú,Mira: tú ganas.,\ntu: ¿Vienes tú?").toUtf8()
             << QStringList{"tu,2,tu,ú,¿Vienes tú al parque?,", "si,2,si,NO,Si llueve, me quedo.,", "tu,2,tu,ú,Mira: tú ganas.,"}
             << QStringList{"line 3: «tú»: the sentence «¿Viene usted?» does not hold «tú» as a word of its own",
-                           "line 4: «más»: there is no sentence after the colon"}
-            << QStringList{"tú: ¿Viene usted?", "más:"};
+                           "line 4: «más»: there is no sentence after the colon",
+                           "line 6: «tu»: the sentence writes «tú», not «tu»: type the word as the sentence has it"}
+            << QStringList{"tú: ¿Viene usted?", "más:", "tu: ¿Vienes tú?"};
         QTest::newRow("a word that holds %1 is told as it is")
             << QByteArray("c%1a") << QStringList() << QStringList{"line 1: «c%1a»: '%' is not a letter"}
             << QStringList{"c%1a"};
