@@ -190,6 +190,14 @@ QString Form1::wordRecording() const
     return m_locator.wordRecording(m_item.CurrentWord);
 }
 
+void Form1::keepSentenceOnTop()
+{
+    // A moving letter's pixels are moved over the slip that lies above the
+    // strip: the slip is drawn again on top.
+    if (SentenceLine->isVisible())
+        SentenceLine->update();
+}
+
 void Form1::showSentence()
 {
     SentenceLine->setVisible(!m_item.Sentence.isEmpty());

@@ -139,6 +139,7 @@ private:
     void NextItem();
     QString wordRecording() const;
     void showSentence();
+    void keepSentenceOnTop();
 
     // What answering asks of the window.
     void setLetterColor(int index, const QColor &color) override;

@@ -21,8 +21,17 @@ void Form1::Picture1_Mousedown(int index, Qt::MouseButton, Qt::KeyboardModifiers
     m_answering.judgeLetterPress(index, x, y);
 }
 
-void Form1::Picture1_Click(int) { m_bounce->restart(); }
-void Form1::Timer1_Timer() { m_bounce->tick(); }
+void Form1::Picture1_Click(int)
+{
+    m_bounce->restart();
+    keepSentenceOnTop();
+}
+
+void Form1::Timer1_Timer()
+{
+    m_bounce->tick();
+    keepSentenceOnTop();
+}
 void Form1::Command2_Click(int index) { m_answering.chooseMode(index); }
 void Form1::Command4_Click() { m_answering.judgeNoAccentButton(); }
 void Form1::Command5_Click() { showCreditsCard(Picture4->isHidden()); }
