@@ -121,6 +121,9 @@ private slots:
         QTest::addColumn<QStringList>("after");
         QTest::newRow("the last one up") << 2 << 1 << false << QStringList{"01-a.txt", "02-c.txt", "03-b.txt"};
         QTest::newRow("the first one to the end") << 0 << 2 << false << QStringList{"01-b.txt", "02-c.txt", "03-a.txt"};
+        QTest::newRow("the last one to the top") << 2 << 0 << false << QStringList{"01-c.txt", "02-a.txt", "03-b.txt"};
+        QTest::newRow("no place past the last: nothing changes")
+            << 0 << 3 << true << QStringList{"01-a.txt", "05-b.txt", "c.txt"};
         QTest::newRow("a list that cannot be renamed: nothing changes")
             << 2 << 1 << true << QStringList{"01-a.txt", "05-b.txt", "c.txt"};
     }

@@ -39,6 +39,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -534,6 +535,9 @@ private slots:
         const QString page = panel.summaryPage();
         QVERIFY(page.contains(child.isEmpty() ? "The whole class" : "Tildora: " + child));
         QVERIFY(page.contains("ratón") == (child.isEmpty()));
+        // Every tag closes: nothing of the markup reaches the page as text.
+        const QString seen = QTextDocumentFragment::fromHtml(page).toPlainText();
+        QVERIFY2(!seen.contains('<') && !seen.contains('='), qPrintable(seen));
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(lists.filePath("resumen.pdf"));

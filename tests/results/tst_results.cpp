@@ -234,10 +234,11 @@ private slots:
             << QStringList{"a/2026-12-06.csv", Header + Whole, "b/2026-12-05-aula3.csv", Header + sol}
             << QStringList{"a", "b", "a/../a"} << QStringList{"casa", "sol"} << "";
         QTest::newRow("a foreign CSV and a broken row are said")
-            << QStringList{"a/2026-12-06.csv", "nombre,nota\nAna,10\n", "a/2026-12-05.csv", Header + sol + "roto,\n"}
+            << QStringList{"a/2026-12-06.csv", "nombre,nota\nAna,10\n", "a/2026-12-05.csv",
+                           Header + sol + "roto,\n" + QByteArray(sol).replace("T09", "T0x")}
             << QStringList{"a"} << QStringList{"sol"}
             << "a/2026-12-06.csv holds no answers Tildora can read: left out|"
-               "1 row(s) could not be read and were left out";
+               "2 row(s) could not be read and were left out";
         QTest::newRow("a row from the future is left out and said")
             << QStringList{"a/2027-01-01.csv", Header + QByteArray(sol).replace("2026-12-05", "2027-01-01"),
                            "a/2026-12-05.csv", Header + sol}
