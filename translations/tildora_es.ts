@@ -254,7 +254,7 @@
 <context>
     <name>tildora::ResultsLog</name>
     <message>
-        <location filename="../src/results/resultslog.cpp" line="+82"/>
+        <location filename="../src/results/resultslog.cpp" line="+84"/>
         <source>the folder cannot be made</source>
         <translation>no se puede crear la carpeta</translation>
     </message>
@@ -274,7 +274,15 @@
         <translation>no es un archivo normal</translation>
     </message>
     <message numerus="yes">
-        <location line="+55"/>
+        <location line="+56"/>
+        <source>tildora: %n answer(s) waiting for %1 are kept in %2 instead</source>
+        <translation>
+            <numerusform>tildora: %n respuesta pendiente para %1 se guarda en %2</numerusform>
+            <numerusform>tildora: %n respuestas pendientes para %1 se guardan en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>tildora: %n answer(s) waiting for %1 were not kept</source>
         <translation>
             <numerusform>tildora: no se ha guardado %n respuesta pendiente en %1</numerusform>
@@ -282,12 +290,12 @@
         </translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>too many answers are waiting</source>
         <translation>hay demasiadas respuestas esperando</translation>
     </message>
     <message>
-        <location line="-129"/>
+        <location line="-143"/>
         <source>tildora: answers are not kept in %1: %2</source>
         <translation>tildora: las respuestas no se guardan en %1: %2</translation>
     </message>

@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
     if (options.keepAnswers) {
         const tildora::ResultsPlace place =
             tildora::resultsPlace(tildora::userContentFolder() + QStringLiteral("/resultados"), options.resultsFolder);
-        form.keepAnswers(place.folder, options.child, place.sharedAs);
+        form.keepAnswers(place.folder, options.child, place.sharedAs, place.fallback);
     }
     form.Form_Load();
     std::unique_ptr<FirstWordWatch> watch;

@@ -13,6 +13,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace tildora {
 namespace {
@@ -41,6 +42,7 @@ struct ResultsLog::Writer {
 
     QString folder;
     QString sharedAs;
+    QString fallback;
     std::mutex mutex;
     std::condition_variable wake;
     std::condition_variable settled;
@@ -155,6 +157,16 @@ void ResultsLog::Writer::run()
         }
         // Only a folder that went away is waited for at the end: one that
         // refuses will not change its mind in a moment.
+        if (stop && (!away || Clock::now() >= giveUpAt) && !fallback.isEmpty()) {
+            // The share cannot take them before the end: the computer's own folder keeps them.
+            qWarning().noquote() << Texts::tr("tildora: %n answer(s) waiting for %1 are kept in %2 instead", nullptr,
+                                              int(waiting.size()))
+                                        .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(fallback));
+            folder = std::exchange(fallback, QString());
+            sharedAs.clear();
+            day = QDate();
+            continue;
+        }
         if (stop && (!away || Clock::now() >= giveUpAt)) {
             qWarning().noquote() << Texts::tr("tildora: %n answer(s) waiting for %1 were not kept", nullptr,
                                               int(waiting.size()))
@@ -170,7 +182,10 @@ void ResultsLog::Writer::run()
     settled.notify_all();
 }
 
-ResultsLog::ResultsLog(const QString &folder, const QString &sharedAs) : m_folder(folder), m_sharedAs(sharedAs) {}
+ResultsLog::ResultsLog(const QString &folder, const QString &sharedAs, const QString &fallback)
+    : m_folder(folder), m_sharedAs(sharedAs), m_fallback(fallback)
+{
+}
 
 ResultsLog::~ResultsLog()
 {
@@ -197,6 +212,7 @@ void ResultsLog::append(const ResultRow &row)
         m_writer = std::make_shared<Writer>();
         m_writer->folder = m_folder;
         m_writer->sharedAs = m_sharedAs;
+        m_writer->fallback = m_fallback;
         m_thread = std::thread([writer = m_writer] { writer->run(); });
     }
     QByteArray line = formatResultRow(row);

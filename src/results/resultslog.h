@@ -17,7 +17,8 @@ namespace tildora {
 // moment's rows. When the folder or the file cannot be written, the problem
 // is said once on standard error and the rows wait in memory; they are
 // written when the folder can take them again (a share that dropped and came
-// back), or said lost when the program ends first.
+// back). When the program ends first, they go to the fallback folder (the
+// computer's own, for a share that is away or refuses) or are said lost.
 //
 // In a folder several computers share, each writes day files of its own
 // (2026-12-06-NAME.csv), and the folder itself is never made: a share that
@@ -26,7 +27,7 @@ class ResultsLog
 {
 public:
     // sharedAs: this computer's name in a shared folder; empty for its own.
-    explicit ResultsLog(const QString &folder, const QString &sharedAs = {});
+    explicit ResultsLog(const QString &folder, const QString &sharedAs = {}, const QString &fallback = {});
     // Waits a few seconds at most for rows that are still waiting.
     ~ResultsLog();
     ResultsLog(const ResultsLog &) = delete;
@@ -47,6 +48,7 @@ public:
 private:
     QString m_folder;
     QString m_sharedAs;
+    QString m_fallback;
     std::shared_ptr<Writer> m_writer;  // shared with its thread
     std::thread m_thread;
 };

@@ -46,8 +46,8 @@ ResultsPlace resultsPlace(const QString &ownFolder, const QString &commandLine)
     const QString shared = commandLine.isEmpty() ? configuredResultsFolder()
                                                  : QDir::cleanPath(QDir::current().absoluteFilePath(commandLine));
     if (shared.isEmpty())
-        return {ownFolder, {}};
-    return {shared, computerName()};
+        return {ownFolder, {}, {}};
+    return {shared, computerName(), ownFolder};
 }
 
 QStringList resultsFolders(const QString &ownFolder)

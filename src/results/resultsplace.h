@@ -13,6 +13,7 @@ namespace tildora {
 struct ResultsPlace {
     QString folder;
     QString sharedAs;  // this computer's name in a shared folder; empty for its own
+    QString fallback;  // with a shared folder, the computer's own: for answers the share cannot take
 
     bool isShared() const { return !sharedAs.isEmpty(); }
 };

@@ -65,9 +65,11 @@ public:
 
     // Keeps every judged answer as a row in the day files of resultsFolder,
     // under the child's name (empty for none); sharedAs names this computer
-    // in a folder several share. Nothing is opened before the first answer;
+    // in a folder several share, and fallback (its own folder) keeps what the
+    // shared one cannot take before the end. Nothing is opened before the first answer;
     // no answers are kept unless this is called.
-    void keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs = {});
+    void keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs = {},
+                     const QString &fallback = {});
     // The child whose answers the next rows are.
     void setChild(const QString &child) { m_child = child; }
     const QString &child() const { return m_child; }

@@ -49,9 +49,10 @@ QString writtenWord(const CurrentItem &state)
 
 } // namespace
 
-void Form1::keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs)
+void Form1::keepAnswers(const QString &resultsFolder, const QString &child, const QString &sharedAs,
+                        const QString &fallback)
 {
-    m_results = std::make_unique<ResultsLog>(resultsFolder, sharedAs);
+    m_results = std::make_unique<ResultsLog>(resultsFolder, sharedAs, fallback);
     m_child = child;
     m_computer = computerName();
 }

@@ -441,6 +441,24 @@ private slots:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
+    // A shared folder away when the game ends: the computer's own folder
+    // keeps the answers that were waiting for it.
+    void answersTheShareCannotTakeStayOnTheComputer()
+    {
+        QTemporaryDir home;
+        const QString share = home.filePath("aula"), own = home.filePath("resultados");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("answers are not kept in .*aula"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("2 answer.* waiting for .*aula are kept in .*resultados instead"));
+        {
+            ResultsLog log(share, "pc1", own);
+            log.append(answer("casa", 1));
+            log.append(answer("sol", 2));
+            QVERIFY(!log.waitWritten());
+        }
+        QCOMPARE(words(parseResults(readFile(own + "/2026-12-06.csv"))), (QStringList{"casa", "sol"}));
+        QVERIFY(!QFileInfo::exists(share));
+    }
+
     // Something that is not an ordinary file where the day file should be:
     // nothing is written through it, the answers go to a fresh file beside.
     void answersBesideWhatIsNotADayFile_data()
