@@ -86,6 +86,8 @@ private slots:
             << wavOf(3, 1, 44100, 32, floats) << 44100 << QList<float>{0.5f, 0.0f, 1.0f};
         QTest::newRow("data longer than the file is cut") << wavOf(1, 1, 22050, 16, le16(16384) + le16(16384)).chopped(2)
                                                           << 22050 << QList<float>{0.5f};
+        QTest::newRow("an empty recording: its data chunk ends the file") << wavOf(1, 1, 22050, 16, QByteArray()) << 22050
+                                                                      << QList<float>{};
         QTest::newRow("compressed format is refused") << wavOf(2, 1, 22050, 4, QByteArray(8, 1)) << 0 << QList<float>{};
         QTest::newRow("64-bit float is refused") << wavOf(3, 1, 44100, 64, QByteArray(16, 1)) << 0 << QList<float>{};
         QTest::newRow("no channels") << wavOf(1, 0, 22050, 16, le16(1)) << 0 << QList<float>{};
