@@ -323,12 +323,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+1"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>new list</source>
         <translation>lista nueva</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-134"/>
         <source>«%1» is %2, not a list of words: it was not opened.</source>
         <translation>«%1» es %2, no una lista de palabras: no se ha abierto.</translation>
     </message>
@@ -344,12 +344,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+3"/>
-        <location line="+100"/>
+        <location line="+103"/>
         <source>These words were made into lines as the rules write them today:</source>
         <translation>Estas palabras se convirtieron en líneas tal como se escriben hoy:</translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-58"/>
         <source>Cannot save %1: %2</source>
         <translation>No se puede guardar %1: %2</translation>
     </message>
@@ -374,7 +374,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Nombre de la lista:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+14"/>
         <source>Open a list</source>
         <translation>Abrir una lista</translation>
     </message>
@@ -1132,13 +1132,21 @@ pájaro</translation>
         <translation>La palabra está bien escrita: la comprobación de ortografía la conoce a partir de ahora (en tu diccionario-extra.txt)</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>árbol
 canción
 mariposa</source>
-        <translation>árbol
+        <translation type="vanished">árbol
 canción
 mariposa</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>árbol
+canción
+ventana</source>
+        <translation>árbol
+canción
+ventana</translation>
     </message>
     <message>
         <location line="+57"/>

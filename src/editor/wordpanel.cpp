@@ -105,7 +105,7 @@ WordPanel::WordPanel(WordListModel *model, const ContentLocator &content, QWidge
     auto *addLayout = new QVBoxLayout(adding);
     addLayout->setContentsMargins(0, 0, 0, 0);
     addLayout->addWidget(new QLabel(tr("New words, one per line, with their written accents:")));
-    m_newWords->setPlaceholderText(tr("árbol\ncanción\nmariposa"));
+    m_newWords->setPlaceholderText(tr("árbol\ncanción\nventana"));
     m_newWords->installEventFilter(this);
     addLayout->addWidget(m_newWords);
     auto *add = new QPushButton(tr("&Add to the list"));
