@@ -74,7 +74,7 @@ public:
     void setChild(const QString &child) { m_child = child; }
     const QString &child() const { return m_child; }
     // The next child of a class at the same computer: counters from nought,
-    // an empty record, the next word.
+    // an empty record, the list from its first word.
     void newChild(const QString &child);
     // Where the answers go (none unless kept), to wait for them to be written.
     ResultsLog *resultsLog() const { return m_results.get(); }

@@ -65,6 +65,8 @@ void Form1::newChild(const QString &child)
     showCounter(Counter::Wrong, 0);
     RichTextBox1->clear();
     m_record.select(0, 0);
+    // The list from its first word, as for a child who has just sat down.
+    m_item.ItemIndex = 0;
     Command1_Click();
 }
 

@@ -24,7 +24,26 @@ constexpr int ButtonTextWidth = ButtonWidth - 56;  // inside the padding and the
 constexpr int Spacing = 16;
 constexpr int Margins = 24;
 constexpr int NamePoints = 22;
+constexpr int LongNamePoints = 15;  // two lines of it fit a button
 constexpr int MostColumns = 5;
+
+// A name too long for one line: two smaller lines cut at a space, so long
+// names that begin alike (María-Jesús Fernández …) still read apart; what
+// does not fit ends in "…" on screen, and a screen reader says it whole.
+QString buttonText(const QString &name, QFont &font)
+{
+    if (QFontMetrics(font).horizontalAdvance(name) <= ButtonTextWidth)
+        return name;
+    font.setPointSize(LongNamePoints);
+    const QFontMetrics small(font);
+    qsizetype cut = -1;
+    for (qsizetype at = name.indexOf(u' '); at >= 0; at = name.indexOf(u' ', at + 1))
+        if (small.horizontalAdvance(name.left(at)) <= ButtonTextWidth)
+            cut = at;
+    if (cut < 0)
+        return small.elidedText(name, Qt::ElideRight, ButtonTextWidth);
+    return name.left(cut) + QLatin1Char('\n') + small.elidedText(name.mid(cut + 1), Qt::ElideRight, ButtonTextWidth);
+}
 
 QFont bold(int points)
 {
@@ -58,13 +77,10 @@ NamePicker::NamePicker(const QStringList &names, QWidget *parent)
     m_columns = std::clamp(int(std::ceil(std::sqrt(double(names.size())))), 1, std::min(MostColumns, room));
     for (const QString &name : names) {
         auto *button = new QPushButton(grid);
-        button->setFont(bold(NamePoints));
-        // A name longer than a button ends in "…" on screen; a screen reader
-        // still says it whole.
+        QFont font = bold(NamePoints);
         // "&" would mark a shortcut letter on a button: shown as itself.
-        button->setText(button->fontMetrics()
-                            .elidedText(name, Qt::ElideRight, ButtonTextWidth)
-                            .replace(QLatin1Char('&'), QLatin1String("&&")));
+        button->setText(buttonText(name, font).replace(QLatin1Char('&'), QLatin1String("&&")));
+        button->setFont(font);
         button->setFixedSize(ButtonWidth, ButtonHeight);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAccessibleName(name);
