@@ -654,6 +654,21 @@ private slots:
         QCOMPARE(ResultsReader().read({folder}, Day).size(), 1 + first.added);
     }
 
+    // A link where a day file should be is neither read nor written through.
+    void importLeavesALinkAlone()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("resultados"), elsewhere = dir.filePath("secreto.txt");
+        writeFile(elsewhere, "mine\n");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::link(elsewhere, folder + "/2026-12-06-pc7.csv"));
+        writeFile(dir.filePath("usb/2026-12-06.csv"), Header + formatResultRow(seen(answer("sol", 1), "sol", "pc7")));
+        const ImportReport report = importResults(dir.filePath("usb"), folder);
+        QCOMPARE(report.added, 0);
+        QCOMPARE(report.notes.size(), 1);
+        QCOMPARE(readFile(elsewhere), QByteArray("mine\n"));
+    }
+
     void everyRowKeptAndNoDescriptorLeft_data()
     {
         QTest::addColumn<int>("days");
