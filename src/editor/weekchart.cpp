@@ -26,7 +26,10 @@ WeekChart::WeekChart(QWidget *parent)
     // Follows the desktop's light or dark palette, as other programs' charts do.
     chart->setTheme(palette().window().color().lightness() < 128 ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setBackgroundRoundness(0);
+    // The view's own empty chart is handed back, not deleted, when another takes its place.
+    QChart *const empty = QChartView::chart();
     setChart(chart);
+    delete empty;
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(180);
     setAccessibleName(tr("Right, week by week"));
