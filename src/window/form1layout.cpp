@@ -185,7 +185,7 @@ void Form1::createControls()
 
     // The tile is the part of the texture that the tile box's inner area
     // (129 x 121 less a 2-pixel edge) shows.
-    Picture3 = design("yeso.jpg").copy(0, 0, 125, 117);
+    Picture3 = design("yeso.bmp").copy(0, 0, 125, 117);
 
     // Focus order of the design; the next-word button holds the focus.
     const QList<QWidget *> order{Command1, Combo1, RichTextBox1, Picture2, templateLetter, Command2[0], Command2[1],

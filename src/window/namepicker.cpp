@@ -56,7 +56,7 @@ QFont bold(int points)
 } // namespace
 
 NamePicker::NamePicker(const QStringList &names, QWidget *parent)
-    : QWidget(parent), m_plaster(readPicture(QStringLiteral(":/design/yeso.jpg")))
+    : QWidget(parent), m_plaster(readPicture(QStringLiteral(":/design/yeso.bmp")))
 {
     setWindowTitle(QStringLiteral("Tildora"));
     setAccessibleName(tr("Who are you?"));

@@ -142,7 +142,9 @@ bool makePictures(const QString &content, const QString &resources, const std::s
               && gif(r + QStringLiteral("sintilde.gif"), noAccentPicture());
     ok = ok && (writeBmp256(r + QStringLiteral("siguiente.bmp"), nextPicture()) || fail(QStringLiteral("siguiente.bmp")));
     ok = ok && (writeBmp16(r + QStringLiteral("creditos.bmp"), creditsCard()) || fail(QStringLiteral("creditos.bmp")));
-    ok = ok && (plasterTexture().save(r + QStringLiteral("yeso.jpg"), "JPEG", 92) || fail(QStringLiteral("yeso.jpg")));
+    // Our own BMP reader takes it; a JPEG would load every image plugin of
+    // Qt before the first frame.
+    ok = ok && (writeBmp256(r + QStringLiteral("yeso.bmp"), plasterTexture()) || fail(QStringLiteral("yeso.bmp")));
     for (const int size : {16, 32, 48, 256})
         ok = ok && (iconPicture(size).save(r + QStringLiteral("icono-%1.png").arg(size)) || fail(QStringLiteral("icon")));
     return ok;
