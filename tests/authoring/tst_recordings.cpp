@@ -333,6 +333,33 @@ private slots:
         QVERIFY(QDir(out.path()).isEmpty());
     }
 
+    // What the speech programs left is kept only when it holds sound: sox
+    // ends well on a full disk, having written nothing or a bare header.
+    void keepsOnlyAMadeSound_data()
+    {
+        QTest::addColumn<QByteArray>("made");  // "(none)": no file at all
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("nothing made") << QByteArray("(none)") << false;
+        QTest::newRow("an empty file") << QByteArray() << false;
+        QTest::newRow("a header and no sound") << wavOf(1, 1, 22050, 16, {}) << false;
+        QTest::newRow("a sound") << wavOf(1, 1, 22050, 16, le16(1000) + le16(2000)) << true;
+    }
+
+    void keepsOnlyAMadeSound()
+    {
+        QFETCH(QByteArray, made);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        if (made != "(none)")
+            writeFile(dir.filePath("made.wav"), made);
+        QString error;
+        QCOMPARE(WordRecorder::keep(dir.filePath("made.wav"), dir.filePath("words/mar.wav"), &error), kept);
+        QCOMPARE(error.isEmpty(), kept);
+        QCOMPARE(QFile::exists(dir.filePath("words/mar.wav")), kept);
+        if (kept)
+            QCOMPARE(testing::readFile(dir.filePath("words/mar.wav")), made);
+    }
+
     // A word that looks like an option of espeak-ng is said, never obeyed.
     void optionLikeWordIsSaid()
     {

@@ -26,6 +26,8 @@ private slots:
         QTest::newRow("y alone, unstressed") << "y" << "y" << "" << 0;
         QTest::newRow("llana en s sin tilde: lunes") << "lunes" << "lu-nes" << "lu" << 2;
         QTest::newRow("esdrújula, repeated syllable: matemáticas") << "matemáticas" << "ma-te-má-ti-cas" << "ma" << 6;
+        QTest::newRow("an h before a consonant ends its syllable: dahlia") << "dahlia" << "dah-lia" << "" << 0;
+        QTest::newRow("an h never joins the pair after it (made-up): ahbra") << "ahbra" << "ah-bra" << "" << 0;
         QTest::newRow("capital letters keep their case: Ángel") << "Ángel" << "Án-gel" << "An" << 1;
     }
 

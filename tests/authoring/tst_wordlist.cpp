@@ -222,6 +222,7 @@ private slots:
         };
         QCOMPARE(repeatWarnings(0), 0);
         QCOMPARE(repeatWarnings(2), 1);
+        QCOMPARE(model.headerData(0, Qt::Vertical).toInt(), 1);  // "line 1" is the row numbered 1
         QCOMPARE(model.data(model.index(2, 0), WordListModel::SeverityRole).toInt(), 1);
         model.editLine(0, QStringLiteral("mar,2,mar,NO,"));
         QCOMPARE(repeatWarnings(2), 0);

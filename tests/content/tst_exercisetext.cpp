@@ -327,6 +327,8 @@ private slots:
         QTest::newRow("large exponent") << "1e300" << 1e300;
         QTest::newRow("underflow is zero") << "1e-400" << 0.0;
         QTest::newRow("tiny without exponent") << "0." + QString(400, '0') + "1" << 0.0;
+        QTest::newRow("zeros after a fraction's first digit, then a huge exponent") << "0.1" + QString(500, '0') + "e400"
+                                                                                 << qInf();
         QTest::newRow("full-width digit is no digit") << "\uFF12" << 0.0;
         QTest::newRow("a megabyte of digits is enormous") << QString(1 << 20, QLatin1Char('9')) << qInf();
         QTest::newRow("a megabyte of blanks before the number") << QString(1 << 20, QLatin1Char(' ')) + "4" << 4.0;

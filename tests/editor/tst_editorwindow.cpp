@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMediaDevices>
@@ -291,6 +292,31 @@ private slots:
         QCOMPARE(window.close(), closed);
         QVERIFY(asked);
         QTEST(readFile(window.currentFile()), "onDisk");
+    }
+
+    // Saving a bundled list asks for a name of the teacher's own; closing
+    // that question unanswered must not close the window and lose the work.
+    void closingWithoutNamingTheCopyKeepsTheWork()
+    {
+        EditorWindow window(content());
+        QVERIFY(window.openFile(QStringLiteral(TILDORA_SOURCE_DIR "/content/ejercicios/01-llanas-sin-tilde.txt")));
+        window.model()->addLines(0, {QStringLiteral("mar,2,mar,NO,")}, QStringLiteral("add"));
+        window.show();
+        bool named = false;
+        QTimer::singleShot(0, this, [&] {
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Save)->click();
+            QTimer::singleShot(0, this, [&] {
+                auto *name = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+                QVERIFY(name);
+                named = true;
+                name->reject();
+            });
+        });
+        QVERIFY(!window.close());
+        QVERIFY(named);
+        QVERIFY(window.isModified());
+        QCOMPARE(window.model()->lines().first(), QStringLiteral("mar,2,mar,NO,"));
+        QVERIFY(QDir(m_teacher).isEmpty());
     }
 
     void teacherSteps_data()

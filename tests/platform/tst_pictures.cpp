@@ -190,6 +190,7 @@ private slots:
         QTest::newRow("GIF canvas 8193 pixels wide") << gifOf(QSize(8193, 1), QSize(1, 1), false);
         QTest::newRow("GIF canvas 8193 pixels high") << gifOf(QSize(1, 8193), QSize(1, 1), false);
         QTest::newRow("GIF frame 8193 pixels wide on a canvas of 8192") << gifOf(QSize(8192, 1), QSize(8193, 1), false);
+        QTest::newRow("GIF frame 8193 pixels high on a canvas of 8192") << gifOf(QSize(1, 8192), QSize(1, 8193), false);
         QTest::newRow("BMP 8193 pixels high") << encoded(sample(2, 8193), "BMP");
     }
 
@@ -249,6 +250,8 @@ private slots:
             gifFrames.append({f, 10});
         QVERIFY(writeGif(path, gifFrames));
 
+        // The version whose delays and loop block the animations use.
+        QCOMPARE(testing::readFile(path).left(6), QByteArray("GIF89a"));
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("gif"));
         QCOMPARE(reader.imageCount(), int(frames.size()));

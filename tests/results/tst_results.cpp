@@ -174,6 +174,11 @@ private slots:
             << QStringList{"casa", "sol"};
         QTest::newRow("time with a fraction instead of seconds")
             << "2026-12-06T11:24.09,,01.txt,sol,vocal,2,o,bien,2,0\n" + Whole << QStringList{"casa"};
+        QTest::newRow("one separator of the time wrong, each in turn")
+            << "2026/12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0\n2026-12/06T11:25:00,,01.txt,sol,vocal,2,o,bien,2,0\n"
+               "2026-12-06 11:25:00,,01.txt,sol,vocal,2,o,bien,2,0\n2026-12-06T11.25:00,,01.txt,sol,vocal,2,o,bien,2,0\n"
+                + Whole
+            << QStringList{"casa"};
         QTest::newRow("unknown mode") << "2026-12-06T11:25:00,,01.txt,sol,letra,2,o,bien,2,0\n" + Whole
                                       << QStringList{"casa"};
         QTest::newRow("negative counter") << "2026-12-06T11:25:00,,01.txt,sol,vocal,2,o,bien,-2,0\n" + Whole
