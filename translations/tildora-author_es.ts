@@ -357,7 +357,12 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+57"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+25"/>
+        <source>no words: Tildora has nothing to show from this list</source>
+        <translation>sin palabras: Tildora no tiene nada que mostrar de esta lista</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>error</source>
         <translation>error</translation>
     </message>

@@ -21,6 +21,8 @@ QList<FileProblem> FileCheck::check(const ExerciseLines &lines)
     const QStringList text = lines.toStringList();
     const QList<CheckedLine> checked = m_check.check(text);
     QList<FileProblem> found;
+    if (text.isEmpty())  // a teacher checking the wrong file, or one the saving lost
+        found.append({1, {LineProblem::Warning, FileCheckText::tr("no words: Tildora has nothing to show from this list")}});
     for (qsizetype i = 0; i < checked.size(); ++i) {
         QList<LineProblem> problems = checked.at(i).problems;
         if (checked.at(i).unknownWord) {

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("60 letters: still a word") << QString(60, 'a') + ",99,a,NO," << "error: position 99 is outside the word (1 to 60)";
         QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
                                                      << "warning: by the syllable rules the stressed syllable";
+        QTest::newRow("a file with no line at all") << "(empty file)" << "warning: no words: Tildora has nothing to show";
     }
 
     void brokenLines()
@@ -68,7 +69,8 @@ private slots:
         QFETCH(QString, expected);
         const SpanishDictionary dictionary;
         QVERIFY2(dictionary.isOpen(), "hunspell-es is needed");
-        const QList<FileProblem> problems = checkExerciseLines(ExerciseLines::fromStringList({line}), &dictionary, nullptr);
+        const QList<FileProblem> problems = checkExerciseLines(
+            ExerciseLines::fromStringList(line == "(empty file)" ? QStringList() : QStringList{line}), &dictionary, nullptr);
         QStringList texts;
         for (const FileProblem &p : problems)
             texts << formatProblem("f.txt", p);
