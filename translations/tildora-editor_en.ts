@@ -15,7 +15,7 @@
 <context>
     <name>tildora::EditorWindow</name>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="396"/>
+        <location filename="../src/editor/editorwindow.cpp" line="399"/>
         <source>%n word(s)</source>
         <translation>
             <numerusform>%n word</numerusform>
@@ -23,7 +23,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="397"/>
+        <location filename="../src/editor/editorwindow.cpp" line="400"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -31,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/editorwindow.cpp" line="398"/>
+        <location filename="../src/editor/editorwindow.cpp" line="401"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -42,7 +42,7 @@
 <context>
     <name>tildora::ResultsPanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="350"/>
+        <location filename="../src/editor/resultspanel.cpp" line="366"/>
         <source>%n answer(s) shown.</source>
         <translation>
             <numerusform>%n answer shown.</numerusform>
@@ -50,7 +50,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="364"/>
+        <location filename="../src/editor/resultspanel.cpp" line="380"/>
         <source>New list %1 with %n word(s).</source>
         <translation>
             <numerusform>New list %1 with %n word.</numerusform>
@@ -58,7 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanelprint.cpp" line="91"/>
+        <location filename="../src/editor/resultspanelprint.cpp" line="93"/>
         <source>%n answer(s) added</source>
         <translation>
             <numerusform>%n answer added</numerusform>
@@ -66,7 +66,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanelprint.cpp" line="92"/>
+        <location filename="../src/editor/resultspanelprint.cpp" line="94"/>
         <source>%n already there.</source>
         <translation>
             <numerusform>%n already there.</numerusform>

@@ -589,7 +589,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
 <context>
     <name>tildora::ResultsPanel</name>
     <message>
-        <location filename="../src/editor/resultspanel.cpp" line="+81"/>
+        <location filename="../src/editor/resultspanel.cpp" line="+82"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
@@ -717,24 +717,29 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+32"/>
-        <location line="+47"/>
-        <location line="+52"/>
+        <location line="+57"/>
+        <location line="+57"/>
         <source>(no name given)</source>
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+52"/>
+        <location line="-57"/>
+        <location line="+57"/>
         <source>The whole class</source>
         <translation>Toda la clase</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-41"/>
         <source>The weakest kind of word</source>
         <translation>El tipo de palabra más flojo</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+12"/>
+        <source>In the class list, with no answers in these days</source>
+        <translation>En la lista de la clase, sin respuestas en estos días</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>No answers kept yet. Tildora keeps them in %1 as children play.</source>
         <translation>Aún no hay respuestas guardadas. Tildora las guarda en %1 mientras juegan los alumnos.</translation>
     </message>
@@ -775,12 +780,12 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>Imprimir o guardar como PDF</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>The class list is saved: the children pick their names when Tildora starts.</source>
         <translation>La lista de la clase está guardada: los alumnos eligen su nombre al abrir Tildora.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Add results from a folder</source>
         <translation>Añadir resultados de una carpeta</translation>
     </message>
@@ -1078,7 +1083,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>% de aciertos por semana</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Right, week by week</source>
         <translation>Aciertos, semana a semana</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "authoring/wordkinds.h"
 #include "editor/resultsreport.h"
 #include "editor/weekchart.h"
+#include "results/classlist.h"
 #include "results/resultsplace.h"
 
 #include <QComboBox>
@@ -264,11 +265,21 @@ void ResultsPanel::showChildren()
     m_children->clear();
     QList<ChildSummary> rows = m_summary.children;
     // The class first, when it is more than one child.
-    if (rows.size() > 1)
+    const bool withClass = rows.size() > 1;
+    if (withClass)
         rows.prepend(wholeClass(rows));
+    // Last, the children of the class list who answered nothing in these
+    // days: the ones a teacher most needs to see.
+    const qsizetype answered = rows.size();
+    QStringList names;
+    for (const ChildSummary &c : std::as_const(m_summary.children))
+        names << c.child.toCaseFolded();
+    for (const QString &name : readClassList(classListPath()).value_or(QStringList()))
+        if (!names.contains(name.toCaseFolded()))
+            rows << ChildSummary{name, {}, {}, QList<Tally>(WordGroupCount)};
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const ChildSummary &c = rows[i];
-        const bool isClass = rows.size() > 1 && i == 0;
+        const bool isClass = withClass && i == 0;
         auto *item = new NumberItem(m_children);
         item->setText(0, isClass ? tr("The whole class") : c.child.isEmpty() ? tr("(no name given)") : c.child);
         // By name the class comes first, the children in the order of the summary.
@@ -294,6 +305,11 @@ void ResultsPanel::showChildren()
             QFont bold = item->font(0);
             bold.setBold(true);
             item->setFont(0, bold);
+        }
+        if (i >= answered) {
+            for (int column = 0; column < item->columnCount(); ++column)
+                item->setForeground(column, palette().color(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(0, tr("In the class list, with no answers in these days"));
         }
     }
 }

@@ -68,8 +68,10 @@ void ResultsPanel::editClassList()
     QStringList named = m_data.children;
     named.removeAll(QString());
     ClassListDialog dialog(classListPath(), named, this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_notice->setText(tr("The class list is saved: the children pick their names when Tildora starts."));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_notice->setText(tr("The class list is saved: the children pick their names when Tildora starts."));
+    showSummaries();  // its children without answers join the table
 }
 
 void ResultsPanel::addResults()
