@@ -88,9 +88,13 @@ QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString
     return out;
 }
 
-QString missedWordsTitle(const QDate &day)
+QString missedWordsTitle(const QDate &day, const QString &child, const QString &kind)
 {
-    return QStringLiteral("repaso-") + day.toString(Qt::ISODate);
+    QStringList parts{QStringLiteral("repaso")};
+    for (const QString &part : {child, kind, day.toString(Qt::ISODate)})
+        if (!part.trimmed().isEmpty())
+            parts << part.trimmed();
+    return parts.join(QLatin1Char('-'));
 }
 
 QString saveNewList(const QString &folder, const QString &title, const QStringList &words, QString *error,

@@ -23,9 +23,11 @@ QHash<QString, QString> answeredWordLines(const QStringList &exerciseFiles, cons
 QStringList wordsToPractise(const QList<WordSummary> &words, const QHash<QString, QString> &lines, int maxWords,
                             QStringList *problems);
 
-// The title a list of missed words gets: "repaso-2026-12-06". Spanish, as
-// the child sees it in Tildora's list of exercises.
-QString missedWordsTitle(const QDate &day);
+// The title a list of missed words gets: "repaso-2026-12-06", or with the
+// child and the kind of word it is for, "repaso-Ana-aguda-2026-12-06", so a
+// child finds their own list. Spanish, as the child sees it in Tildora's list
+// of exercises.
+QString missedWordsTitle(const QDate &day, const QString &child = {}, const QString &kind = {});
 
 // Makes exercise lines of the words through the maker and saves them as a
 // new list at the end of folder (made when missing): UTF-8, CR LF, written in

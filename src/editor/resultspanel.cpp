@@ -372,10 +372,12 @@ QString ResultsPanel::newListFromMissedWords()
     const QStringList words = wordsToPractise(missedOfGroup(m_summary.words, m_kind->currentData().toInt()),
                                               m_data.lines, MostWordsInANewList, &problems);
     QString error;
+    const int kind = m_kind->currentData().toInt();
+    const QString title = missedWordsTitle(QDate::currentDate(), filter().allChildren ? QString() : filter().child,
+                                           kind >= 0 ? wordGroupName(kind) : QString());
     const QString path = words.isEmpty() || m_listFolders.isEmpty()
                              ? QString()
-                             : saveNewList(m_listFolders.first(), missedWordsTitle(QDate::currentDate()), words, &error,
-                                           &problems);
+                             : saveNewList(m_listFolders.first(), title, words, &error, &problems);
     QString text = path.isEmpty() ? tr("No list was made: %1").arg(error.isEmpty() ? tr("no missed word has a known exercise line") : error)
                                   : tr("New list %1 with %n word(s).", nullptr, int(words.size()))
                                         .arg(QDir::toNativeSeparators(path));

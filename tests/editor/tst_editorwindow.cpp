@@ -538,10 +538,11 @@ private slots:
         QTest::addColumn<QString>("child");  // empty: the class
         QTest::addColumn<int>("kind");       // -1: any
         QTest::addColumn<QStringList>("list");  // the new list's words; the page's words missed
-        QTest::newRow("the class, any kind") << QString() << -1 << QStringList{"árbol", "ratón"};
-        QTest::newRow("the class, agudas") << QString() << int(AgudaGroup) << QStringList{"ratón"};
-        QTest::newRow("a child, llanas") << "Ana" << int(LlanaGroup) << QStringList{"árbol"};
-        QTest::newRow("a child without a miss of the kind") << "Ana" << int(AgudaGroup) << QStringList{};
+        QTest::addColumn<QString>("named");     // the list's name before the day
+        QTest::newRow("the class, any kind") << QString() << -1 << QStringList{"árbol", "ratón"} << "01-repaso-";
+        QTest::newRow("the class, agudas") << QString() << int(AgudaGroup) << QStringList{"ratón"} << "01-repaso-aguda-";
+        QTest::newRow("a child, llanas") << "Ana" << int(LlanaGroup) << QStringList{"árbol"} << "01-repaso-Ana-llana-";
+        QTest::newRow("a child without a miss of the kind") << "Ana" << int(AgudaGroup) << QStringList{} << "";
     }
 
     void resultsActions()
@@ -561,6 +562,9 @@ private slots:
             words << withWrittenAccent(line.section(',', 0, 0), line.section(',', 1, 1).toInt(), line.section(',', 3, 3));
         QCOMPARE(words, list);
         QCOMPARE(path.isEmpty(), list.isEmpty());
+        QFETCH(QString, named);
+        if (!path.isEmpty())
+            QCOMPARE(QFileInfo(path).fileName(), named + QDate::currentDate().toString(Qt::ISODate) + ".txt");
         // The page for the parents' meeting: the child or class, the words as seen, on one page.
         const QString page = panel.summaryPage();
         QVERIFY(page.contains(child.isEmpty() ? "The whole class" : "Tildora: " + child));
