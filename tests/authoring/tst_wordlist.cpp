@@ -202,8 +202,11 @@ private slots:
         // No change, no step to undo: the same line again, a row that is not
         // there, a typed word that is not a word, or a line of no real word.
         model.editLine(0, after.first());
-        for (const int missing : {-1, int(after.size())})
+        for (const int missing : {-1, int(after.size())}) {
             model.editLine(missing, QStringLiteral("sol,2,so,NO,"));
+            model.moveLine(0, missing);
+            model.moveLine(missing, 0);
+        }
         QVERIFY(!model.setData(model.index(0, WordListModel::WordColumn), QStringLiteral("12")));
         QVERIFY(!model.setData(model.index(0, WordListModel::LineColumn), QString(61, 'a') + ",1,a,NO,"));
         QCOMPARE(undo.count(), 1);
