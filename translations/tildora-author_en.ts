@@ -4,7 +4,7 @@
 <context>
     <name>Author</name>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="156"/>
+        <location filename="../app/author/main.cpp" line="166"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n word not in the dictionary was told without suggestions; --all-suggestions looks for them too</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="159"/>
+        <location filename="../app/author/main.cpp" line="169"/>
         <source>%n error(s)</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="159"/>
+        <location filename="../app/author/main.cpp" line="169"/>
         <source>%n warning(s)</source>
         <translation>
             <numerusform>%n warning</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="160"/>
+        <location filename="../app/author/main.cpp" line="170"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n file</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="198"/>
+        <location filename="../app/author/main.cpp" line="205"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n recording made</numerusform>
@@ -44,7 +44,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/author/main.cpp" line="199"/>
+        <location filename="../app/author/main.cpp" line="206"/>
         <source>%n failed</source>
         <translation>
             <numerusform>%n failed</numerusform>

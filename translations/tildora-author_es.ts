@@ -4,22 +4,27 @@
 <context>
     <name>Author</name>
     <message>
-        <location filename="../app/author/main.cpp" line="+53"/>
+        <location filename="../app/author/main.cpp" line="+54"/>
         <source>Try &apos;tildora-author --help&apos;.</source>
         <translation>Prueba «tildora-author --help».</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
+        <source>it is %1, not a list of words: save the words as plain text (.txt)</source>
+        <translation>es %1, no una lista de palabras: guarda las palabras como texto sin formato (.txt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+35"/>
         <source>tildora-author: no Spanish dictionary (sudo apt-get install hunspell-es): spelling not checked</source>
         <translation>tildora-author: no hay diccionario de español (sudo apt-get install hunspell-es): no se revisa la ortografía</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-59"/>
         <source>tildora-author: cannot read %1: %2</source>
         <translation>tildora-author: no se puede leer %1: %2</translation>
     </message>
@@ -28,7 +33,7 @@
         <translation type="vanished">%1 errores, %2 avisos en %3 archivos</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+103"/>
         <source>%1:%2: «%3» cannot name a file</source>
         <translation>%1:%2: «%3» no puede ser el nombre de un archivo</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation type="vanished">%1 grabaciones hechas, %2 fallidas</translation>
     </message>
     <message numerus="yes">
-        <location line="-34"/>
+        <location line="-31"/>
         <source>%n word(s) not in the dictionary told without suggestions; --all-suggestions looks for them too</source>
         <translation>
             <numerusform>%n palabra que no está en el diccionario se avisó sin sugerencias; --all-suggestions también las busca</numerusform>
@@ -79,7 +84,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+38"/>
+        <location line="+35"/>
         <source>%n recording(s) made</source>
         <translation>
             <numerusform>%n grabación hecha</numerusform>
@@ -357,12 +362,17 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
 <context>
     <name>tildora::FileCheck</name>
     <message>
-        <location filename="../src/authoring/filecheck.cpp" line="+25"/>
+        <location filename="../src/authoring/filecheck.cpp" line="+30"/>
         <source>no words: Tildora has nothing to show from this list</source>
         <translation>sin palabras: Tildora no tiene nada que mostrar de esta lista</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+3"/>
+        <source>no line has a comma: these are plain words, not exercise lines (word,position,syllable,accent,); tildora-author make turns words into lines</source>
+        <translation>ninguna línea tiene comas: son palabras sueltas, no líneas de ejercicio (palabra,posición,sílaba,tilde,); tildora-author make convierte las palabras en líneas</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -623,7 +633,7 @@ Estado de salida: 0 bien, 1 hay problemas, 2 uso incorrecto.</translation>
         <translation>«%1»: no se encontró su línea de ejercicio, así que no se sabe su acento</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+34"/>
         <source>there are no words to make a list of</source>
         <translation>no hay palabras con las que hacer una lista</translation>
     </message>

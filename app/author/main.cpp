@@ -2,6 +2,7 @@
 // and records the words of exercise files.
 #include "authoring/dictionary.h"
 #include "authoring/filecheck.h"
+#include "authoring/filekind.h"
 #include "authoring/maker.h"
 #include "authoring/recorder.h"
 #include "authoring/wordvoices.h"
@@ -84,6 +85,21 @@ void cannotRead(const QString &file, const QString &why)
     say(stderr, Author::tr("tildora-author: cannot read %1: %2").arg(shownName(file), why));
 }
 
+// A teacher's list file as bytes; a document or picture given by mistake is
+// told as such, not read as hundreds of lines of junk.
+std::optional<QByteArray> readListBytes(const QString &file)
+{
+    QString why;
+    std::optional<QByteArray> read = readRegularFile(file, MaxExerciseFileBytes, &why);
+    if (const QString kind = read ? notTextKind(*read) : QString(); !kind.isEmpty()) {
+        why = Author::tr("it is %1, not a list of words: save the words as plain text (.txt)").arg(kind);
+        read.reset();
+    }
+    if (!read)
+        cannotRead(file, why);
+    return read;
+}
+
 int make(const QStringList &files)
 {
     QByteArray bytes;
@@ -95,14 +111,10 @@ int make(const QStringList &files)
         }
         // As much as a list file may hold: a stream without end (/dev/zero) stops there.
         bytes = in.read(MaxExerciseFileBytes);
-    } else {
-        QString why;
-        const std::optional<QByteArray> read = readRegularFile(files.first(), MaxExerciseFileBytes, &why);
-        if (!read) {
-            cannotRead(files.first(), why);
-            return Problems;
-        }
+    } else if (const std::optional<QByteArray> read = readListBytes(files.first())) {
         bytes = *read;
+    } else {
+        return Problems;
     }
     QStringList problems;
     const QByteArray lines = makeExerciseLines(decodeExerciseText(bytes), &problems);
@@ -140,14 +152,12 @@ int check(const QStringList &files, const ContentLocator &content, bool useDicti
     FileCheck checker(dictionary.get(), &content);
     checker.setSuggestionLimit(allSuggestions ? -1 : SuggestedWords);
     for (const QString &file : files) {
-        QString why;
-        const ExerciseLines lines = loadExerciseLines(file, &why);
-        if (!why.isEmpty()) {
-            cannotRead(file, why);
+        const std::optional<QByteArray> bytes = readListBytes(file);
+        if (!bytes) {
             ++errors;
             continue;
         }
-        for (const FileProblem &p : checker.check(lines)) {
+        for (const FileProblem &p : checker.check(splitExerciseLines(decodeExerciseText(*bytes)))) {
             say(stdout, formatProblem(shownName(file), p));
             (p.problem.severity == LineProblem::Error ? errors : warnings)++;
         }
@@ -169,12 +179,9 @@ int record(const QStringList &files, const ContentLocator &content, const QStrin
     }
     int made = 0, failed = 0;
     for (const QString &file : files) {
-        QString why;
-        const ExerciseLines lines = loadExerciseLines(file, &why);
-        if (!why.isEmpty()) {
-            cannotRead(file, why);
-            ++failed;
-        }
+        const std::optional<QByteArray> bytes = readListBytes(file);
+        failed += !bytes;
+        const ExerciseLines lines = bytes ? splitExerciseLines(decodeExerciseText(*bytes)) : ExerciseLines();
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const ExerciseLine fields = splitExerciseLine(lines.at(i));
             if (fields.closedFields >= 1 && !fields.word.isEmpty() && !ContentLocator::isSafeName(fields.word.toString())) {

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace tildora {
 namespace {
 // Context of this file's messages for the translations.
@@ -21,8 +23,18 @@ QList<FileProblem> FileCheck::check(const ExerciseLines &lines)
     const QStringList text = lines.toStringList();
     const QList<CheckedLine> checked = m_check.check(text);
     QList<FileProblem> found;
-    if (text.isEmpty())  // a teacher checking the wrong file, or one the saving lost
+    // A teacher checking the wrong file, one the saving lost, or a list of
+    // plain words that has not been made into lines yet: said once.
+    const auto firstWithText = std::find_if(text.begin(), text.end(), [](const QString &l) { return !l.trimmed().isEmpty(); });
+    if (firstWithText == text.end()) {
         found.append({1, {LineProblem::Warning, FileCheckText::tr("no words: Tildora has nothing to show from this list")}});
+    } else if (std::none_of(text.begin(), text.end(), [](const QString &l) { return l.contains(u','); })) {
+        found.append({int(firstWithText - text.begin()) + 1,
+                      {LineProblem::Error, FileCheckText::tr("no line has a comma: these are plain words, not exercise "
+                                                             "lines (word,position,syllable,accent,); "
+                                                             "tildora-author make turns words into lines")}});
+        return found;
+    }
     for (qsizetype i = 0; i < checked.size(); ++i) {
         QList<LineProblem> problems = checked.at(i).problems;
         if (checked.at(i).unknownWord) {

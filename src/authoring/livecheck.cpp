@@ -158,7 +158,7 @@ const CheckedLine &LiveCheck::lineOnItsOwn(const QString &line)
         return *known;
     CheckedLine checked;
     const ExerciseLine fields = splitExerciseLine(line);
-    if (line.isEmpty()) {
+    if (line.trimmed().isEmpty()) {  // blanks alone change nothing either
         checked.problems << warning(CheckText::tr("empty line: Tildora shows the previous word again"));
     } else {
         const QList<LineProblem> structure = checkExerciseLine(line);

@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
                                                      << "warning: by the syllable rules the stressed syllable";
         QTest::newRow("a file with no line at all") << "(empty file)" << "warning: no words: Tildora has nothing to show";
+        QTest::newRow("blanks alone: as an empty line") << " \t " << "warning: empty line: Tildora shows the previous word";
+        QTest::newRow("plain words, not yet made into lines") << "canción" << "error: no line has a comma: these are plain words";
     }
 
     void brokenLines()
@@ -223,8 +225,11 @@ private slots:
             QTest::addRow("%s: a missing file", command) << command << "missing" << "No such file or directory";
             QTest::addRow("%s: a folder", command) << command << "ejercicios" << "it is a folder";
             QTest::addRow("%s: a link to a FIFO", command) << command << "link" << special;
+            QTest::addRow("%s: a Word document", command) << command << "palabras.docx"
+                                                          << "it is a Word, LibreOffice or similar document, not a list";
         }
         QTest::newRow("make: a FIFO") << "make" << "fifo" << special;
+        QTest::newRow("make: a picture") << "make" << "foto.png" << "it is a picture, not a list of words";
     }
 
     void unreadableFilesAreTold()
@@ -236,6 +241,8 @@ private slots:
         testing::ContentTree tree;
         QVERIFY(testing::makeFifo(tree.path("fifo")));
         QVERIFY(QFile::link(tree.path("fifo"), tree.path("link")));
+        testing::writeFile(tree.path("palabras.docx"), "PK\x03\x04word/document.xml");
+        testing::writeFile(tree.path("foto.png"), "\x89PNG\r\n\x1a\n");
         const Run run = author({command, "--content", tree.root, "--no-dictionary", tree.path(name)});
         QCOMPARE(run.exit, 1);
         QFETCH(QString, told);
