@@ -42,7 +42,7 @@
 <context>
     <name>tildora::ResultsPanel</name>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="366"/>
+        <location filename="../src/editor/resultspanel.cpp" line="378"/>
         <source>%n answer(s) shown.</source>
         <translation>
             <numerusform>%n answer shown.</numerusform>
@@ -50,7 +50,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/editor/resultspanel.cpp" line="380"/>
+        <location filename="../src/editor/resultspanel.cpp" line="394"/>
         <source>New list %1 with %n word(s).</source>
         <translation>
             <numerusform>New list %1 with %n word.</numerusform>

@@ -638,28 +638,28 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+1"/>
-        <location line="+87"/>
+        <location line="+98"/>
         <source>&amp;New list from the missed words</source>
         <translation>&amp;Nueva lista con las palabras falladas</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-71"/>
         <source>&amp;Reload</source>
         <translation>&amp;Volver a cargar</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+64"/>
         <source>&amp;Show the results</source>
         <translation>&amp;Mostrar los resultados</translation>
     </message>
     <message>
-        <location line="-66"/>
-        <location line="+127"/>
+        <location line="-77"/>
+        <location line="+138"/>
         <source>All children</source>
         <translation>Todos los alumnos</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location line="-149"/>
         <source>Share right by mode and by kind of word; each child&apos;s weakest kind is marked. Click a cell to choose the child and the kind.</source>
         <translation>Porcentaje de aciertos por modo y por tipo de palabra; se marca el tipo más flojo de cada alumno. Pulsa una celda para elegir el alumno y el tipo.</translation>
     </message>
@@ -680,18 +680,18 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     </message>
     <message>
         <location line="+5"/>
-        <location line="+63"/>
+        <location line="+74"/>
         <source>&amp;Print or save as PDF…</source>
         <translation>&amp;Imprimir o guardar como PDF…</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+63"/>
+        <location line="-73"/>
+        <location line="+74"/>
         <source>C&amp;lass list…</source>
         <translation>&amp;Lista de la clase…</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-65"/>
         <source>C&amp;hild:</source>
         <translation>Al&amp;umno:</translation>
     </message>
@@ -706,7 +706,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         <translation>&amp;Hasta:</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+64"/>
         <source>&amp;Add results from a folder…</source>
         <translation>&amp;Añadir resultados de una carpeta…</translation>
     </message>
@@ -718,23 +718,23 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
     <message>
         <location line="+32"/>
         <location line="+57"/>
-        <location line="+57"/>
+        <location line="+58"/>
         <source>(no name given)</source>
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+57"/>
+        <location line="-58"/>
+        <location line="+58"/>
         <source>The whole class</source>
         <translation>Toda la clase</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <source>The weakest kind of word</source>
-        <translation>El tipo de palabra más flojo</translation>
+        <location line="-42"/>
+        <source>The weakest kind of word, of those answered at least %1 times</source>
+        <translation>El tipo de palabra más flojo, de los respondidos al menos %1 veces</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>In the class list, with no answers in these days</source>
         <translation>En la lista de la clase, sin respuestas en estos días</translation>
     </message>
@@ -752,7 +752,7 @@ Crea y comprueba las listas de palabras con las que practican los alumnos en Til
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>No list was made: %1</source>
         <translation>No se hizo ninguna lista: %1</translation>
     </message>

@@ -147,8 +147,19 @@ ResultsPanel::ResultsPanel(const QString &resultsFolder, const QStringList &list
     connect(printButton, &QPushButton::clicked, this, &ResultsPanel::print);
     connect(classButton, &QPushButton::clicked, this, &ResultsPanel::editClassList);
     connect(m_child, &QComboBox::currentIndexChanged, this, &ResultsPanel::showSummaries);
-    connect(m_from, &QDateEdit::dateChanged, this, &ResultsPanel::showSummaries);
-    connect(m_to, &QDateEdit::dateChanged, this, &ResultsPanel::showSummaries);
+    // The other end of the days follows, so the days never run backwards.
+    connect(m_from, &QDateEdit::dateChanged, this, [this](QDate from) {
+        if (m_to->date() < from)
+            m_to->setDate(from);
+        else
+            showSummaries();
+    });
+    connect(m_to, &QDateEdit::dateChanged, this, [this](QDate to) {
+        if (m_from->date() > to)
+            m_from->setDate(to);
+        else
+            showSummaries();
+    });
     connect(m_newList, &QPushButton::clicked, this, &ResultsPanel::newListFromMissedWords);
     connect(m_children, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item, int column) {
         const int child = m_child->findData(item->data(0, Qt::UserRole));
@@ -297,7 +308,8 @@ void ResultsPanel::showChildren()
                 bold.setBold(true);
                 item->setFont(column, bold);
                 item->setBackground(column, QColor(240, 160, 60, 110));
-                item->setToolTip(column, tr("The weakest kind of word"));
+                item->setToolTip(column, tr("The weakest kind of word, of those answered at least %1 times")
+                                             .arg(FewestAnswersOfAWeakKind));
             }
             ++column;
         }

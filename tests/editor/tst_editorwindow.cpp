@@ -531,6 +531,13 @@ private slots:
         QCOMPARE(panel.chart()->series()->count(), 1);
         QTEST(panel.chart()->series()->at(0).y(), "week");
         QFile::remove(ResultsPanel::classListPath());
+        // Days that would run backwards move together instead.
+        const QDate last = panel.toDay()->date();
+        panel.toDay()->setDate(panel.toDay()->minimumDate());
+        panel.fromDay()->setDate(last);
+        QCOMPARE(panel.toDay()->date(), last);
+        panel.toDay()->setDate(panel.toDay()->minimumDate());
+        QCOMPARE(panel.fromDay()->date(), panel.toDay()->minimumDate());
     }
 
     void resultsActions_data()
