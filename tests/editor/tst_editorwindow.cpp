@@ -271,6 +271,9 @@ private slots:
             << int(QMessageBox::Cancel) << false << QByteArray("sol,2,sol,NO,\r\n");
         QTest::newRow("save closes after saving") << int(QMessageBox::Save) << true
                                                   << QByteArray("sol,2,sol,NO,\r\nmar,2,mar,NO,\r\n");
+        // A folder put where the list was: the save fails and is told.
+        QTest::newRow("a save that fails keeps the window open") << int(QMessageBox::Save) << false
+                                                                 << QByteArray("(missing)");
     }
 
     void closingWithUnsavedChangesAsks()
@@ -281,6 +284,9 @@ private slots:
         QVERIFY(window.openNewList(QStringLiteral("cierre"), {QStringLiteral("sol,2,sol,NO,")}));
         QVERIFY(!window.isModified());
         window.model()->addLines(1, {QStringLiteral("mar,2,mar,NO,")}, QStringLiteral("add"));
+        QFETCH(QByteArray, onDisk);
+        if (onDisk == "(missing)")
+            QVERIFY(QFile::remove(window.currentFile()) && QDir().mkpath(window.currentFile()));
         window.show();
         bool asked = false;
         QTimer::singleShot(0, this, [&] {
@@ -291,7 +297,8 @@ private slots:
         });
         QCOMPARE(window.close(), closed);
         QVERIFY(asked);
-        QTEST(readFile(window.currentFile()), "onDisk");
+        QCOMPARE(readFile(window.currentFile()), onDisk);
+        QCOMPARE(window.isModified(), !closed);
     }
 
     // Saving a bundled list asks for a name of the teacher's own; closing
