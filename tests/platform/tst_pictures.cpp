@@ -153,6 +153,10 @@ private slots:
         QTest::newRow("GIF written by us") << testing::readFile(dir.filePath("a.gif"));
         QTest::newRow("first frame of an animation") << testing::readFile(TILDORA_SOURCE_DIR "/content/gifs/si.gif");
         QTest::newRow("interlaced GIF") << gifOf(QSize(6, 17), QSize(6, 17), true);
+        // A comment after the colour table, four bytes long as a frame's timing
+        // block is, that would make colour 0 transparent if read as one.
+        QTest::newRow("a comment shaped like a frame's timing")
+            << gifOf(QSize(6, 5), QSize(6, 5), false).insert(25, QByteArray("\x21\xFE\x04\x01\x00\x00\x00\x00", 8));
         QTest::newRow("BMP, 8 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_Indexed8), "BMP");
         QTest::newRow("BMP, 24 bits") << encoded(sample(33, 17).convertToFormat(QImage::Format_RGB888), "BMP");
         QTest::newRow("BMP, 1 bit") << encoded(sample(19, 9).convertToFormat(QImage::Format_Mono), "BMP");
