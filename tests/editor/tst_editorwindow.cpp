@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -583,6 +584,9 @@ private slots:
         const QString page = panel.summaryPage();
         QVERIFY(page.contains(child.isEmpty() ? "The whole class" : "Tildora: " + child));
         QVERIFY(page.contains("ratón") == (child.isEmpty()));
+        // Counts and shares line up on the right, as numbers do in a table.
+        QVERIFY(page.contains("<td align=\"right\">"));
+        QVERIFY2(!page.contains(QRegularExpression("<td>[\\d\\s%–]+</td>")), qPrintable(page));
         // Every tag closes: nothing of the markup reaches the page as text.
         const QString seen = QTextDocumentFragment::fromHtml(page).toPlainText();
         QVERIFY2(!seen.contains('<') && !seen.contains('='), qPrintable(seen));
