@@ -291,6 +291,26 @@ private slots:
         QVERIFY(QImageReader(path).imageCount() >= minFrames);
     }
 
+    // The window tiles the plaster: where one tile meets the next, neighbouring
+    // pixels differ no more than they do inside a tile, so no grid shows.
+    void plasterTilesWithoutSeams()
+    {
+        const QImage tile = QImageReader(TILDORA_SOURCE_DIR "/resources/yeso.bmp").read().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(tile.size(), QSize(125, 117));
+        const auto step = [&](QPoint a, QPoint b) {  // mean difference of green across a line of pixel pairs
+            double sum = 0;
+            const int n = a.x() == b.x() ? tile.width() : tile.height();
+            for (int i = 0; i < n; ++i) {
+                const QPoint along = a.x() == b.x() ? QPoint(i, 0) : QPoint(0, i);
+                sum += std::abs(qGreen(tile.pixel(a + along)) - qGreen(tile.pixel(b + along)));
+            }
+            return sum / n;
+        };
+        const int w = tile.width(), h = tile.height();
+        QVERIFY(step({w - 1, 0}, {0, 0}) <= 2 * step({w / 2, 0}, {w / 2 + 1, 0}));
+        QVERIFY(step({0, h - 1}, {0, 0}) <= 2 * step({0, h / 2}, {0, h / 2 + 1}));
+    }
+
     void letterPicturesAreTwoColoursAndOneHeight()
     {
         const QStringList letters = files("letrasgifs", "*.gif");

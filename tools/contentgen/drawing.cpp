@@ -261,21 +261,23 @@ QList<QImage> smileyFrames(bool yes, int size, int frameCount)
 
 QImage plasterTexture()
 {
-    const int w = 160, h = 120;
+    // The size of the window's tile, and a noise that wraps around at its
+    // edges, so the tiles meet without a seam.
+    const int w = 125, h = 117;
     QRandomGenerator rng(20261206);
     // Value noise at a few scales gives an even, rough surface.
     std::vector<double> value(std::size_t(w * h), 0.0);
     for (const int cell : {2, 5, 11, 23}) {
-        const int gw = w / cell + 2, gh = h / cell + 2;
+        const int gw = std::max(1, (w + cell / 2) / cell), gh = std::max(1, (h + cell / 2) / cell);
         std::vector<double> grid(std::size_t(gw * gh));
         for (double &g : grid)
             g = rng.generateDouble() - 0.5;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
-                const double fx = double(x) / cell, fy = double(y) / cell;
+                const double fx = double(x) * gw / w, fy = double(y) * gh / h;
                 const int ix = int(fx), iy = int(fy);
                 const double tx = fx - ix, ty = fy - iy;
-                const auto at = [&](int gx, int gy) { return grid[std::size_t(gy * gw + gx)]; };
+                const auto at = [&](int gx, int gy) { return grid[std::size_t((gy % gh) * gw + gx % gw)]; };
                 const double top = at(ix, iy) * (1 - tx) + at(ix + 1, iy) * tx;
                 const double bottom = at(ix, iy + 1) * (1 - tx) + at(ix + 1, iy + 1) * tx;
                 value[std::size_t(y * w + x)] += (top * (1 - ty) + bottom * ty) * (cell <= 5 ? 1.0 : 0.6);
