@@ -56,6 +56,7 @@ private slots:
                                                  << "error: accent \"é\" is neither NO nor 'á', the accented 'a'";
         QTest::newRow("forgotten tilde, told by the rules and the dictionary")
             << "cancion,5,cion,NO," << "warning: «cancion» is not in the Spanish dictionary; did you mean canción";
+        QTest::newRow("a forgotten ñ") << "nino,2,ni,NO," << "warning: «nino» is not in the Spanish dictionary; did you mean niño?";
         QTest::newRow("61 letters: no real word") << QString(61, 'a') + ",1,a,NO," << "error: a word of 61 letters is longer than";
         QTest::newRow("60 letters: still a word") << QString(60, 'a') + ",99,a,NO," << "error: position 99 is outside the word (1 to 60)";
         QTest::newRow("stressed syllable cut wrong") << "cielo,3,ie,NO,"
