@@ -238,6 +238,10 @@ private slots:
         QTest::addColumn<int>("tolerance");  // per colour channel
         QTest::newRow("still, three colours, exact") << QList<QImage>{sample(31, 17)} << 0;
         QTest::newRow("one pixel") << QList<QImage>{sample(1, 1)} << 0;
+        QImage close(4, 3, QImage::Format_RGB32);  // two greys a step apart: kept apart, never merged
+        close.fill(qRgb(100, 100, 100));
+        close.setPixel(1, 1, qRgb(101, 101, 101));
+        QTest::newRow("still, two colours a step apart, exact") << QList<QImage>{close} << 0;
         QTest::newRow("still, 4096 colours, close") << QList<QImage>{gradient(64, 64)} << 24;
         QTest::newRow("three frames") << QList<QImage>{sample(20, 20), gradient(20, 20), sample(20, 20).mirrored()}
                                       << 24;
@@ -254,8 +258,11 @@ private slots:
             gifFrames.append({f, 10});
         QVERIFY(writeGif(path, gifFrames));
 
-        // The version whose delays and loop block the animations use.
-        QCOMPARE(testing::readFile(path).left(6), QByteArray("GIF89a"));
+        // The version whose delays and loop block the animations use; a still
+        // has no frame timing.
+        const QByteArray bytes = testing::readFile(path);
+        QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
+        QCOMPARE(bytes.contains("\x21\xF9\x04"), frames.size() > 1);
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("gif"));
         QCOMPARE(reader.imageCount(), int(frames.size()));
