@@ -347,6 +347,23 @@ private slots:
         QTest::newRow("a header cut inside quotes") << QByteArray("hora,alumno,\"-parcial,1") << QByteArray("\"x\n") << 0;
         QTest::newRow("last row whole, without its line end")
             << earlier + formatResultRow(answer("mar", 9)).chopped(1) << QByteArray("\n") << 2;
+        QTest::newRow("a header after a byte-order mark, without its line end")
+            << "\xEF\xBB\xBF" + Header.chopped(1) << QByteArray("\n") << 0;
+    }
+
+    void computerNamePart_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("part");  // of the day file's name
+        QTest::newRow("letters, digits, dot, dash and underscore kept") << "aula_z.Z-09" << "aula_z.Z-09";
+        QTest::newRow("spaces, accents and slashes left out") << "Aula de Música/2" << "AuladeMsica2";
+        QTest::newRow("nothing left, or a folder's name: a word of ours") << "../" << "equipo";
+    }
+
+    void computerNamePart()
+    {
+        QFETCH(QString, host);
+        QTEST(fileNamePart(host), "part");
     }
 
     // Nothing is made before the first answer; each row is in the file once
