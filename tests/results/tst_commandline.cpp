@@ -1,5 +1,7 @@
 // The programs' command lines: help and version without a display,
 // bad options refused, and a start-up that keeps answers opens nothing.
+#include "platform/commandline.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,7 +18,7 @@ struct Run {
     QString err;
 };
 
-Run tildora(const QStringList &args, const QProcessEnvironment &env, const QString &program = TILDORA_EXE)
+Run runTildora(const QStringList &args, const QProcessEnvironment &env, const QString &program = TILDORA_EXE)
 {
     QProcess p;
     p.setProcessEnvironment(env);
@@ -65,7 +67,7 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QStringList, args);
         QTemporaryDir data;
-        const Run run = tildora(args, withoutDisplay(data.path()), program);
+        const Run run = runTildora(args, withoutDisplay(data.path()), program);
         QTEST(run.exit, "exit");
         QFETCH(QString, out);
         QFETCH(QString, err);
@@ -83,7 +85,7 @@ private slots:
         QProcessEnvironment env = withoutDisplay(data.path());
         env.insert("LC_ALL", "es_ES.UTF-8");
         for (const QString &program : {QStringLiteral(TILDORA_EXE), QStringLiteral(TILDORA_EDITOR_EXE)}) {
-            const Run run = tildora({"--help"}, env, program);
+            const Run run = runTildora({"--help"}, env, program);
             QCOMPARE(run.exit, 0);
             QVERIFY2(run.out.contains("Muestra esta ayuda.") && !run.out.contains("Displays"), qPrintable(run.out));
         }
@@ -105,7 +107,7 @@ private slots:
         QProcessEnvironment env = withoutDisplay(data.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TILDORA_QUIT_AFTER_FIRST_WORD", "1");
-        const Run run = tildora(args, env);
+        const Run run = runTildora(args, env);
         QCOMPARE(run.exit, 0);
         QVERIFY2(run.out.contains("first word drawn"), qPrintable(run.out + run.err));
         QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -113,6 +115,27 @@ private slots:
 
     // A session that ends (SIGTERM) closes the game as its window would, so
     // the answers still being written are finished or said, not dropped.
+    // Only help and the version are answered before a display is opened.
+    void textOnlyArguments_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("textOnly");
+        QTest::newRow("a child's name") << QByteArrayList{"--child", "Ana"} << false;
+        QTest::newRow("nothing") << QByteArrayList{} << false;
+        QTest::newRow("help after another option") << QByteArrayList{"--fullscreen", "-h"} << true;
+        QTest::newRow("the version") << QByteArrayList{"--version"} << true;
+    }
+
+    void textOnlyArguments()
+    {
+        QFETCH(QByteArrayList, arguments);
+        arguments.prepend("tildora");
+        std::vector<char *> argv;
+        for (QByteArray &a : arguments)
+            argv.push_back(a.data());
+        QTEST(tildora::asksOnlyForText(int(argv.size()), argv.data()), "textOnly");
+    }
+
     void stopSignalClosesTheGame()
     {
         QTemporaryDir data;
