@@ -189,7 +189,7 @@ private slots:
         case 2: model.moveLine(0, 2); break;
         case 3: QVERIFY(model.setData(model.index(1, WordListModel::WordColumn), QStringLiteral("canción"))); break;
         case 4: model.removeChosenLines({2, 0, 2, 7}); break;
-        case 5: model.setData(model.index(1, WordListModel::SentenceColumn), QStringLiteral("Sale el sol,\ncada día.")); break;
+        case 5: QVERIFY(model.setData(model.index(1, WordListModel::SentenceColumn), QStringLiteral("Sale el sol,\ncada día."))); break;
         }
         QCOMPARE(model.lines(), after);
         QCOMPARE(model.rowCount(), after.size());

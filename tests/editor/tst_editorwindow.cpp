@@ -426,6 +426,8 @@ private slots:
         panel.setLines({"sol,2,sol,NO,", "casa,2,ca,NO,", "raton,4,ton,ó,", "sol,2,sol,NO,Sale el sol.,"});
         QCOMPARE(rowsOf(panel.table()), (QStringList{"sol: sol bundled with Tildora", "casa: casa in your folder",
                                                      "raton: ratón missing", "sol (sentence): Sale el sol. missing"}));
+        for (int row = 0; row < 4; ++row)  // what is missing stands out
+            QCOMPARE(panel.table()->topLevelItem(row)->foreground(2).style() != Qt::NoBrush, row >= 2);
         panel.selectWord(ContentLocator::sentenceRecordingName("sol", "Sale el sol."));
         QCOMPARE(panel.table()->currentItem()->text(1), QStringLiteral("Sale el sol."));
         const QList<QPushButton *> buttons = panel.findChildren<QPushButton *>();

@@ -397,6 +397,28 @@ private slots:
         QCOMPARE(read.mid(wholeBefore), QList<ResultRow>({answer("casa", 2), answer("luz", 3)}));
     }
 
+    // A day file of just the size that is still read to mend its end (64 MiB):
+    // its last row, whole but for its line end, is ended, not broken.
+    void largestMendedDayFile()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath("resultados"), path = folder + "/2026-12-06.csv";
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray last = '\n' + formatResultRow(answer("sol", 1)).chopped(1);
+        const qint64 size = 64 * 1024 * 1024;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Header) == Header.size());
+        QVERIFY(file.resize(size - last.size()) && file.seek(size - last.size()) && file.write(last) == last.size());
+        file.close();
+        {
+            ResultsLog log(folder);
+            log.append(answer("casa", 2));
+            QVERIFY(log.waitWritten());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.seek(size - last.size()));
+        QCOMPARE(file.readAll(), last + '\n' + formatResultRow(answer("casa", 2)));
+    }
+
     void newDayNewFile()
     {
         QTemporaryDir dir;
